@@ -1,0 +1,150 @@
+#include "cli/command_line.hpp"
+
+#include <atomic>
+#include <csignal>
+#include <filesystem>
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_host.hpp"
+#include "cli/exit_status.hpp"
+#include "run/engine.hpp"
+#include "run/messages.hpp"
+#include "run/run_error.hpp"
+
+#ifndef ORV_VERSION
+#define ORV_VERSION "0"
+#endif
+
+namespace sintegra::cli {
+namespace {
+
+constexpr const char* kProgramName = "sintegra-orv-cli";
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onInterrupt(int) {
+    interrupted.store(true);
+}
+
+struct Options {
+    Mode mode = Mode::Analyse;
+    std::string first;
+    std::string second;
+    std::string folder;
+    bool quiet = false;
+};
+
+void translateHelp(CLI::App& app) {
+    const auto formatter = app.get_formatter();
+    formatter->label("Usage", "Uso");
+    formatter->label("OPTIONS", "OPÇÕES");
+    formatter->label("SUBCOMMAND", "COMANDO");
+    formatter->label("Positionals", "Argumentos");
+    formatter->label("REQUIRED", "(obrigatório)");
+    formatter->column_width(32);
+}
+
+void describe(CLI::App& app, Options& options) {
+    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+    app.set_version_flag("--version", std::string(kProgramName) + " " + ORV_VERSION, "Mostra a versão e sai");
+    app.add_option("--pasta", options.folder,
+                   "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb e, ao juntar, sintegra.txt "
+                   "(padrão: a pasta do executável)")
+        ->type_name("PASTA")
+        ->group("Opções");
+    app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo")->group("Opções");
+    app.require_subcommand(1);
+
+    CLI::App* analyse = app.add_subcommand("analisar", "Limpa e normaliza ARQUIVO no próprio lugar");
+    analyse->add_option("ARQUIVO", options.first, "Arquivo do Sintegra")->required()->type_name("");
+    analyse->fallthrough()->group("Comandos");
+    analyse->callback([&options] { options.mode = Mode::Analyse; });
+
+    CLI::App* join =
+        app.add_subcommand("juntar", "Junta ARQUIVO1 e ARQUIVO2 em sintegra.txt na pasta do programa");
+    join->add_option("ARQUIVO1", options.first, "Primeiro arquivo, que também é normalizado")
+        ->required()
+        ->type_name("");
+    join->add_option("ARQUIVO2", options.second, "Segundo arquivo, só lido")->required()->type_name("");
+    join->fallthrough()->group("Comandos");
+    join->callback([&options] { options.mode = Mode::Join; });
+    translateHelp(app);
+}
+
+std::string usageProblem(const CLI::ParseError& error) {
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        return "falta um comando ou argumento obrigatório";
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        return "argumento não esperado (" + std::string(error.what()) + ")";
+    }
+    return error.what();
+}
+
+std::filesystem::path executableFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path() : self.parent_path();
+}
+
+void installSignalHandlers() {
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    // A file-size limit must fail the write, so that the run can say so, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+int execute(const Options& options, std::ostream& out, std::ostream& err) {
+    const bool showBar = !options.quiet && ::isatty(STDERR_FILENO) == 1;
+    ProgressBar bar(err);
+    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted);
+    try {
+        Engine engine(options.folder.empty() ? executableFolder() : std::filesystem::path(options.folder));
+        const RunResult result = engine.run(host);
+        bar.clear();
+        switch (result.status) {
+        case RunStatus::NoFileSelected:
+            err << kProgramName << ": " << messages::kNoFileSelected << '\n';
+            return kExitFailure;
+        case RunStatus::Cancelled:
+            err << kProgramName << ": " << messages::kCancelled << '\n';
+            return kExitInterrupted;
+        case RunStatus::Completed:
+            break;
+        }
+        out << messages::completion(result.summary.outputPath) << '\n' << std::flush;
+        if (!options.quiet) {
+            err << formatSummary(result.summary);
+        }
+        return kExitSuccess;
+    } catch (const RunError& error) {
+        bar.clear();
+        err << kProgramName << ": " << error.what() << '\n';
+        return kExitFailure;
+    }
+}
+
+} // namespace
+
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
+    Options options;
+    CLI::App app("Repara e junta arquivos do SINTEGRA.", kProgramName);
+    describe(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success&) {
+        out << (app.get_help_ptr() != nullptr && app.get_help_ptr()->count() > 0 ? app.help()
+                                                                                 : app.version());
+        return kExitSuccess;
+    } catch (const CLI::ParseError& error) {
+        err << kProgramName << ": uso incorreto: " << usageProblem(error) << ".\n"
+            << "Use \"" << kProgramName << " --help\" para ver como usar.\n";
+        return kExitUsage;
+    }
+    installSignalHandlers();
+    return execute(options, out, err);
+}
+
+} // namespace sintegra::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The texts that the user reads at the end of a run, the same in the window and the command line.
+namespace sintegra::messages {
+
+inline constexpr std::string_view kProgramTitle = "Sintegra ORV";
+inline constexpr std::string_view kNoFileSelected = "Não a nenhum arquivo selecionado para analise!";
+inline constexpr std::string_view kFilesUnchanged = "Nenhum arquivo foi alterado.";
+inline constexpr std::string_view kCancelled = "Análise interrompida. Nenhum arquivo foi alterado.";
+inline constexpr std::string_view kFolderInUse = "O Sintegra ORV já está em uso nesta pasta.";
+
+inline std::string completion(std::string_view outputPath) {
+    return "Analise Terminada do arquivo [" + std::string(outputPath) + "] finalizada !";
+}
+
+} // namespace sintegra::messages

@@ -1,0 +1,38 @@
+#include "run/output_assembly.hpp"
+
+#include "run/atomic_file.hpp"
+#include "run/progress_reporter.hpp"
+#include "run/record_dispatch.hpp"
+#include "staging/staging_store.hpp"
+#include "staging/statements.hpp"
+
+namespace sintegra {
+
+PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept, AtomicFile& output,
+                                            ProgressReporter& progress) {
+    std::uint64_t total = 0;
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        total += store.queryCount(sql::countRows(type));
+    }
+    progress.begin(Phase::Assembling, total);
+
+    output.write(kept.type10.value_or(""));
+    output.write("\r\n");
+    output.write(kept.type11.value_or(""));
+    output.write("\r\n");
+
+    PerStagedType<std::uint64_t> counts{};
+    std::uint64_t written = 0;
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        store.forEachRegistro(sql::rowsInOutputOrder(type), [&](std::string_view registro) {
+            output.write(registro);
+            output.write("\r\n");
+            ++counts[type];
+            progress.advance(++written);
+        });
+    }
+    progress.finish();
+    return counts;
+}
+
+} // namespace sintegra

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+#include "staging/staged_type.hpp"
+
+namespace sintegra {
+
+class AtomicFile;
+class ProgressReporter;
+class StagingStore;
+struct KeptLines;
+
+// Writes the kept type 10 and type 11 lines (empty when none was loaded), then every staged row
+// grouped by type in output order, each followed by CR LF. Type 60 comes in date and sub-type
+// order, every other type in load order. Returns the number of records written of each type.
+PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept, AtomicFile& output,
+                                            ProgressReporter& progress);
+
+} // namespace sintegra

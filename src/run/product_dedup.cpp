@@ -1,0 +1,13 @@
+#include "run/product_dedup.hpp"
+
+#include "staging/staging_store.hpp"
+#include "staging/statements.hpp"
+
+namespace sintegra {
+
+std::uint64_t removeDuplicateProducts(StagingStore& store) {
+    store.execute(sql::kFillProductKeys);
+    return store.execute(sql::kDeleteRepeatedProducts);
+}
+
+} // namespace sintegra

@@ -1,0 +1,120 @@
+#include "run/record_dispatch.hpp"
+
+#include "run/record_limits.hpp"
+#include "staging/staging_store.hpp"
+#include "staging/statements.hpp"
+
+namespace sintegra {
+
+Dispatch dispatchOf(std::string_view line) {
+    const std::string_view code = line.substr(0, 2);
+    if (code == "10") {
+        return {Destination::Kept10};
+    }
+    if (code == "11") {
+        return {Destination::Kept11};
+    }
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        if (code == kStagedCodes[type]) {
+            return {Destination::Staged, type};
+        }
+    }
+    if (code == "90") {
+        return {Destination::Kept90};
+    }
+    return {Destination::Dropped};
+}
+
+void KeptLines::overlay(const KeptLines& later) {
+    for (auto [mine, theirs] : {std::pair{&type10, &later.type10}, std::pair{&type11, &later.type11},
+                                std::pair{&type90Prefix, &later.type90Prefix}}) {
+        if (theirs->has_value()) {
+            *mine = *theirs;
+        }
+    }
+}
+
+void StagingLoad::accept(std::string_view line) {
+    ++lines_;
+    const Dispatch dispatch = dispatchOf(line);
+    switch (dispatch.destination) {
+    case Destination::Kept10:
+        kept_.type10 = line;
+        break;
+    case Destination::Kept11:
+        kept_.type11 = line;
+        break;
+    case Destination::Kept90:
+        kept_.type90Prefix = line.substr(0, kType90PrefixSize);
+        break;
+    case Destination::Staged: {
+        const std::int64_t id = store_.insert(dispatch.type, line);
+        if (firstIds_[dispatch.type] == 0) {
+            firstIds_[dispatch.type] = id;
+        }
+        break;
+    }
+    case Destination::Dropped:
+        ++dropped_[std::string(line.substr(0, 2))];
+        break;
+    }
+}
+
+void StagingLoad::withdraw() {
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        if (firstIds_[type] != 0) {
+            store_.execute(sql::deleteFrom(type), firstIds_[type]);
+            firstIds_[type] = 0;
+        }
+    }
+}
+
+namespace {
+
+std::size_t heldSize(Destination destination) {
+    switch (destination) {
+    case Destination::Dropped:
+        return 2;
+    case Destination::Kept90:
+        return kType90PrefixSize;
+    default:
+        return kMaxHeldLine;
+    }
+}
+
+} // namespace
+
+void RawLineCollector::addBytes(std::string_view bytes) {
+    if (finished_) {
+        finished_ = false;
+        decided_ = false;
+        keep_ = 2;
+        line_.clear();
+    }
+    while (!bytes.empty()) {
+        const std::size_t room = keep_ - std::min(keep_, line_.size());
+        if (room == 0) {
+            if (keep_ == kMaxHeldLine) {
+                throw LineTooLong{};
+            }
+            return;
+        }
+        const std::size_t taken = std::min(room, bytes.size());
+        line_.append(bytes.substr(0, taken));
+        bytes.remove_prefix(taken);
+        if (!decided_ && line_.size() == 2) {
+            decided_ = true;
+            keep_ = heldSize(dispatchOf(line_).destination);
+        }
+    }
+}
+
+std::string_view RawLineCollector::finish() {
+    if (finished_) {
+        line_.clear();
+    }
+    finished_ = true;
+    return line_;
+}
+
+} // namespace sintegra

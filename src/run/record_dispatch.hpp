@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "staging/staged_type.hpp"
+
+namespace sintegra {
+
+class StagingStore;
+
+enum class Destination { Kept10, Kept11, Kept90, Staged, Dropped };
+
+struct Dispatch {
+    Destination destination;
+    StagedType type = 0; // for Destination::Staged
+};
+
+// Where a line goes, by its record type code: its first two bytes, compared exactly.
+Dispatch dispatchOf(std::string_view line);
+
+// The type 90 prefix is the part of the totals record that the rebuilt one keeps.
+inline constexpr std::size_t kType90PrefixSize = 30;
+
+// The last type 10 and type 11 lines and type 90 prefix of a file.
+struct KeptLines {
+    std::optional<std::string> type10;
+    std::optional<std::string> type11;
+    std::optional<std::string> type90Prefix;
+
+    // Takes the values that a later file has, keeping ours where it has none.
+    void overlay(const KeptLines& later);
+};
+
+// Sends each line of one input file where its record type code says: a row of its staging table,
+// a kept line, or nowhere; and counts what it did.
+class StagingLoad {
+public:
+    explicit StagingLoad(StagingStore& store)
+        : store_(store) {}
+
+    void accept(std::string_view line);
+    // Takes back every row this file added to the staging tables.
+    void withdraw();
+
+    std::uint64_t lines() const noexcept { return lines_; }
+    const KeptLines& kept() const noexcept { return kept_; }
+    // Lines dropped, by record type code.
+    const std::map<std::string, std::uint64_t>& dropped() const noexcept { return dropped_; }
+    // The IDSEQUENCIA of the first row this file added to each table; 0 where it added none.
+    const PerStagedType<std::int64_t>& firstIds() const noexcept { return firstIds_; }
+
+private:
+    StagingStore& store_;
+    std::uint64_t lines_ = 0;
+    KeptLines kept_;
+    std::map<std::string, std::uint64_t> dropped_;
+    PerStagedType<std::int64_t> firstIds_{};
+};
+
+// Collects one line of the second input file as read, holding only what its dispatch uses: the
+// code of a dropped line, the prefix of a type 90 line, every other line whole.
+class RawLineCollector {
+public:
+    // Throws LineTooLong when a line held whole grows past kMaxHeldLine.
+    void addBytes(std::string_view bytes);
+    // The line as far as it was held; valid until the next addBytes().
+    std::string_view finish();
+
+private:
+    std::string line_;
+    std::size_t keep_ = 2;
+    bool decided_ = false;
+    bool finished_ = false;
+};
+
+} // namespace sintegra

@@ -1,0 +1,140 @@
+#include "run/run_driver.hpp"
+
+#include <optional>
+
+#include "run/atomic_file.hpp"
+#include "run/file_loading.hpp"
+#include "run/input_file.hpp"
+#include "run/output_assembly.hpp"
+#include "run/product_dedup.hpp"
+#include "run/progress_reporter.hpp"
+#include "run/record_dispatch.hpp"
+#include "run/run_host.hpp"
+#include "run/totals_trailer.hpp"
+#include "staging/staging_store.hpp"
+#include "staging/statements.hpp"
+
+namespace sintegra {
+namespace {
+
+bool namesNoFile(const std::string& path) {
+    return path.empty() || path == ".";
+}
+
+void resetTables(StagingStore& store, ProgressReporter& progress) {
+    progress.begin(Phase::Resetting, kStagedTypeCount);
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        store.execute(sql::deleteAll(type));
+    }
+    progress.finish();
+}
+
+class Run {
+public:
+    Run(StagingStore& store, RunHost& host, const std::filesystem::path& folder, TempRegistry* temps)
+        : store_(store)
+        , host_(host)
+        , folder_(folder)
+        , temps_(temps)
+        , progress_(host) {}
+
+    RunResult execute();
+
+private:
+    void loadSecond(const InputFile& first, const AtomicFile& normalized);
+    void writeOutput(const KeptLines& kept, AtomicFile& output);
+
+    StagingStore& store_;
+    RunHost& host_;
+    const std::filesystem::path& folder_;
+    TempRegistry* temps_;
+    ProgressReporter progress_;
+    std::optional<StagingLoad> secondLoad_;
+    RunSummary summary_;
+};
+
+// Both labels may name the same file: it is then read again as the run has just normalized it.
+void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
+    const std::string path = host_.secondPath();
+    if (namesNoFile(path)) {
+        return;
+    }
+    std::optional<InputFile> input(std::in_place, path);
+    if (input->sameFileAs(first)) {
+        input.emplace(normalized.tempPath());
+    }
+    secondLoad_.emplace(store_);
+    progress_.begin(Phase::LoadingSecond, input->size());
+    loadSecondFile(*input, *secondLoad_, progress_);
+    progress_.finish();
+    summary_.inputs.push_back({path, secondLoad_->lines()});
+    for (const auto& [code, count] : secondLoad_->dropped()) {
+        summary_.dropped[code] += count;
+    }
+}
+
+void Run::writeOutput(const KeptLines& kept, AtomicFile& output) {
+    summary_.written = assembleOutput(store_, kept, output, progress_);
+    const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        output.write(i == 0 ? "" : "\r\n");
+        output.write(totals[i]);
+    }
+    summary_.type90Records = totals.size();
+}
+
+RunResult Run::execute() {
+    resetTables(store_, progress_);
+    const std::string firstPath = host_.firstPath();
+    if (namesNoFile(firstPath)) {
+        return {RunStatus::NoFileSelected, {}};
+    }
+    InputFile first(firstPath);
+    AtomicFile normalized(firstPath, temps_);
+    StoreTransaction transaction(store_);
+    StagingLoad firstLoad(store_);
+    progress_.begin(Phase::Normalizing, first.size());
+    loadFirstFile(first, normalized, firstLoad, progress_);
+    progress_.finish();
+    normalized.flush();
+    summary_.inputs.push_back({firstPath, firstLoad.lines()});
+    summary_.dropped = firstLoad.dropped();
+
+    loadSecond(first, normalized);
+    const Mode mode = host_.mode();
+    KeptLines kept = firstLoad.kept();
+    if (secondLoad_ && mode == Mode::Analyse) {
+        // Analyse mode reads one file only, even if the host named a second one.
+        secondLoad_->withdraw();
+        summary_.inputs.pop_back();
+        summary_.dropped = firstLoad.dropped();
+    } else if (secondLoad_) {
+        kept.overlay(secondLoad_->kept());
+    }
+
+    progress_.begin(Phase::RemovingDuplicates, 1);
+    summary_.duplicatesRemoved = removeDuplicateProducts(store_);
+    transaction.commit();
+    progress_.finish();
+
+    summary_.outputPath = mode == Mode::Analyse ? firstPath : (folder_ / kJoinOutputName).string();
+    AtomicFile output(summary_.outputPath, temps_);
+    writeOutput(kept, output);
+
+    // The last moment to stop: from here on the files are put in place.
+    progress_.begin(Phase::Saving, 1);
+    if (mode == Mode::Join) {
+        normalized.commit();
+    }
+    output.commit();
+    return {RunStatus::Completed, std::move(summary_)};
+}
+
+} // namespace
+
+RunResult runOnce(StagingStore& store, RunHost& host, const std::filesystem::path& programFolder,
+                  TempRegistry* temps) {
+    return Run(store, host, programFolder, temps).execute();
+}
+
+} // namespace sintegra

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sintegra {
+
+enum class Mode { Analyse, Join };
+
+enum class Phase { Resetting, Normalizing, LoadingSecond, RemovingDuplicates, Assembling, Saving };
+
+// The user's name of a phase, for a progress display.
+std::string_view phaseLabel(Phase phase);
+
+struct Progress {
+    Phase phase;
+    std::uint64_t done;
+    std::uint64_t total; // done never exceeds total
+};
+
+// What a run needs of the program that starts it: the window or the command line. The run reads
+// each value once, at the moment its documentation names.
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+    // The first input file; empty or "." when none was chosen. Read after the tables are emptied.
+    virtual std::string firstPath() = 0;
+    // The second input file, empty or "." for none. Read after the first file has been loaded.
+    virtual std::string secondPath() = 0;
+    // Read when the output assembly starts.
+    virtual Mode mode() = 0;
+    // Called at most a few hundred times a phase; returning false cancels the run there.
+    virtual bool progress(const Progress& progress) = 0;
+};
+
+} // namespace sintegra

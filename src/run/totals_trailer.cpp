@@ -1,0 +1,69 @@
+#include "run/totals_trailer.hpp"
+
+#include <charconv>
+#include <numeric>
+
+#include "run/record_limits.hpp"
+
+namespace sintegra {
+namespace {
+
+constexpr std::size_t kPairsPerRecord = 9;
+
+// Besides the staged records the file holds one type 10 line, one type 11 line and its type 90
+// records.
+constexpr std::uint64_t kType10And11Lines = 2;
+
+std::vector<std::string> totalsPairs(const PerStagedType<std::uint64_t>& counts,
+                                     std::uint64_t type90Records) {
+    std::vector<std::string> pairs;
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        if (counts[type] > 0) {
+            pairs.push_back(std::string(kStagedCodes[type]) + eightDigits(counts[type]));
+        }
+    }
+    const std::uint64_t staged = std::accumulate(counts.begin(), counts.end(), std::uint64_t{0});
+    if (staged > 0) {
+        pairs.push_back("99" + eightDigits(staged + kType10And11Lines + type90Records));
+    }
+    return pairs;
+}
+
+std::size_t pairCount(const PerStagedType<std::uint64_t>& counts) {
+    std::size_t types = 0;
+    for (const std::uint64_t count : counts) {
+        types += count > 0 ? 1 : 0;
+    }
+    return types == 0 ? 0 : types + 1;
+}
+
+} // namespace
+
+std::string eightDigits(std::uint64_t value) {
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const std::string text(digits, end);
+    return text.size() >= 8 ? text : std::string(8 - text.size(), '0') + text;
+}
+
+std::vector<std::string> totalsRecords(std::string_view prefix, const PerStagedType<std::uint64_t>& counts) {
+    const std::size_t type90Records =
+        std::max<std::size_t>(1, (pairCount(counts) + kPairsPerRecord - 1) / kPairsPerRecord);
+    const std::vector<std::string> pairs = totalsPairs(counts, type90Records);
+    std::vector<std::string> records;
+    for (std::size_t record = 0; record < type90Records; ++record) {
+        std::string line(prefix);
+        for (std::size_t pair = record * kPairsPerRecord;
+             pair < std::min(pairs.size(), (record + 1) * kPairsPerRecord); ++pair) {
+            line += pairs[pair];
+        }
+        if (line.size() < kRecordWidth) {
+            line.resize(kRecordWidth, ' ');
+        }
+        line[kRecordWidth - 1] = static_cast<char>('0' + type90Records);
+        records.push_back(std::move(line));
+    }
+    return records;
+}
+
+} // namespace sintegra

@@ -1,0 +1,192 @@
+#include "staging/staging_store.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+#include <unistd.h>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include "staging/statements.hpp"
+#include "staging/store_error.hpp"
+
+namespace sintegra {
+namespace {
+
+std::string inQuotes(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+std::string errnoCause(int error) {
+    return std::generic_category().message(error);
+}
+
+// A crash can leave a rollback journal beside the store. It must go before the template is
+// copied, or SQLite would play the old journal back into the fresh copy.
+void removeStale(const std::filesystem::path& store) {
+    for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
+        std::filesystem::path file = store;
+        file += suffix;
+        if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
+            const int error = errno;
+            throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
+                                 errnoCause(error) + ".",
+                             file.string());
+        }
+    }
+}
+
+void copyTemplate(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(from, error)) {
+        throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
+                             " não foi encontrado na pasta " + inQuotes(from.parent_path()) + ".",
+                         from.string());
+    }
+    if (!std::filesystem::copy_file(from, to, error)) {
+        throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
+                             ": " + error.message() + ".",
+                         to.string());
+    }
+}
+
+int sqliteCode(const std::exception& error) {
+    const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
+    return sqlite != nullptr ? sqlite->getErrorCode() : SQLITE_ERROR;
+}
+
+} // namespace
+
+StagingStore::StagingStore(const std::filesystem::path& programFolder)
+    : file_((programFolder / kStoreFileName).string()) {
+    const std::filesystem::path templateFile = programFolder / kTemplateFileName;
+    removeStale(file_);
+    copyTemplate(templateFile, file_);
+    open(templateFile);
+}
+
+StagingStore::~StagingStore() = default;
+
+void StagingStore::open(const std::filesystem::path& templateFile) {
+    try {
+        db_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE);
+        // Scratch data, rebuilt by every run: no durability needed, and one connection only.
+        db_->exec("PRAGMA locking_mode = EXCLUSIVE");
+        db_->exec("PRAGMA journal_mode = TRUNCATE");
+        db_->exec("PRAGMA synchronous = OFF");
+        db_->exec("PRAGMA temp_store = FILE");
+        db_->exec("PRAGMA cache_size = -16384");
+        SQLite::Statement tables(*db_, std::string(sql::kCountStagingTables));
+        if (!tables.executeStep() || tables.getColumn(0).getInt64() != kStagedTypeCount) {
+            throw SQLite::Exception("faltam tabelas de trabalho (REG50 a REG88)");
+        }
+        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+            inserts_[type] = std::make_unique<SQLite::Statement>(*db_, sql::insertRow(type));
+        }
+    } catch (const std::exception& error) {
+        throw StoreError("O modelo do banco de trabalho " + inQuotes(templateFile) +
+                             " não pode ser usado: " + storeCause(sqliteCode(error), error.what()) + ".",
+                         templateFile.string());
+    }
+}
+
+void StagingStore::fail(const std::exception& error) const {
+    throw StoreError("Erro no banco de trabalho " + inQuotes(file_) + ": " +
+                         storeCause(sqliteCode(error), error.what()) + ".",
+                     file_);
+}
+
+std::uint64_t StagingStore::execute(std::string_view sql) {
+    try {
+        return static_cast<std::uint64_t>(db_->exec(std::string(sql)));
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+}
+
+std::uint64_t StagingStore::execute(const std::string& sql, std::int64_t parameter) {
+    try {
+        SQLite::Statement statement(*db_, sql);
+        statement.bind(1, static_cast<int64_t>(parameter));
+        return static_cast<std::uint64_t>(statement.exec());
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+}
+
+std::uint64_t StagingStore::queryCount(const std::string& sql) {
+    try {
+        SQLite::Statement statement(*db_, sql);
+        statement.executeStep();
+        return static_cast<std::uint64_t>(statement.getColumn(0).getInt64());
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+}
+
+std::int64_t StagingStore::insert(StagedType type, std::string_view registro) {
+    SQLite::Statement& statement = *inserts_.at(type);
+    try {
+        statement.bindNoCopy(1, registro.data(), static_cast<int>(registro.size()));
+        statement.exec();
+        statement.reset();
+        return db_->getLastInsertRowid();
+    } catch (const SQLite::Exception& error) {
+        statement.reset();
+        fail(error);
+    }
+}
+
+void StagingStore::forEachRegistro(const std::string& sql,
+                                   const std::function<void(std::string_view)>& visit) {
+    try {
+        SQLite::Statement statement(*db_, sql);
+        const int column = statement.getColumnIndex("Registro");
+        while (statement.executeStep()) {
+            const SQLite::Column registro = statement.getColumn(column);
+            visit({static_cast<const char*>(registro.getBlob()),
+                   static_cast<std::size_t>(registro.getBytes())});
+        }
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+}
+
+void StagingStore::begin() {
+    execute("BEGIN");
+}
+
+void StagingStore::commit() {
+    execute("COMMIT");
+}
+
+void StagingStore::rollback() noexcept {
+    try {
+        if (db_ && sqlite3_get_autocommit(db_->getHandle()) == 0) {
+            db_->exec("ROLLBACK");
+        }
+    } catch (const SQLite::Exception&) {
+        // The transaction is gone either way; nothing is left to undo.
+    }
+}
+
+StoreTransaction::StoreTransaction(StagingStore& store)
+    : store_(store) {
+    store_.begin();
+}
+
+StoreTransaction::~StoreTransaction() {
+    if (open_) {
+        store_.rollback();
+    }
+}
+
+void StoreTransaction::commit() {
+    store_.commit();
+    open_ = false;
+}
+
+} // namespace sintegra
