@@ -1,0 +1,12 @@
+# Fails when a file of the engine (src/run, src/staging) includes a Qt header.
+file(GLOB_RECURSE engine_files ${SOURCE_DIR}/run/* ${SOURCE_DIR}/staging/*)
+set(offenders "")
+foreach(file IN LISTS engine_files)
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+    if(includes)
+        list(APPEND offenders ${file})
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "The engine includes Qt headers: ${offenders}")
+endif()
