@@ -1,0 +1,153 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "run/messages.hpp"
+#include "support/files.hpp"
+#include "support/process.hpp"
+#include "support/temp_folder.hpp"
+
+namespace sintegra {
+namespace {
+
+using test::readFile;
+using test::record;
+using test::runCli;
+using test::writeFile;
+
+class CliTest : public ::testing::Test {
+protected:
+    std::string user(const std::string& name, std::string_view content) {
+        const std::string path = work.file(name);
+        writeFile(path, content);
+        return path;
+    }
+
+    std::string pasta() const { return folder.path().string(); }
+
+    test::ProgramFolder folder;
+    test::TempFolder work;
+};
+
+TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
+    const std::string file = user("a.txt", "10x\r\n50one\r\n51gone\r\n");
+    const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + file + "] finalizada !\n");
+    EXPECT_NE(run.err.find("Linhas lidas:\n  " + file + ": 3\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("  tipo 50: 1\n"), std::string::npos);
+    EXPECT_NE(run.err.find("Linhas descartadas: 1\n  código \"51\": 1\n"), std::string::npos);
+    EXPECT_NE(run.err.find("repetidos removidos: 0"), std::string::npos);
+
+    const test::ProcessResult quiet = runCli({"-q", "analisar", file, "--pasta", pasta()});
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_EQ(quiet.err, "");
+}
+
+TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
+    const std::string first = user("a.txt", "50one");
+    const std::string second = user("b.txt", "50two");
+    const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", pasta() + "/", "--quiet"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + pasta() + "/sintegra.txt] finalizada !\n");
+    EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+}
+
+TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
+    const std::string file = user("a.txt", "50one");
+    EXPECT_EQ(runCli({"analisar", file, "-q"}).status, 0);
+    EXPECT_TRUE(
+        std::filesystem::exists(std::filesystem::path(ORV_CLI_PROGRAM).parent_path() / "Sintegra.mdb"));
+}
+
+TEST_F(CliTest, rejectsWrongUsageWithStatusTwo) {
+    const std::vector<std::vector<std::string>> wrong = {{},
+                                                         {"analisar"},
+                                                         {"juntar", "a.txt"},
+                                                         {"analisar", "a", "b"},
+                                                         {"limpar", "a.txt"},
+                                                         {"analisar", "a", "--pasta"}};
+    for (const auto& arguments : wrong) {
+        const test::ProcessResult run = runCli(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("uso incorreto"), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(CliTest, answersHelpAndVersion) {
+    const test::ProcessResult help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"Uso:", "analisar", "juntar", "--pasta", "--quiet"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+    const test::ProcessResult version = runCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("sintegra-orv-cli ", 0), 0u);
+}
+
+TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
+    const std::string missing = work.file("nao existe.txt");
+    const test::ProcessResult run = runCli({"analisar", missing, "--pasta", pasta()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "sintegra-orv-cli: Não foi possível abrir o arquivo \"" + missing +
+                           "\": o arquivo ou a pasta não existe. Nenhum arquivo foi alterado.\n");
+
+    const test::ProcessResult none = runCli({"analisar", "", "--pasta", pasta()});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find(messages::kNoFileSelected), std::string::npos);
+
+    const test::ProcessResult noTemplate =
+        runCli({"analisar", user("a.txt", "50"), "--pasta", work.path().string()});
+    EXPECT_EQ(noTemplate.status, 1);
+    EXPECT_NE(
+        noTemplate.err.find("Sintegra.mod não foi encontrado na pasta \"" + work.path().string() + "\""),
+        std::string::npos);
+}
+
+TEST_F(CliTest, refusesAFolderThatAnotherCopyHolds) {
+    const int lock = ::open((folder.path() / "Sintegra.lck").c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    const std::string file = user("a.txt", "50one");
+    const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
+    ::close(lock);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Sintegra.mdb"));
+    EXPECT_EQ(readFile(file), "50one");
+}
+
+// Whatever ends its lines, a file gives the same result, and bytes above 127 come back unchanged.
+TEST_F(CliTest, treatsLfCrAndCrLfAlikeAndKeepsEveryByte) {
+    std::string high;
+    for (int byte = 128; byte < 256; ++byte) {
+        high += static_cast<char>(byte);
+    }
+    const std::vector<std::string> lines = {"10\xc9MPRESA", "50" + high.substr(0, 100),
+                                            "54" + high.substr(100)};
+    std::string expected;
+    for (const char* end : {"\n", "\r", "\r\n"}) {
+        std::string content;
+        for (const std::string& line : lines) {
+            content += line + end;
+        }
+        const std::string file = user("a.txt", content);
+        ASSERT_EQ(runCli({"analisar", file, "--pasta", pasta(), "-q"}).status, 0);
+        const std::string output = readFile(file);
+        if (expected.empty()) {
+            expected = output;
+        }
+        EXPECT_EQ(output, expected);
+    }
+    const std::vector<std::string> written = test::crlfLines(expected);
+    ASSERT_EQ(written.size(), 5u);
+    EXPECT_EQ(written[0], record(lines[0]));
+    EXPECT_EQ(written[2], record(lines[1]));
+    EXPECT_EQ(written[3], record(lines[2]));
+}
+
+} // namespace
+} // namespace sintegra

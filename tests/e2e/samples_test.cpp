@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "support/files.hpp"
+#include "support/process.hpp"
+#include "support/temp_folder.hpp"
+
+namespace sintegra {
+namespace {
+
+using test::readFile;
+
+// Files written by other programs, and what the program makes of them.
+const std::filesystem::path kSamples = std::filesystem::path(ORV_TEST_DATA) / "samples";
+
+std::string copyOfSample(const test::TempFolder& work, const std::string& name) {
+    const std::string copy = work.file(name);
+    std::filesystem::copy_file(kSamples / name, copy);
+    return copy;
+}
+
+TEST(Samples, analyseGivesTheExpectedFiles) {
+    const std::vector<std::pair<std::string, std::string>> samples = {
+        {"LuFelix_T2Ti_sintegra.txt", "LuFelix_T2Ti_sintegra.analisado.txt"},
+        {"htisistema_SISCOMX_sintegra.txt", "htisistema_SISCOMX_sintegra.analisado.txt"},
+        {"RooD7_ProjetoProgComercial_SINTEGRA.TXT", "RooD7_ProjetoProgComercial_SINTEGRA.analisado.TXT"}};
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    for (const auto& [input, expected] : samples) {
+        const std::string file = copyOfSample(work, input);
+        ASSERT_EQ(test::runCli({"analisar", file, "--pasta", folder.path().string(), "-q"}).status, 0);
+        EXPECT_EQ(readFile(file), readFile(kSamples / "expected" / expected)) << input;
+    }
+}
+
+TEST(Samples, joinGivesTheExpectedFileAndNormalizesOnlyTheFirst) {
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    const std::string first = copyOfSample(work, "LuFelix_T2Ti_sintegra.txt");
+    const std::string second = copyOfSample(work, "htisistema_SISCOMX_sintegra.txt");
+    ASSERT_EQ(test::runCli({"juntar", first, second, "--pasta", folder.path().string(), "-q"}).status, 0);
+    EXPECT_EQ(readFile(folder.path() / "sintegra.txt"),
+              readFile(kSamples / "expected" / "juntar-LuFelix-htisistema.txt"));
+    EXPECT_EQ(readFile(second), readFile(kSamples / "htisistema_SISCOMX_sintegra.txt"));
+
+    // The first sample has lines of 126 characters ended by LF: normalizing only changes the ends.
+    std::string original = readFile(kSamples / "LuFelix_T2Ti_sintegra.txt");
+    original.pop_back();
+    std::string crlf;
+    for (const char c : original) {
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    EXPECT_EQ(readFile(first), crlf);
+}
+
+} // namespace
+} // namespace sintegra

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sintegra::test {
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Lines joined by CR LF, with none after the last: the shape of every file the program writes.
+std::string crlfJoined(const std::vector<std::string>& lines);
+// The lines of a file written by the program.
+std::vector<std::string> crlfLines(std::string_view text);
+
+// A record line: code and body, padded with spaces to the record width.
+std::string record(std::string_view text, std::size_t width = 126);
+
+// Every temporary file that the program might have left in a folder.
+std::vector<std::string> leftoverTemps(const std::filesystem::path& folder);
+
+} // namespace sintegra::test

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace sintegra::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const noexcept { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A folder holding a copy of the staging template, ready to be a program folder.
+class ProgramFolder : public TempFolder {
+public:
+    ProgramFolder();
+};
+
+} // namespace sintegra::test

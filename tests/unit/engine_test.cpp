@@ -1,0 +1,306 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include "run/engine.hpp"
+#include "run/messages.hpp"
+#include "run/run_error.hpp"
+#include "support/files.hpp"
+#include "support/scripted_host.hpp"
+#include "support/temp_folder.hpp"
+
+namespace sintegra {
+namespace {
+
+using test::crlfJoined;
+using test::readFile;
+using test::record;
+using test::writeFile;
+
+std::string product(std::string_view code, std::string_view rest) {
+    return "75" + std::string(16, '2') + std::string(code) + std::string(rest);
+}
+
+std::string subRecordMg() {
+    std::string line = record("88SP03", 100);
+    line.replace(42, 2, "MG");
+    return line;
+}
+
+// An analyse run of this file gives kAnalysed.
+const std::string kFirst = "10AAA\r\n11BBB\n50,one\r" + product("00000000000120", "x") +
+                           "\r\n51dropped\r\n60D20130302\r\n60M20130301\r\n" +
+                           product("00000000000120", "y") + "\r\n" + subRecordMg() + "\r\n90" +
+                           std::string(40, '9') + "\r\n\x1a";
+
+std::string fittedMg() {
+    std::string line = record(subRecordMg(), 144);
+    line[130] = '0';
+    line[143] = '0';
+    return line;
+}
+
+std::string totals(std::string_view pairs) {
+    std::string line = record("90" + std::string(28, '9') + std::string(pairs));
+    line.back() = '1';
+    return line;
+}
+
+const std::string kNormalizedFirst =
+    crlfJoined({record("10AAA"), record("11BBB"), record("50 one"), record(product("00000000000120", "x")),
+                record("51dropped"), record("60D20130302"), record("60M20130301"),
+                record(product("00000000000120", "y")), fittedMg(), record("90" + std::string(40, '9'))});
+
+const std::string kAnalysed =
+    crlfJoined({record("10AAA"), record("11BBB"), record("50 one"), record("60M20130301"),
+                record("60D20130302"), record(product("00000000000120", "y")), fittedMg(),
+                totals("5000000001"
+                       "6000000002"
+                       "7500000001"
+                       "8800000001"
+                       "9900000008")});
+
+class EngineTest : public ::testing::Test {
+protected:
+    std::string user(const std::string& name, std::string_view content) {
+        const std::string path = work.file(name);
+        writeFile(path, content);
+        return path;
+    }
+
+    void expectNoTemps() {
+        EXPECT_TRUE(test::leftoverTemps(work.path()).empty());
+        EXPECT_TRUE(test::leftoverTemps(folder.path()).empty());
+    }
+
+    std::string failure() {
+        try {
+            engine.run(host);
+        } catch (const RunError& error) {
+            return error.what();
+        }
+        return "no failure";
+    }
+
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    Engine engine{folder.path()};
+    test::ScriptedHost host;
+};
+
+TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
+    host.first = user("a.txt", kFirst);
+    const RunResult result = engine.run(host);
+    ASSERT_EQ(result.status, RunStatus::Completed);
+    EXPECT_EQ(readFile(host.first), kAnalysed);
+    EXPECT_EQ(result.summary.outputPath, host.first);
+    EXPECT_EQ(result.summary.inputs.at(0).lines, 10u);
+    EXPECT_EQ(result.summary.duplicatesRemoved, 1u);
+    EXPECT_EQ(result.summary.dropped, (std::map<std::string, std::uint64_t>{{"51", 1}}));
+    EXPECT_EQ(result.summary.outputLines(), 8u);
+    EXPECT_EQ(host.firstReads, 1);
+    EXPECT_EQ(host.secondReads, 1);
+    EXPECT_EQ(host.modeReads, 1);
+    expectNoTemps();
+}
+
+TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
+    const auto code = [](char letter) { return std::string(13, '0') + letter; };
+    host.runMode = Mode::Join;
+    host.first = user("a.txt", "10first\r\n" + product(code('A'), "1") + "\r\n" + product(code('B'), "1") +
+                                   "\r\n" + product(code('C'), "1") + "\r\n50first");
+    const std::string raw50 = std::string("50se,c\0nd", 9);
+    const std::string second = "10second\r\n" + raw50 + "\r\n" + product(code('B'), "2") + "\n" +
+                               product(code('D'), "2") +
+                               "\r\n 50dropped\r\n\x1a"
+                               "50afterEnd";
+    host.second = user("b.txt", second);
+    const RunResult result = engine.run(host);
+    const std::string output = (folder.path() / "sintegra.txt").string();
+    EXPECT_EQ(result.summary.outputPath, output);
+    EXPECT_EQ(readFile(host.second), second);
+    EXPECT_EQ(readFile(host.first),
+              crlfJoined({record("10first"), record(product(code('A'), "1")), record(product(code('B'), "1")),
+                          record(product(code('C'), "1")), record("50first")}));
+    EXPECT_EQ(test::crlfLines(readFile(output)),
+              (std::vector<std::string>{"10second", "", record("50first"), raw50,
+                                        record(product(code('A'), "1")), record(product(code('C'), "1")),
+                                        product(code('B'), "2"), product(code('D'), "2"),
+                                        record("5000000002"
+                                               "7500000004"
+                                               "9900000009")
+                                            .replace(125, 1, "1")}));
+    EXPECT_EQ(result.summary.inputs.size(), 2u);
+    EXPECT_EQ(result.summary.duplicatesRemoved, 1u);
+    expectNoTemps();
+}
+
+TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
+    host.runMode = Mode::Join;
+    host.first = host.second = user("a.txt", "50,x\n" + product("A", ""));
+    engine.run(host);
+    EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
+              (std::vector<std::string>{"", "", record("50 x"), record("50 x"), record(product("A", "")),
+                                        record("5000000002"
+                                               "7500000001"
+                                               "9900000006")
+                                            .replace(125, 1, "1")}));
+}
+
+TEST_F(EngineTest, analyseIgnoresASecondFile) {
+    host.first = user("a.txt", "50first");
+    host.second = user("b.txt", "10second\r\n50second");
+    const RunResult result = engine.run(host);
+    EXPECT_EQ(test::crlfLines(readFile(host.first)), (std::vector<std::string>{"", "", record("50first"),
+                                                                               record("5000000001"
+                                                                                      "9900000004")
+                                                                                   .replace(125, 1, "1")}));
+    EXPECT_EQ(result.summary.inputs.size(), 1u);
+}
+
+TEST_F(EngineTest, writesEmptyAndCtrlZOnlyFilesAsTwoEmptyLinesAndTotals) {
+    const std::string expected = "\r\n\r\n" + std::string(125, ' ') + "1";
+    for (const std::string content : {"", "\x1a\x1a\x1a"}) {
+        host.first = user("a.txt", content);
+        engine.run(host);
+        EXPECT_EQ(readFile(host.first), expected);
+    }
+}
+
+TEST_F(EngineTest, reportsNoFileAfterEmptyingTheTables) {
+    host.first = user("a.txt", "50one");
+    engine.run(host);
+    for (const std::string none : {"", "."}) {
+        host.first = none;
+        EXPECT_EQ(engine.run(host).status, RunStatus::NoFileSelected);
+    }
+    EXPECT_EQ(host.secondReads, 1);
+}
+
+TEST(EngineStore, keepsNoRowsAfterARunWithoutAFile) {
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    test::ScriptedHost host;
+    {
+        Engine engine(folder.path());
+        host.first = work.file("a.txt");
+        writeFile(host.first, "50one\r\n60M20130101");
+        engine.run(host);
+        host.first = "";
+        engine.run(host);
+    }
+    SQLite::Database db((folder.path() / "Sintegra.mdb").string());
+    EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG50").getInt(), 0);
+    EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG60").getInt(), 0);
+}
+
+TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
+    host.runMode = Mode::Join;
+    host.first = user("a.txt", kFirst);
+    host.second = user("b.txt", kFirst);
+    writeFile(folder.path() / "sintegra.txt", "old output");
+    engine.run(host);
+    const std::vector<Phase> phases = host.phases;
+    writeFile(host.first, kFirst);
+    writeFile(folder.path() / "sintegra.txt", "old output");
+    for (const Phase stop : phases) {
+        host.onProgress = [stop](const Progress& progress) { return progress.phase != stop; };
+        EXPECT_EQ(engine.run(host).status, RunStatus::Cancelled);
+        EXPECT_EQ(readFile(host.first), kFirst);
+        EXPECT_EQ(readFile(folder.path() / "sintegra.txt"), "old output");
+        expectNoTemps();
+    }
+    EXPECT_EQ(phases.size(), 6u);
+}
+
+TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
+    host.runMode = Mode::Join;
+    host.first = user("a.txt", kFirst);
+    host.second = work.file("gone.txt");
+    EXPECT_EQ(failure(), "Não foi possível abrir o arquivo \"" + host.second +
+                             "\": o arquivo ou a pasta não existe. " +
+                             std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(readFile(host.first), kFirst);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
+    expectNoTemps();
+
+    host.second = work.path().string();
+    EXPECT_NE(failure().find("é uma pasta"), std::string::npos);
+}
+
+TEST_F(EngineTest, refusesReadOnlyFilesAndFolders) {
+    host.first = user("a.txt", kFirst);
+    ::chmod(host.first.c_str(), 0444);
+    EXPECT_EQ(failure(), "O arquivo \"" + host.first + "\" está protegido contra gravação. " +
+                             std::string(messages::kFilesUnchanged));
+    ::chmod(host.first.c_str(), 0644);
+    ::chmod(work.path().c_str(), 0555);
+    EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
+              std::string::npos);
+    ::chmod(work.path().c_str(), 0755);
+    EXPECT_EQ(readFile(host.first), kFirst);
+}
+
+TEST_F(EngineTest, keepsPermissionsAndReplacesTheTargetOfALink) {
+    const std::string target = user("real.txt", kFirst);
+    ::chmod(target.c_str(), 0640);
+    host.first = work.file("link.txt");
+    std::filesystem::create_symlink(target, host.first);
+    engine.run(host);
+    EXPECT_TRUE(std::filesystem::is_symlink(host.first));
+    EXPECT_EQ(readFile(target), kAnalysed);
+    struct stat info {};
+    ::stat(target.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// The output grows past a file-size limit set when the assembly starts: the write fails half way.
+TEST(EngineFaults, aFailingWriteHalfWayThroughTheOutputLeavesTheInputIntact) {
+    test::TempFolder work;
+    const std::string input = work.file("a.txt");
+    std::string content;
+    for (int i = 0; i < 3000; ++i) {
+        content += record("54" + std::to_string(i)) + "\r\n";
+    }
+    writeFile(input, content);
+    const std::string messageFile = work.file("message");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        test::ProgramFolder folder;
+        Engine engine(folder.path());
+        test::ScriptedHost host;
+        host.first = input;
+        host.onProgress = [](const Progress& progress) {
+            if (progress.phase == Phase::Assembling) {
+                const rlimit limit{64 * 1024, 64 * 1024};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            return true;
+        };
+        try {
+            engine.run(host);
+        } catch (const RunError& error) {
+            const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+            ::setrlimit(RLIMIT_FSIZE, &none);
+            writeFile(messageFile, error.what());
+            ::_exit(test::leftoverTemps(work.path()).empty() ? 0 : 3);
+        }
+        ::_exit(2);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFile(messageFile), "Não foi possível gravar o arquivo \"" + input +
+                                         "\": o arquivo passou do tamanho máximo permitido. " +
+                                         std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(readFile(input), content);
+}
+
+} // namespace
+} // namespace sintegra
