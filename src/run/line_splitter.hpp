@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -54,12 +55,9 @@ public:
 
 private:
     static std::size_t lineEnd(std::string_view chunk, std::size_t from) {
-        for (std::size_t i = from; i < chunk.size(); ++i) {
-            if (chunk[i] == '\r' || chunk[i] == '\n') {
-                return i;
-            }
-        }
-        return chunk.size();
+        const std::size_t cr = chunk.find('\r', from);
+        const std::size_t lf = chunk.substr(0, cr).find('\n', from);
+        return std::min({cr, lf, chunk.size()});
     }
 
     Sink& sink_;

@@ -8,13 +8,10 @@
 
 namespace sintegra {
 
-PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept, AtomicFile& output,
+PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept,
+                                            std::uint64_t stagedRows, AtomicFile& output,
                                             ProgressReporter& progress) {
-    std::uint64_t total = 0;
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        total += store.queryCount(sql::countRows(type));
-    }
-    progress.begin(Phase::Assembling, total);
+    progress.begin(Phase::Assembling, stagedRows);
 
     output.write(kept.type10.value_or(""));
     output.write("\r\n");

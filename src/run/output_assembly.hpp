@@ -13,8 +13,10 @@ struct KeptLines;
 
 // Writes the kept type 10 and type 11 lines (empty when none was loaded), then every staged row
 // grouped by type in output order, each followed by CR LF. Type 60 comes in date and sub-type
-// order, every other type in load order. Returns the number of records written of each type.
-PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept, AtomicFile& output,
+// order, every other type in load order. stagedRows, the number of rows expected, only sizes the
+// progress. Returns the number of records written of each type.
+PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept,
+                                            std::uint64_t stagedRows, AtomicFile& output,
                                             ProgressReporter& progress);
 
 } // namespace sintegra

@@ -6,7 +6,6 @@
 namespace sintegra {
 
 std::uint64_t removeDuplicateProducts(StagingStore& store) {
-    store.execute(sql::kFillProductKeys);
     return store.execute(sql::kDeleteRepeatedProducts);
 }
 

@@ -34,6 +34,13 @@ void KeptLines::overlay(const KeptLines& later) {
     }
 }
 
+StagingLoad::StagingLoad(StagingStore& store)
+    : store_(store) {
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        lastIdBefore_[type] = static_cast<std::int64_t>(store_.queryCount(sql::lastId(type)));
+    }
+}
+
 void StagingLoad::accept(std::string_view line) {
     ++lines_;
     const Dispatch dispatch = dispatchOf(line);
@@ -47,13 +54,10 @@ void StagingLoad::accept(std::string_view line) {
     case Destination::Kept90:
         kept_.type90Prefix = line.substr(0, kType90PrefixSize);
         break;
-    case Destination::Staged: {
-        const std::int64_t id = store_.insert(dispatch.type, line);
-        if (firstIds_[dispatch.type] == 0) {
-            firstIds_[dispatch.type] = id;
-        }
+    case Destination::Staged:
+        store_.insert(dispatch.type, line);
+        ++staged_;
         break;
-    }
     case Destination::Dropped:
         ++dropped_[std::string(line.substr(0, 2))];
         break;
@@ -62,10 +66,7 @@ void StagingLoad::accept(std::string_view line) {
 
 void StagingLoad::withdraw() {
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        if (firstIds_[type] != 0) {
-            store_.execute(sql::deleteFrom(type), firstIds_[type]);
-            firstIds_[type] = 0;
-        }
+        store_.execute(sql::deleteAfter(type), lastIdBefore_[type]);
     }
 }
 

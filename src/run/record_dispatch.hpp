@@ -39,26 +39,26 @@ struct KeptLines {
 // a kept line, or nowhere; and counts what it did.
 class StagingLoad {
 public:
-    explicit StagingLoad(StagingStore& store)
-        : store_(store) {}
+    explicit StagingLoad(StagingStore& store);
 
     void accept(std::string_view line);
     // Takes back every row this file added to the staging tables.
     void withdraw();
 
     std::uint64_t lines() const noexcept { return lines_; }
+    // Lines that became rows of a staging table.
+    std::uint64_t staged() const noexcept { return staged_; }
     const KeptLines& kept() const noexcept { return kept_; }
     // Lines dropped, by record type code.
     const std::map<std::string, std::uint64_t>& dropped() const noexcept { return dropped_; }
-    // The IDSEQUENCIA of the first row this file added to each table; 0 where it added none.
-    const PerStagedType<std::int64_t>& firstIds() const noexcept { return firstIds_; }
 
 private:
     StagingStore& store_;
     std::uint64_t lines_ = 0;
+    std::uint64_t staged_ = 0;
     KeptLines kept_;
     std::map<std::string, std::uint64_t> dropped_;
-    PerStagedType<std::int64_t> firstIds_{};
+    PerStagedType<std::int64_t> lastIdBefore_{};
 };
 
 // Collects one line of the second input file as read, holding only what its dispatch uses: the

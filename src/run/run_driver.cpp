@@ -42,7 +42,7 @@ public:
 
 private:
     void loadSecond(const InputFile& first, const AtomicFile& normalized);
-    void writeOutput(const KeptLines& kept, AtomicFile& output);
+    void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
 
     StagingStore& store_;
     RunHost& host_;
@@ -73,8 +73,8 @@ void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
     }
 }
 
-void Run::writeOutput(const KeptLines& kept, AtomicFile& output) {
-    summary_.written = assembleOutput(store_, kept, output, progress_);
+void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
+    summary_.written = assembleOutput(store_, kept, stagedRows, output, progress_);
     const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
     for (std::size_t i = 0; i < totals.size(); ++i) {
         output.write(i == 0 ? "" : "\r\n");
@@ -103,6 +103,7 @@ RunResult Run::execute() {
     loadSecond(first, normalized);
     const Mode mode = host_.mode();
     KeptLines kept = firstLoad.kept();
+    std::uint64_t stagedRows = firstLoad.staged();
     if (secondLoad_ && mode == Mode::Analyse) {
         // Analyse mode reads one file only, even if the host named a second one.
         secondLoad_->withdraw();
@@ -110,6 +111,7 @@ RunResult Run::execute() {
         summary_.dropped = firstLoad.dropped();
     } else if (secondLoad_) {
         kept.overlay(secondLoad_->kept());
+        stagedRows += secondLoad_->staged();
     }
 
     progress_.begin(Phase::RemovingDuplicates, 1);
@@ -119,7 +121,7 @@ RunResult Run::execute() {
 
     summary_.outputPath = mode == Mode::Analyse ? firstPath : (folder_ / kJoinOutputName).string();
     AtomicFile output(summary_.outputPath, temps_);
-    writeOutput(kept, output);
+    writeOutput(kept, stagedRows - summary_.duplicatesRemoved, output);
 
     // The last moment to stop: from here on the files are put in place.
     progress_.begin(Phase::Saving, 1);

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "staging/row_batch.hpp"
 #include "staging/staged_type.hpp"
 
 namespace SQLite {
@@ -19,8 +21,9 @@ namespace sintegra {
 inline constexpr std::string_view kTemplateFileName = "Sintegra.mod";
 inline constexpr std::string_view kStoreFileName = "Sintegra.mdb";
 
-// The scratch database of the program folder and its one connection. Every failure is thrown as a
-// StoreError whose message names the file and the cause.
+// The scratch database of the program folder and its one connection. Rows are written in batches:
+// every other operation first writes what is pending, so that it sees every row added before it.
+// Every failure is thrown as a StoreError whose message names the file and the cause.
 class StagingStore {
 public:
     // Replaces Sintegra.mdb with a fresh copy of Sintegra.mod, both in programFolder, and opens it.
@@ -36,8 +39,8 @@ public:
     std::uint64_t execute(const std::string& sql, std::int64_t parameter);
     std::uint64_t queryCount(const std::string& sql);
 
-    // Adds one row to the type's table and returns its IDSEQUENCIA.
-    std::int64_t insert(StagedType type, std::string_view registro);
+    // Adds one row to the type's table, with the keys the table keeps.
+    void insert(StagedType type, std::string_view registro);
 
     // Hands the Registro of every row of the query to visit, in the query's order.
     void forEachRegistro(const std::string& sql, const std::function<void(std::string_view)>& visit);
@@ -48,11 +51,16 @@ public:
 
 private:
     void open(const std::filesystem::path& templateFile);
+    void prepareInserts();
+    void flush(StagedType type);
+    void flushAll();
     [[noreturn]] void fail(const std::exception& error) const;
 
     std::string file_;
     std::unique_ptr<SQLite::Database> db_;
-    PerStagedType<std::unique_ptr<SQLite::Statement>> inserts_;
+    PerStagedType<std::unique_ptr<SQLite::Statement>> singleInserts_;
+    PerStagedType<std::unique_ptr<SQLite::Statement>> batchInserts_;
+    std::vector<RowBatch> batches_;
 };
 
 // Ends the transaction it began with a rollback, unless it was committed.

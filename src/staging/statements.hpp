@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,24 +10,24 @@
 namespace sintegra::sql {
 
 const std::string& deleteAll(StagedType type);
-const std::string& insertRow(StagedType type);
-const std::string& countRows(StagedType type);
+// The greatest IDSEQUENCIA of a table, 0 when it is empty.
+const std::string& lastId(StagedType type);
+// Drops the rows added after a given IDSEQUENCIA (bound as parameter 1).
+const std::string& deleteAfter(StagedType type);
 // Rows in load order; for REG60, the type 60 records in date and sub-type order.
 const std::string& rowsInOutputOrder(StagedType type);
-// Drops the rows added from a given IDSEQUENCIA on (bound as parameter 1).
-const std::string& deleteFrom(StagedType type);
 
-// The product key of a type 75 record is its product code, columns 19 to 32. A line too short
-// to reach column 19 has no key (NULL), and so is never taken for a duplicate.
-inline constexpr std::string_view kFillProductKeys =
-    "UPDATE REG75 SET Nprod = CASE WHEN length(Registro) >= 19 THEN substr(Registro, 19, 14) END";
+// The values a staged row is given: Registro, then the keys its table keeps (Nprod for REG75,
+// DATA and Tipo for REG60).
+std::size_t insertedValues(StagedType type);
+// Adds the given number of rows in one statement.
+std::string insertRows(StagedType type, std::size_t rows);
 
-// Of the rows sharing a product key only the one with the greatest IDSEQUENCIA stays.
+// Of the rows sharing a product key only the one with the greatest IDSEQUENCIA stays. A NULL key
+// (a line too short to hold a product code) equals no other.
 inline constexpr std::string_view kDeleteRepeatedProducts =
-    "DELETE FROM REG75 WHERE IDSEQUENCIA IN ("
-    "SELECT A.IDSEQUENCIA FROM REG75 AS A INNER JOIN ("
-    "SELECT MAX(IDSEQUENCIA) AS SEQ, Nprod FROM REG75 GROUP BY Nprod HAVING COUNT(*) > 1) AS CS "
-    "ON A.IDSEQUENCIA <> CS.SEQ AND A.Nprod = CS.Nprod)";
+    "DELETE FROM REG75 WHERE Nprod IS NOT NULL AND IDSEQUENCIA NOT IN ("
+    "SELECT MAX(IDSEQUENCIA) FROM REG75 GROUP BY Nprod)";
 
 inline constexpr std::string_view kCountStagingTables =
     "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "

@@ -1,0 +1,139 @@
+// Whole-run benchmark: analyse and join synthetic files of N lines with sintegra-orv-cli, next to a
+// baseline measured in the same run: inserting the same lines into an SQLite table with one prepared
+// statement in one transaction. Each measurement is a process of its own, so that its peak memory
+// is its own. Usage: run_bench [LINES...]   (default 1000000)
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include "synthetic_sintegra.hpp"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Measure {
+    double seconds = 0;
+    double peakMiB = 0;
+};
+
+Measure measure(std::vector<std::string> argv) {
+    std::vector<char*> pointers;
+    for (std::string& argument : argv) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, pointers[0], nullptr, nullptr, pointers.data(), environ) != 0) {
+        throw std::runtime_error("cannot start " + argv[0]);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error(argv[0] + " failed");
+    }
+    return {std::chrono::duration<double>(end - start).count(),
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+// The baseline: read the lines and insert each into one table, one statement, one transaction.
+int insertBaseline(const std::string& input, const std::string& database) {
+    fs::remove(database);
+    SQLite::Database db(database, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    db.exec("PRAGMA journal_mode = TRUNCATE");
+    db.exec("PRAGMA synchronous = OFF");
+    db.exec("CREATE TABLE lines (Registro BLOB NOT NULL)");
+    SQLite::Statement insert(db, "INSERT INTO lines (Registro) VALUES (?)");
+    SQLite::Transaction transaction(db);
+    std::FILE* file = std::fopen(input.c_str(), "rb");
+    std::vector<char> line(1 << 16);
+    while (std::fgets(line.data(), static_cast<int>(line.size()), file) != nullptr) {
+        std::size_t size = std::strlen(line.data());
+        while (size > 0 && (line[size - 1] == '\n' || line[size - 1] == '\r')) {
+            --size;
+        }
+        insert.bindNoCopy(1, line.data(), static_cast<int>(size));
+        insert.exec();
+        insert.reset();
+    }
+    std::fclose(file);
+    transaction.commit();
+    return 0;
+}
+
+void report(const char* name, std::uint64_t lines, const Measure& run, const Measure& baseline) {
+    std::printf("%10llu  %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx baseline\n",
+                static_cast<unsigned long long>(lines), name, run.seconds,
+                static_cast<double>(lines) / run.seconds, run.peakMiB, run.seconds / baseline.seconds);
+}
+
+void benchmark(const std::string& self, std::uint64_t lines, const fs::path& work) {
+    const fs::path input = work / "input.txt";
+    sintegra::bench::writeSyntheticSintegra(input.string(), lines);
+    const fs::path folder = work / "program";
+    fs::create_directories(folder);
+    fs::copy_file(ORV_TEMPLATE_FILE, folder / "Sintegra.mod", fs::copy_options::overwrite_existing);
+
+    const Measure baseline = measure({self, "--baseline", input.string(), (work / "baseline.db").string()});
+    report("baseline", lines, baseline, baseline);
+
+    const fs::path analysed = work / "analyse.txt";
+    fs::copy_file(input, analysed, fs::copy_options::overwrite_existing);
+    report("analyse", lines,
+           measure({ORV_CLI_PROGRAM, "analisar", analysed.string(), "--pasta", folder.string(), "-q"}),
+           baseline);
+
+    const fs::path joined = work / "join.txt";
+    fs::copy_file(input, joined, fs::copy_options::overwrite_existing);
+    report("join", 2 * lines,
+           measure({ORV_CLI_PROGRAM, "juntar", joined.string(), input.string(), "--pasta", folder.string(),
+                    "-q"}),
+           baseline);
+    std::fflush(stdout);
+    fs::remove_all(folder);
+    fs::remove(input);
+    fs::remove(analysed);
+    fs::remove(joined);
+    fs::remove(work / "baseline.db");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--baseline") {
+        return insertBaseline(argv[2], argv[3]);
+    }
+    std::vector<std::uint64_t> sizes;
+    for (int i = 1; i < argc; ++i) {
+        sizes.push_back(std::stoull(argv[i]));
+    }
+    if (sizes.empty()) {
+        sizes.push_back(1'000'000);
+    }
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    const fs::path work = fs::temp_directory_path() / ("orv-bench-" + std::to_string(::getpid()));
+    fs::create_directories(work);
+    std::printf("%10s  %-9s %10s %18s %12s %16s\n", "lines", "run", "time", "throughput", "peak memory",
+                "vs baseline");
+    for (const std::uint64_t lines : sizes) {
+        benchmark(self.string(), lines, work);
+    }
+    fs::remove_all(work);
+    return 0;
+}

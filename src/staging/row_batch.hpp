@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "staging/record_keys.hpp"
+#include "staging/staged_type.hpp"
+
+namespace SQLite {
+class Statement;
+} // namespace SQLite
+
+namespace sintegra {
+
+// Rows of one staging table waiting to be written, so that several go in one statement, each
+// with the keys that its table keeps.
+class RowBatch {
+public:
+    explicit RowBatch(StagedType type)
+        : type_(type) {}
+
+    void add(std::string_view registro);
+    std::size_t rows() const noexcept { return rows_.size(); }
+    std::size_t bytes() const noexcept { return bytes_.size(); }
+
+    // Binds rows [first, first + count) to the statement's parameters, from parameter 1 on.
+    void bind(SQLite::Statement& statement, std::size_t first, std::size_t count) const;
+    void clear() noexcept;
+
+private:
+    struct Row {
+        std::size_t offset;
+        std::size_t size;
+        Type60Order order;
+    };
+
+    StagedType type_;
+    std::string bytes_;
+    std::vector<Row> rows_;
+};
+
+} // namespace sintegra
