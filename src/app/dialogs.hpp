@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace sintegra::app {
+
+// The modal questions the window puts to the user. Tests answer them without a modal loop.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // One existing SINTEGRA file, chosen in the open-file dialog; empty when the user cancels.
+    virtual QString chooseSintegraFile(QWidget* parent) = 0;
+    // A message with an OK button only; details, when given, sit behind "Mostrar detalhes...".
+    virtual void inform(QWidget* parent, const QString& text, const QString& details = {}) = 0;
+    // A yes-or-no question; true for yes.
+    virtual bool confirm(QWidget* parent, const QString& question) = 0;
+};
+
+} // namespace sintegra::app

@@ -1,0 +1,38 @@
+#include "app/qt_dialogs.hpp"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/file_dialog.hpp"
+#include "app/qt_text.hpp"
+#include "run/messages.hpp"
+
+namespace sintegra::app {
+
+QString QtDialogs::chooseSintegraFile(QWidget* parent) {
+    QFileDialog dialog(parent);
+    configureSintegraFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::inform(QWidget* parent, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::NoIcon, fromEngineText(messages::kProgramTitle), text, QMessageBox::Ok,
+                    parent);
+    box.setDetailedText(details);
+    box.exec();
+}
+
+bool QtDialogs::confirm(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::NoIcon, fromEngineText(messages::kProgramTitle), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Não"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+} // namespace sintegra::app

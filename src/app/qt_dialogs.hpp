@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/dialogs.hpp"
+
+namespace sintegra::app {
+
+// The real dialogs: Qt's open-file dialog and message boxes captioned with the program's title.
+class QtDialogs : public Dialogs {
+public:
+    QString chooseSintegraFile(QWidget* parent) override;
+    void inform(QWidget* parent, const QString& text, const QString& details = {}) override;
+    bool confirm(QWidget* parent, const QString& question) override;
+};
+
+} // namespace sintegra::app

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace sintegra {
+class Engine;
+class RunHost;
+} // namespace sintegra
+
+namespace sintegra::app {
+
+// How a run ended, in the window's terms.
+struct RunOutcome {
+    enum class Kind { Completed, NoFileSelected, Cancelled, Failed };
+    Kind kind = Kind::Completed;
+    QString message; // for the user; none when Cancelled
+    QString details; // the summary of a completed run
+};
+
+// Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.
+RunOutcome runEngine(Engine& engine, RunHost& host);
+
+} // namespace sintegra::app
