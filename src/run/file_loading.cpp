@@ -7,6 +7,7 @@
 #include "run/byte_cleaning.hpp"
 #include "run/input_file.hpp"
 #include "run/line_normalization.hpp"
+#include "run/line_pump.hpp"
 #include "run/line_splitter.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
@@ -21,7 +22,7 @@ constexpr std::size_t kReadSize = 1 << 20;
 // Feeds a whole file through a splitter. transform may shorten each chunk in place and says
 // whether the input goes on after it.
 template <class Sink, class Transform>
-void readLines(InputFile& input, Sink& sink, ProgressReporter& progress, Transform transform) {
+void readLines(InputFile& input, Sink& sink, LineEmitter& emitter, Transform transform) {
     const auto buffer = std::make_unique<char[]>(kReadSize);
     LineSplitter<Sink> splitter(sink);
     std::uint64_t done = 0;
@@ -34,7 +35,7 @@ void readLines(InputFile& input, Sink& sink, ProgressReporter& progress, Transfo
         done += size;
         more = transform(buffer.get(), size);
         splitter.feed({buffer.get(), size});
-        progress.advance(done);
+        emitter.inputRead(done);
     }
     splitter.finish();
 }
@@ -47,66 +48,76 @@ RunError lineTooLong(const InputFile& input, std::uint64_t line) {
 
 class FirstFileSink {
 public:
-    FirstFileSink(AtomicFile& normalized, StagingLoad& load)
+    FirstFileSink(AtomicFile& normalized, LineEmitter& emitter)
         : normalized_(normalized)
-        , load_(load) {}
+        , emitter_(emitter) {}
 
     void addBytes(std::string_view bytes) { fitter_.addBytes(bytes); }
 
     void endLine() {
         const std::string_view line = fitter_.finish();
-        if (load_.lines() > 0) {
+        if (emitter_.lines() > 0) {
             normalized_.write("\r\n");
         }
         normalized_.write(line);
-        load_.accept(line);
+        emitter_.line(line);
     }
 
 private:
     AtomicFile& normalized_;
-    StagingLoad& load_;
+    LineEmitter& emitter_;
     LineFitter fitter_;
 };
 
 class SecondFileSink {
 public:
-    explicit SecondFileSink(StagingLoad& load)
-        : load_(load) {}
+    explicit SecondFileSink(LineEmitter& emitter)
+        : emitter_(emitter) {}
 
     void addBytes(std::string_view bytes) { collector_.addBytes(bytes); }
-    void endLine() { load_.accept(collector_.finish()); }
+    void endLine() { emitter_.line(collector_.finish()); }
 
 private:
-    StagingLoad& load_;
+    LineEmitter& emitter_;
     RawLineCollector collector_;
 };
+
+// Reads on the pump's thread while this one stages what it reads.
+template <class Read>
+void pumpLines(InputFile& input, StagingLoad& load, ProgressReporter& progress, Read read) {
+    LinePump pump([&input, read](LineEmitter& emitter) {
+        try {
+            read(emitter);
+        } catch (const LineTooLong&) {
+            throw lineTooLong(input, emitter.lines() + 1);
+        }
+    });
+    pump.drain([&load](std::string_view line) { load.accept(line); },
+               [&progress](std::uint64_t done) { progress.advance(done); });
+}
 
 } // namespace
 
 void loadFirstFile(InputFile& input, AtomicFile& normalized, StagingLoad& load, ProgressReporter& progress) {
-    FirstFileSink sink(normalized, load);
-    try {
-        readLines(input, sink, progress, [](char* data, std::size_t& size) {
+    pumpLines(input, load, progress, [&input, &normalized](LineEmitter& emitter) {
+        FirstFileSink sink(normalized, emitter);
+        readLines(input, sink, emitter, [](char* data, std::size_t& size) {
             size = cleanBytes(data, size);
             return true;
         });
-    } catch (const LineTooLong&) {
-        throw lineTooLong(input, load.lines() + 1);
-    }
+        normalized.flush();
+    });
 }
 
 void loadSecondFile(InputFile& input, StagingLoad& load, ProgressReporter& progress) {
-    SecondFileSink sink(load);
-    try {
-        readLines(input, sink, progress, [](const char* data, std::size_t& size) {
-            const std::string_view chunk(data, size);
-            const std::size_t end = chunk.find('\x1a');
+    pumpLines(input, load, progress, [&input](LineEmitter& emitter) {
+        SecondFileSink sink(emitter);
+        readLines(input, sink, emitter, [](const char* data, std::size_t& size) {
+            const std::size_t end = std::string_view(data, size).find('\x1a');
             size = std::min(size, end);
             return end == std::string_view::npos;
         });
-    } catch (const LineTooLong&) {
-        throw lineTooLong(input, load.lines() + 1);
-    }
+    });
 }
 
 } // namespace sintegra

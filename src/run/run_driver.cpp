@@ -96,7 +96,6 @@ RunResult Run::execute() {
     progress_.begin(Phase::Normalizing, first.size());
     loadFirstFile(first, normalized, firstLoad, progress_);
     progress_.finish();
-    normalized.flush();
     summary_.inputs.push_back({firstPath, firstLoad.lines()});
     summary_.dropped = firstLoad.dropped();
 
