@@ -1,16 +1,19 @@
 // Whole-run benchmark: analyse and join synthetic files of N lines with sintegra-orv-cli, next to a
 // baseline measured in the same run: inserting the same lines into an SQLite table with one prepared
-// statement in one transaction. Each measurement is a process of its own, so that its peak memory
-// is its own. Usage: run_bench [LINES...]   (default 1000000)
+// statement in one transaction, with SQLite's default settings ("tuned": with the staging store's
+// scratch settings). Each measurement is a process of its own, so that its peak memory is its own.
+// Usage: run_bench [LINES...]   (default 1000000)
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <iostream>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include <SQLiteCpp/Database.h>
@@ -37,8 +40,13 @@ Measure measure(std::vector<std::string> argv) {
     }
     pointers.push_back(nullptr);
     const auto start = std::chrono::steady_clock::now();
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, pointers[0], nullptr, nullptr, pointers.data(), environ) != 0) {
+    const int spawned = posix_spawn(&pid, pointers[0], &quiet, nullptr, pointers.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
         throw std::runtime_error("cannot start " + argv[0]);
     }
     int status = 0;
@@ -53,11 +61,14 @@ Measure measure(std::vector<std::string> argv) {
 }
 
 // The baseline: read the lines and insert each into one table, one statement, one transaction.
-int insertBaseline(const std::string& input, const std::string& database) {
+// Plain SQLite settings, or with tuned the scratch settings of the staging store.
+int insertBaseline(const std::string& input, const std::string& database, bool tuned) {
     fs::remove(database);
     SQLite::Database db(database, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    db.exec("PRAGMA journal_mode = TRUNCATE");
-    db.exec("PRAGMA synchronous = OFF");
+    if (tuned) {
+        db.exec("PRAGMA journal_mode = TRUNCATE");
+        db.exec("PRAGMA synchronous = OFF");
+    }
     db.exec("CREATE TABLE lines (Registro BLOB NOT NULL)");
     SQLite::Statement insert(db, "INSERT INTO lines (Registro) VALUES (?)");
     SQLite::Transaction transaction(db);
@@ -90,8 +101,10 @@ void benchmark(const std::string& self, std::uint64_t lines, const fs::path& wor
     fs::create_directories(folder);
     fs::copy_file(ORV_TEMPLATE_FILE, folder / "Sintegra.mod", fs::copy_options::overwrite_existing);
 
-    const Measure baseline = measure({self, "--baseline", input.string(), (work / "baseline.db").string()});
+    const std::string database = (work / "baseline.db").string();
+    const Measure baseline = measure({self, "--baseline", input.string(), database});
     report("baseline", lines, baseline, baseline);
+    report("tuned", lines, measure({self, "--baseline-tuned", input.string(), database}), baseline);
 
     const fs::path analysed = work / "analyse.txt";
     fs::copy_file(input, analysed, fs::copy_options::overwrite_existing);
@@ -116,8 +129,8 @@ void benchmark(const std::string& self, std::uint64_t lines, const fs::path& wor
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "--baseline") {
-        return insertBaseline(argv[2], argv[3]);
+    if (argc == 4 && std::string(argv[1]).starts_with("--baseline")) {
+        return insertBaseline(argv[2], argv[3], std::string(argv[1]) == "--baseline-tuned");
     }
     std::vector<std::uint64_t> sizes;
     for (int i = 1; i < argc; ++i) {
