@@ -15,10 +15,18 @@ RunError withFilesUnchanged(const std::runtime_error& error, const std::string& 
     return RunError(std::string(error.what()) + " " + std::string(messages::kFilesUnchanged), file, line);
 }
 
+std::filesystem::path existingFolder(std::filesystem::path folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        throw RunError("A pasta do programa \"" + folder.string() + "\" não existe.", folder.string());
+    }
+    return folder;
+}
+
 } // namespace
 
 Engine::Engine(std::filesystem::path programFolder)
-    : folder_(std::move(programFolder))
+    : folder_(existingFolder(std::move(programFolder)))
     , lock_(std::make_unique<FolderLock>(folder_)) {
     try {
         store_ = std::make_unique<StagingStore>(folder_);

@@ -100,6 +100,11 @@ TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find(messages::kNoFileSelected), std::string::npos);
 
+    const test::ProcessResult noFolder = runCli({"analisar", missing, "--pasta", work.file("sem pasta")});
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_EQ(noFolder.err,
+              "sintegra-orv-cli: A pasta do programa \"" + work.file("sem pasta") + "\" não existe.\n");
+
     const test::ProcessResult noTemplate =
         runCli({"analisar", user("a.txt", "50"), "--pasta", work.path().string()});
     EXPECT_EQ(noTemplate.status, 1);
