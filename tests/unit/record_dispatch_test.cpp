@@ -4,6 +4,7 @@
 #include "staging/staging_store.hpp"
 #include "staging/statements.hpp"
 #include "support/files.hpp"
+#include "support/staging_fixture.hpp"
 #include "support/temp_folder.hpp"
 
 namespace sintegra {
@@ -27,18 +28,7 @@ TEST(RecordDispatch, sendsEachLineByItsFirstTwoBytes) {
     }
 }
 
-class StagingLoadTest : public ::testing::Test {
-protected:
-    std::vector<std::string> rows(StagedType type) {
-        std::vector<std::string> result;
-        store.forEachRegistro(sql::rowsInOutputOrder(type),
-                              [&](std::string_view row) { result.emplace_back(row); });
-        return result;
-    }
-
-    test::ProgramFolder folder;
-    StagingStore store{folder.path()};
-};
+using StagingLoadTest = test::StagingFixture;
 
 TEST_F(StagingLoadTest, keepsTheLastType10And11LinesAndType90Prefix) {
     StagingLoad load(store);

@@ -5,6 +5,7 @@
 #include "staging/statements.hpp"
 #include "staging/store_error.hpp"
 #include "support/files.hpp"
+#include "support/staging_fixture.hpp"
 #include "support/temp_folder.hpp"
 
 namespace sintegra {
@@ -14,24 +15,7 @@ using test::readFile;
 using test::record;
 using test::writeFile;
 
-class StagingStoreTest : public ::testing::Test {
-protected:
-    std::vector<std::string> rows(StagedType type) {
-        std::vector<std::string> result;
-        store.forEachRegistro(sql::rowsInOutputOrder(type),
-                              [&](std::string_view row) { result.emplace_back(row); });
-        return result;
-    }
-
-    void stage(StagedType type, const std::vector<std::string>& lines) {
-        for (const std::string& line : lines) {
-            store.insert(type, line);
-        }
-    }
-
-    test::ProgramFolder folder;
-    StagingStore store{folder.path()};
-};
+using StagingStoreTest = test::StagingFixture;
 
 TEST_F(StagingStoreTest, numbersRowsUpwardsAcrossAnEmptying) {
     store.insert(kType75, "75a");
