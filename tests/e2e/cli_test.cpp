@@ -19,12 +19,6 @@ using test::writeFile;
 
 class CliTest : public ::testing::Test {
 protected:
-    std::string user(const std::string& name, std::string_view content) {
-        const std::string path = work.file(name);
-        writeFile(path, content);
-        return path;
-    }
-
     std::string pasta() const { return folder.path().string(); }
 
     test::ProgramFolder folder;
@@ -32,7 +26,7 @@ protected:
 };
 
 TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
-    const std::string file = user("a.txt", "10x\r\n50one\r\n51gone\r\n");
+    const std::string file = work.write("a.txt", "10x\r\n50one\r\n51gone\r\n");
     const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + file + "] finalizada !\n");
@@ -47,8 +41,8 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
 }
 
 TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
-    const std::string first = user("a.txt", "50one");
-    const std::string second = user("b.txt", "50two");
+    const std::string first = work.write("a.txt", "50one");
+    const std::string second = work.write("b.txt", "50two");
     const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", pasta() + "/", "--quiet"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + pasta() + "/sintegra.txt] finalizada !\n");
@@ -56,7 +50,7 @@ TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
 }
 
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
-    const std::string file = user("a.txt", "50one");
+    const std::string file = work.write("a.txt", "50one");
     EXPECT_EQ(runCli({"analisar", file, "-q"}).status, 0);
     EXPECT_TRUE(
         std::filesystem::exists(std::filesystem::path(ORV_CLI_PROGRAM).parent_path() / "Sintegra.mdb"));
@@ -106,7 +100,7 @@ TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
               "sintegra-orv-cli: A pasta do programa \"" + work.file("sem pasta") + "\" não existe.\n");
 
     const test::ProcessResult noTemplate =
-        runCli({"analisar", user("a.txt", "50"), "--pasta", work.path().string()});
+        runCli({"analisar", work.write("a.txt", "50"), "--pasta", work.path().string()});
     EXPECT_EQ(noTemplate.status, 1);
     EXPECT_NE(
         noTemplate.err.find("Sintegra.mod não foi encontrado na pasta \"" + work.path().string() + "\""),
@@ -116,7 +110,7 @@ TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
 TEST_F(CliTest, refusesAFolderThatAnotherCopyHolds) {
     const int lock = ::open((folder.path() / "Sintegra.lck").c_str(), O_RDWR | O_CREAT, 0644);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    const std::string file = user("a.txt", "50one");
+    const std::string file = work.write("a.txt", "50one");
     const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
     ::close(lock);
     EXPECT_EQ(run.status, 1);
@@ -139,7 +133,7 @@ TEST_F(CliTest, treatsLfCrAndCrLfAlikeAndKeepsEveryByte) {
         for (const std::string& line : lines) {
             content += line + end;
         }
-        const std::string file = user("a.txt", content);
+        const std::string file = work.write("a.txt", content);
         ASSERT_EQ(runCli({"analisar", file, "--pasta", pasta(), "-q"}).status, 0);
         const std::string output = readFile(file);
         if (expected.empty()) {

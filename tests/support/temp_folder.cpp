@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "support/files.hpp"
+
 namespace sintegra::test {
 
 TempFolder::TempFolder() {
@@ -25,6 +27,12 @@ TempFolder::~TempFolder() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
                                  error);
     std::filesystem::remove_all(path_, error);
+}
+
+std::string TempFolder::write(const std::string& name, std::string_view content) const {
+    const std::string path = file(name);
+    writeFile(path, content);
+    return path;
 }
 
 ProgramFolder::ProgramFolder() {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace sintegra::test {
 
@@ -15,6 +16,8 @@ public:
 
     const std::filesystem::path& path() const noexcept { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // Writes a file in the folder and returns its path.
+    std::string write(const std::string& name, std::string_view content) const;
 
 private:
     std::filesystem::path path_;

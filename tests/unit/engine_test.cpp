@@ -66,12 +66,6 @@ const std::string kAnalysed =
 
 class EngineTest : public ::testing::Test {
 protected:
-    std::string user(const std::string& name, std::string_view content) {
-        const std::string path = work.file(name);
-        writeFile(path, content);
-        return path;
-    }
-
     void expectNoTemps() {
         EXPECT_TRUE(test::leftoverTemps(work.path()).empty());
         EXPECT_TRUE(test::leftoverTemps(folder.path()).empty());
@@ -93,7 +87,7 @@ protected:
 };
 
 TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
-    host.first = user("a.txt", kFirst);
+    host.first = work.write("a.txt", kFirst);
     const RunResult result = engine.run(host);
     ASSERT_EQ(result.status, RunStatus::Completed);
     EXPECT_EQ(readFile(host.first), kAnalysed);
@@ -111,14 +105,15 @@ TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
 TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     const auto code = [](char letter) { return std::string(13, '0') + letter; };
     host.runMode = Mode::Join;
-    host.first = user("a.txt", "10first\r\n" + product(code('A'), "1") + "\r\n" + product(code('B'), "1") +
-                                   "\r\n" + product(code('C'), "1") + "\r\n50first");
+    host.first =
+        work.write("a.txt", "10first\r\n" + product(code('A'), "1") + "\r\n" + product(code('B'), "1") +
+                                "\r\n" + product(code('C'), "1") + "\r\n50first");
     const std::string raw50 = std::string("50se,c\0nd", 9);
     const std::string second = "10second\r\n" + raw50 + "\r\n" + product(code('B'), "2") + "\n" +
                                product(code('D'), "2") +
                                "\r\n 50dropped\r\n\x1a"
                                "50afterEnd";
-    host.second = user("b.txt", second);
+    host.second = work.write("b.txt", second);
     const RunResult result = engine.run(host);
     const std::string output = (folder.path() / "sintegra.txt").string();
     EXPECT_EQ(result.summary.outputPath, output);
@@ -141,7 +136,7 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
 
 TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     host.runMode = Mode::Join;
-    host.first = host.second = user("a.txt", "50,x\n" + product("A", ""));
+    host.first = host.second = work.write("a.txt", "50,x\n" + product("A", ""));
     engine.run(host);
     EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
               (std::vector<std::string>{"", "", record("50 x"), record("50 x"), record(product("A", "")),
@@ -152,8 +147,8 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
 }
 
 TEST_F(EngineTest, analyseIgnoresASecondFile) {
-    host.first = user("a.txt", "50first");
-    host.second = user("b.txt", "10second\r\n50second");
+    host.first = work.write("a.txt", "50first");
+    host.second = work.write("b.txt", "10second\r\n50second");
     const RunResult result = engine.run(host);
     EXPECT_EQ(test::crlfLines(readFile(host.first)), (std::vector<std::string>{"", "", record("50first"),
                                                                                record("5000000001"
@@ -165,14 +160,14 @@ TEST_F(EngineTest, analyseIgnoresASecondFile) {
 TEST_F(EngineTest, writesEmptyAndCtrlZOnlyFilesAsTwoEmptyLinesAndTotals) {
     const std::string expected = "\r\n\r\n" + std::string(125, ' ') + "1";
     for (const std::string content : {"", "\x1a\x1a\x1a"}) {
-        host.first = user("a.txt", content);
+        host.first = work.write("a.txt", content);
         engine.run(host);
         EXPECT_EQ(readFile(host.first), expected);
     }
 }
 
 TEST_F(EngineTest, reportsNoFileAfterEmptyingTheTables) {
-    host.first = user("a.txt", "50one");
+    host.first = work.write("a.txt", "50one");
     engine.run(host);
     for (const std::string none : {"", "."}) {
         host.first = none;
@@ -200,8 +195,8 @@ TEST(EngineStore, keepsNoRowsAfterARunWithoutAFile) {
 
 TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
     host.runMode = Mode::Join;
-    host.first = user("a.txt", kFirst);
-    host.second = user("b.txt", kFirst);
+    host.first = work.write("a.txt", kFirst);
+    host.second = work.write("b.txt", kFirst);
     writeFile(folder.path() / "sintegra.txt", "old output");
     engine.run(host);
     const std::vector<Phase> phases = host.phases;
@@ -219,7 +214,7 @@ TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
 
 TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
     host.runMode = Mode::Join;
-    host.first = user("a.txt", kFirst);
+    host.first = work.write("a.txt", kFirst);
     host.second = work.file("gone.txt");
     EXPECT_EQ(failure(), "Não foi possível abrir o arquivo \"" + host.second +
                              "\": o arquivo ou a pasta não existe. " +
@@ -233,7 +228,7 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
 }
 
 TEST_F(EngineTest, refusesReadOnlyFilesAndFolders) {
-    host.first = user("a.txt", kFirst);
+    host.first = work.write("a.txt", kFirst);
     ::chmod(host.first.c_str(), 0444);
     EXPECT_EQ(failure(), "O arquivo \"" + host.first + "\" está protegido contra gravação. " +
                              std::string(messages::kFilesUnchanged));
@@ -246,7 +241,7 @@ TEST_F(EngineTest, refusesReadOnlyFilesAndFolders) {
 }
 
 TEST_F(EngineTest, keepsPermissionsAndReplacesTheTargetOfALink) {
-    const std::string target = user("real.txt", kFirst);
+    const std::string target = work.write("real.txt", kFirst);
     ::chmod(target.c_str(), 0640);
     host.first = work.file("link.txt");
     std::filesystem::create_symlink(target, host.first);
