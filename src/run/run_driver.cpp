@@ -41,7 +41,14 @@ public:
     RunResult execute();
 
 private:
+    // What the output is made of: the kept lines, and how many rows the tables hold.
+    struct Staged {
+        KeptLines kept;
+        std::uint64_t rows;
+    };
+
     void loadSecond(const InputFile& first, const AtomicFile& normalized);
+    Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
 
     StagingStore& store_;
@@ -73,6 +80,20 @@ void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
     }
 }
 
+// Analyse mode reads one file only, even if the host named a second one.
+Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
+    Staged staged{firstLoad.kept(), firstLoad.staged()};
+    if (secondLoad_ && mode == Mode::Analyse) {
+        secondLoad_->withdraw();
+        summary_.inputs.pop_back();
+        summary_.dropped = firstLoad.dropped();
+    } else if (secondLoad_) {
+        staged.kept.overlay(secondLoad_->kept());
+        staged.rows += secondLoad_->staged();
+    }
+    return staged;
+}
+
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
     summary_.written = assembleOutput(store_, kept, stagedRows, output, progress_);
     const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
@@ -101,17 +122,7 @@ RunResult Run::execute() {
 
     loadSecond(first, normalized);
     const Mode mode = host_.mode();
-    KeptLines kept = firstLoad.kept();
-    std::uint64_t stagedRows = firstLoad.staged();
-    if (secondLoad_ && mode == Mode::Analyse) {
-        // Analyse mode reads one file only, even if the host named a second one.
-        secondLoad_->withdraw();
-        summary_.inputs.pop_back();
-        summary_.dropped = firstLoad.dropped();
-    } else if (secondLoad_) {
-        kept.overlay(secondLoad_->kept());
-        stagedRows += secondLoad_->staged();
-    }
+    const Staged staged = settleSecond(mode, firstLoad);
 
     progress_.begin(Phase::RemovingDuplicates, 1);
     summary_.duplicatesRemoved = removeDuplicateProducts(store_);
@@ -120,7 +131,7 @@ RunResult Run::execute() {
 
     summary_.outputPath = mode == Mode::Analyse ? firstPath : (folder_ / kJoinOutputName).string();
     AtomicFile output(summary_.outputPath, temps_);
-    writeOutput(kept, stagedRows - summary_.duplicatesRemoved, output);
+    writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
 
     // The last moment to stop: from here on the files are put in place.
     progress_.begin(Phase::Saving, 1);
