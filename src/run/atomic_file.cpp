@@ -127,7 +127,10 @@ void AtomicFile::writeAll(const char* data, std::size_t size) {
     }
 }
 
-void AtomicFile::commit() {
+void AtomicFile::prepare() {
+    if (fd_ < 0) {
+        return;
+    }
     flush();
     if (targetExists_) {
         if (::fchmod(fd_, mode_) != 0) {
@@ -145,6 +148,10 @@ void AtomicFile::commit() {
     if (::close(fd) != 0) {
         throw fileError(FileStep::Write, target_, errno);
     }
+}
+
+void AtomicFile::commit() {
+    prepare();
     if (::rename(temp_.c_str(), resolved_.c_str()) != 0) {
         throw fileError(FileStep::Replace, target_, errno);
     }
