@@ -12,16 +12,13 @@
 
 #include "staging/statements.hpp"
 #include "staging/store_error.hpp"
+#include "staging/system_cause.hpp"
 
 namespace sintegra {
 namespace {
 
 std::string inQuotes(const std::filesystem::path& path) {
     return "\"" + path.string() + "\"";
-}
-
-std::string errnoCause(int error) {
-    return std::generic_category().message(error);
 }
 
 // A crash can leave a rollback journal beside the store. It must go before the template is
@@ -33,7 +30,7 @@ void removeStale(const std::filesystem::path& store) {
         if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
             const int error = errno;
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                                 errnoCause(error) + ".",
+                                 systemCause(error) + ".",
                              file.string());
         }
     }
@@ -48,7 +45,7 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     }
     if (!std::filesystem::copy_file(from, to, error)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
-                             ": " + error.message() + ".",
+                             ": " + systemCause(error.value()) + ".",
                          to.string());
     }
 }
