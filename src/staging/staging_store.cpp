@@ -105,9 +105,16 @@ void StagingStore::prepareInserts() {
     }
 }
 
+// Of an I/O error the system knows the cause (a file-size limit, a failing device): SQLite keeps it
+// with the file.
 void StagingStore::fail(const std::exception& error) const {
+    const int code = sqliteCode(error);
+    int system = 0;
+    if ((code & 0xff) == SQLITE_IOERR) {
+        sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &system);
+    }
     throw StoreError("Erro no banco de trabalho " + inQuotes(file_) + ": " +
-                         storeCause(sqliteCode(error), error.what()) + ".",
+                         (system != 0 ? systemCause(system) : storeCause(code, error.what())) + ".",
                      file_);
 }
 
