@@ -13,7 +13,7 @@ struct ProcessResult {
     int status = -1; // exit status, or 128 + signal
     std::string out;
     std::string err;
-    long peakKib = 0; // the most memory the process had resident
+    long peakKib = 0; // the most memory the program had resident, or the test's, if it holds more
 };
 
 // A program started with the given arguments (argv[0] included), its output captured. One still
