@@ -50,7 +50,11 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::resolveTarget() {
-    resolved_ = target_;
+    // Absolute, so that the temporary file is listed in a form that the next start can use from any
+    // working folder.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(target_, error);
+    resolved_ = error ? target_ : absolute.string();
     char real[PATH_MAX];
     if (::realpath(target_.c_str(), real) != nullptr) {
         resolved_ = real;
