@@ -30,13 +30,6 @@ protected:
     std::string pasta() const { return folder.path().string(); }
     std::string joined() const { return folder.file("sintegra.txt"); }
 
-    std::vector<std::string> leftovers() const {
-        std::vector<std::string> temps = test::leftoverTemps(work.path());
-        const std::vector<std::string> inFolder = test::leftoverTemps(folder.path());
-        temps.insert(temps.end(), inFolder.begin(), inFolder.end());
-        return temps;
-    }
-
     test::ProgramFolder folder;
     test::TempFolder work;
 };
@@ -100,7 +93,7 @@ TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheCauseWithEveryFileAsItWas) {
             EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
             EXPECT_EQ(readFile(first), content);
             EXPECT_EQ(readFile(joined()), "old output");
-            EXPECT_EQ(leftovers(), std::vector<std::string>{});
+            EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
         }
     }
     EXPECT_EQ(test::runCli({"juntar", first, second, "--pasta", pasta(), "-q"}).status, 0);
@@ -165,7 +158,7 @@ TEST_F(FaultTest, pathsWithSpacesAccentsAndLinksGiveWhatPlainPathsGive) {
     ASSERT_EQ(test::runCli({"analisar", plainFirst, "--pasta", pasta(), "-q"}).status, 0);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readFile(target), readFile(plainFirst));
-    EXPECT_EQ(leftovers(), std::vector<std::string>{});
+    EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
 }
 
 } // namespace

@@ -69,13 +69,6 @@ protected:
 
     std::string output() const { return (folder.path() / "sintegra.txt").string(); }
 
-    std::vector<std::string> leftovers() const {
-        std::vector<std::string> temps = test::leftoverTemps(work.path());
-        const std::vector<std::string> inFolder = test::leftoverTemps(folder.path());
-        temps.insert(temps.end(), inFolder.begin(), inFolder.end());
-        return temps;
-    }
-
     // Each file as it was or replaced whole; the first file is replaced before the output.
     void expectWholeFiles(const std::string& mode) const {
         const std::string now = readFile(first);
@@ -125,7 +118,7 @@ TEST_F(KillTest, aKilledRunLeavesEveryFileWholeAndTheNextRunSucceeds) {
         expectWholeFiles(mode);
 
         ASSERT_EQ(test::runProcess(command(mode)).status, 0);
-        EXPECT_EQ(leftovers(), std::vector<std::string>{});
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
         EXPECT_EQ(readFile(first), mode == "juntar" ? completed.normalized : completed.analysed);
         if (mode == "juntar") {
             EXPECT_EQ(readFile(output()), completed.joined);

@@ -176,8 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(test::readFile(host.first) == (join ? expected.normalizedFirst : output),
                 "the first file holds its normalized form, or the output when analysed");
     fuzz::check(!second || test::readFile(host.second) == *second, "the second file is left as it was");
-    fuzz::check(test::leftoverTemps(folder.work.path()).empty() &&
-                    test::leftoverTemps(folder.program.path()).empty(),
+    fuzz::check(test::leftoverTemps({folder.work.path(), folder.program.path()}).empty(),
                 "no temporary file is left");
     return 0;
 }

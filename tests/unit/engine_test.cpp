@@ -73,8 +73,7 @@ protected:
     }
 
     void expectNoTemps() {
-        EXPECT_TRUE(test::leftoverTemps(work.path()).empty());
-        EXPECT_TRUE(test::leftoverTemps(folder.path()).empty());
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
 
     std::string failure() {
@@ -198,6 +197,39 @@ TEST(EngineStore, keepsNoRowsAfterARunWithoutAFile) {
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG60").getInt(), 0);
 }
 
+// A killed run's temporary files are removed by the next start, which may come from another working
+// folder: they are listed by absolute path, also for an output that does not exist yet.
+TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    test::ScriptedHost host;
+    host.runMode = Mode::Join;
+    host.first = work.file("a.txt");
+    writeFile(host.first, "50one");
+    const test::ProcessResult run = test::runForked([&] {
+        std::filesystem::current_path(folder.path());
+        Engine engine(".");
+        std::string listed;
+        host.onProgress = [&](const Progress& progress) {
+            if (progress.phase == Phase::Saving) {
+                listed = readFile("Sintegra.lck");
+            }
+            return true;
+        };
+        engine.run(host);
+        return listed;
+    });
+    std::vector<std::string> entries;
+    for (std::size_t start = 0, end; (end = run.out.find('\0', start)) != std::string::npos;
+         start = end + 1) {
+        entries.push_back(run.out.substr(start, end - start));
+    }
+    ASSERT_EQ(entries.size(), 2u) << run.out;
+    for (const std::string& entry : entries) {
+        EXPECT_TRUE(entry.starts_with("+/")) << entry;
+    }
+}
+
 TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
     host.runMode = Mode::Join;
     host.first = user("a.txt", kFirst);
@@ -309,8 +341,7 @@ TEST(EngineFaults, aWriteFailingHalfWayThroughTheOutputLeavesEveryFileAsItWas) {
                                std::string(messages::kFilesUnchanged));
         EXPECT_EQ(readFile(host.first), content);
         EXPECT_EQ(readFile(joined), "old output");
-        EXPECT_EQ(test::leftoverTemps(work.path()), std::vector<std::string>{});
-        EXPECT_EQ(test::leftoverTemps(folder.path()), std::vector<std::string>{});
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
 }
 
@@ -345,7 +376,7 @@ TEST(EngineFaults, anUnreadableSecondFileStopsTheRunBeforeAnyChange) {
                            std::string(messages::kFilesUnchanged));
     EXPECT_EQ(readFile(host.first), kFirst);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
-    EXPECT_EQ(test::leftoverTemps(work.path()), std::vector<std::string>{});
+    EXPECT_EQ(test::leftoverTemps({work.path()}), std::vector<std::string>{});
 }
 
 } // namespace
