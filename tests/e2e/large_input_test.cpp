@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "run/engine.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
+#include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
 
 namespace sintegra {
@@ -18,6 +20,7 @@ constexpr std::size_t kMiB = 1 << 20;
 // and while it holds one line of 100 MiB (a few copies: the run, the staging store, the output).
 constexpr long kFlatKib = 96 * 1024;
 constexpr long kHeldLineKib = 8 * 100 * 1024;
+constexpr off_t kSparseSize = (off_t{4} << 30) + 4321;
 
 // A line of a code and 100 MiB of 'x', without a line end. Written piece by piece: the test must not
 // hold it, or the peak memory of the program would be the test's (see Process).
@@ -56,20 +59,56 @@ TEST(LargeInput, aHundredMebibyteLineWithoutALineEnd) {
     EXPECT_TRUE(lines[3].starts_with("54") && lines[3].find_first_not_of('x', 2) == std::string::npos);
 }
 
-// No disk is used: the file is a hole. Its one line, spaces once cleaned, is dropped.
+// No disk is used: the file is a hole.
+std::string sparseFile(const test::TempFolder& work) {
+    const std::string path = work.file("zeros.txt");
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    const bool sized = ::ftruncate(fd, kSparseSize) == 0;
+    ::close(fd);
+    return sized ? path : "";
+}
+
+// Its one line, spaces once cleaned, is dropped.
 TEST(LargeInput, aSparseFileOverFourGibibytesOfNulBytes) {
     test::ProgramFolder folder;
     test::TempFolder work;
-    const std::string first = work.file("zeros.txt");
-    const int fd = ::open(first.c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_EQ(::ftruncate(fd, (off_t{4} << 30) + 4321), 0);
-    ::close(fd);
+    const std::string first = sparseFile(work);
     const test::ProcessResult run = test::runCli({"analisar", first, "--pasta", folder.path().string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_LT(run.peakKib, kFlatKib);
     EXPECT_EQ(readFile(first), "\r\n\r\n" + std::string(125, ' ') + "1");
     EXPECT_NE(run.err.find("Linhas lidas:\n  " + first + ": 1\n"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Linhas descartadas: 1\n  código \"  \": 1\n"), std::string::npos);
+}
+
+// The engine in a forked copy of the test: the progress of the first file counts its bytes in full,
+// never going back, and ends at its size.
+TEST(LargeInput, progressThroughOverFourGibibytesCountsEveryByte) {
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    const std::string first = sparseFile(work);
+    const test::ProcessResult run = test::runForked([&] {
+        Engine engine(folder.path());
+        test::ScriptedHost host;
+        host.first = first;
+        Progress last{Phase::Normalizing, 0, 0};
+        host.onProgress = [&](const Progress& progress) {
+            if (progress.phase == Phase::Normalizing) {
+                if (progress.done < last.done) {
+                    throw std::runtime_error("the progress went back");
+                }
+                last = progress;
+            }
+            return true;
+        };
+        const RunResult result = engine.run(host);
+        return std::to_string(last.done) + " of " + std::to_string(last.total) + ", " +
+               std::to_string(result.summary.inputs.at(0).lines) + " line";
+    });
+    const std::string size = std::to_string(kSparseSize);
+    EXPECT_EQ(run.out, size + " of " + size + ", 1 line");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.peakKib, kFlatKib);
 }
 
 } // namespace

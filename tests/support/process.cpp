@@ -57,10 +57,12 @@ Process::Process(const std::vector<std::string>& argv, const std::vector<std::st
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, capture_.file("out").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, capture_.file("err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string outFile = capture_.file("out");
+    const std::string errFile = capture_.file("err");
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
 
     std::vector<std::string> arguments = argv;
     std::vector<std::string> environment = extraEnv;
@@ -126,6 +128,7 @@ ProcessResult runForked(const std::function<std::string()>& body) {
     if (::pipe(channel) != 0) {
         throw std::runtime_error("pipe failed");
     }
+    resetPeakMemory();
     const pid_t child = ::fork();
     if (child < 0) {
         throw std::runtime_error("fork failed");
