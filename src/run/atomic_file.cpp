@@ -50,7 +50,11 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::resolveTarget() {
-    resolved_ = target_;
+    // Absolute, so that the temporary file is listed in a form that the next start can use from any
+    // working folder.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(target_, error);
+    resolved_ = error ? target_ : absolute.string();
     char real[PATH_MAX];
     if (::realpath(target_.c_str(), real) != nullptr) {
         resolved_ = real;
@@ -127,7 +131,10 @@ void AtomicFile::writeAll(const char* data, std::size_t size) {
     }
 }
 
-void AtomicFile::commit() {
+void AtomicFile::prepare() {
+    if (fd_ < 0) {
+        return;
+    }
     flush();
     if (targetExists_) {
         if (::fchmod(fd_, mode_) != 0) {
@@ -145,6 +152,10 @@ void AtomicFile::commit() {
     if (::close(fd) != 0) {
         throw fileError(FileStep::Write, target_, errno);
     }
+}
+
+void AtomicFile::commit() {
+    prepare();
     if (::rename(temp_.c_str(), resolved_.c_str()) != 0) {
         throw fileError(FileStep::Replace, target_, errno);
     }

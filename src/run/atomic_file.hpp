@@ -22,7 +22,9 @@ public:
     void write(std::string_view bytes);
     // Hands the buffered bytes to the temporary file, so that it can be read back.
     void flush();
-    // Makes the bytes durable and renames the temporary file over the target.
+    // Makes the bytes durable, so that commit() is left with the rename only.
+    void prepare();
+    // Prepares the file if that is still to do, and renames the temporary file over the target.
     void commit();
 
     const std::string& target() const noexcept { return target_; }

@@ -11,7 +11,9 @@ namespace sintegra {
 
 InputFile::InputFile(std::string path)
     : path_(std::move(path)) {
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO would hold open() until a writer came, and only SIGKILL ends that; for a
+    // regular file, the only kind read, it changes nothing.
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
         throw fileError(FileStep::Open, path_, errno);
     }

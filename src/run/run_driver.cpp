@@ -133,8 +133,10 @@ RunResult Run::execute() {
     AtomicFile output(summary_.outputPath, temps_);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
 
-    // The last moment to stop: from here on the files are put in place.
+    // The last moment to stop: from here on the files are put in place. The output is written out
+    // first, so that a write failing on it cannot come after the first file was replaced.
     progress_.begin(Phase::Saving, 1);
+    output.prepare();
     if (mode == Mode::Join) {
         normalized.commit();
     }

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "staging/system_cause.hpp"
+
 namespace sintegra {
 
 // A run or a start-up that could not be completed. The message is for the user: it says what
@@ -21,9 +23,6 @@ private:
 };
 
 enum class FileStep { Open, Read, Create, Write, Replace };
-
-// The user's words for an errno value.
-std::string systemCause(int error);
 
 // "Não foi possível <step> o arquivo "<file>": <cause>."
 RunError fileError(FileStep step, const std::string& file, int error);

@@ -12,16 +12,13 @@
 
 #include "staging/statements.hpp"
 #include "staging/store_error.hpp"
+#include "staging/system_cause.hpp"
 
 namespace sintegra {
 namespace {
 
 std::string inQuotes(const std::filesystem::path& path) {
     return "\"" + path.string() + "\"";
-}
-
-std::string errnoCause(int error) {
-    return std::generic_category().message(error);
 }
 
 // A crash can leave a rollback journal beside the store. It must go before the template is
@@ -33,7 +30,7 @@ void removeStale(const std::filesystem::path& store) {
         if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
             const int error = errno;
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                                 errnoCause(error) + ".",
+                                 systemCause(error) + ".",
                              file.string());
         }
     }
@@ -48,7 +45,7 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     }
     if (!std::filesystem::copy_file(from, to, error)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
-                             ": " + error.message() + ".",
+                             ": " + systemCause(error.value()) + ".",
                          to.string());
     }
 }
@@ -108,9 +105,16 @@ void StagingStore::prepareInserts() {
     }
 }
 
+// Of an I/O error the system knows the cause (a file-size limit, a failing device): SQLite keeps it
+// with the file.
 void StagingStore::fail(const std::exception& error) const {
+    const int code = sqliteCode(error);
+    int system = 0;
+    if ((code & 0xff) == SQLITE_IOERR) {
+        sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &system);
+    }
     throw StoreError("Erro no banco de trabalho " + inQuotes(file_) + ": " +
-                         storeCause(sqliteCode(error), error.what()) + ".",
+                         (system != 0 ? systemCause(system) : storeCause(code, error.what())) + ".",
                      file_);
 }
 

@@ -17,6 +17,8 @@
 #include "cli/cli_host.hpp"
 #include "program_folder.hpp"
 #include "scripted_dialogs.hpp"
+#include "support/running_copy.hpp"
+#include "support/temp_folder.hpp"
 
 using sintegra::Mode;
 using sintegra::app::toEnginePath;
@@ -268,6 +270,18 @@ private slots:
         const QString message = dialogs_->messages.value(0).text;
         QVERIFY2(message.contains(QStringLiteral("Sintegra.mod")) && message.contains(empty.path()),
                  qPrintable(message));
+    }
+
+    // The program then ends with status 1 (main.cpp) without having touched the folder.
+    void aFolderThatARunningCommandLineHoldsIsRefused() {
+        const sintegra::test::ProgramFolder folder;
+        const sintegra::test::TempFolder work;
+        sintegra::test::RunningCopy running(folder.path(), work.path());
+        QVERIFY(sintegra::app::openEngine(QString::fromStdString(folder.path().string()), *dialogs_) ==
+                nullptr);
+        QCOMPARE(dialogs_->messages.value(0).text,
+                 QStringLiteral("O Sintegra ORV já está em uso nesta pasta."));
+        QCOMPARE(running.finish().status, 0);
     }
 };
 

@@ -1,12 +1,9 @@
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "run/messages.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
+#include "support/running_copy.hpp"
 #include "support/temp_folder.hpp"
 
 namespace sintegra {
@@ -107,16 +104,27 @@ TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
         std::string::npos);
 }
 
-TEST_F(CliTest, refusesAFolderThatAnotherCopyHolds) {
-    const int lock = ::open((folder.path() / "Sintegra.lck").c_str(), O_RDWR | O_CREAT, 0644);
-    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+// Two real copies: the second starts while the first runs in the same folder, stopped there so that
+// it cannot end first. The second refuses and touches nothing; the first then completes.
+TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
+    test::RunningCopy running(folder.path(), work.path());
+    const std::filesystem::path store = folder.path() / "Sintegra.mdb";
+    const auto storeWritten = std::filesystem::last_write_time(store);
     const std::string file = work.write("a.txt", "50one");
-    const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
-    ::close(lock);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Sintegra.mdb"));
+    for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, file}}) {
+        std::vector<std::string> arguments = {files.size() == 1 ? "analisar" : "juntar"};
+        arguments.insert(arguments.end(), files.begin(), files.end());
+        arguments.insert(arguments.end(), {"--pasta", pasta()});
+        const test::ProcessResult run = runCli(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + "\n");
+    }
     EXPECT_EQ(readFile(file), "50one");
+    EXPECT_EQ(std::filesystem::last_write_time(store), storeWritten);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
+    const test::ProcessResult first = running.finish();
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.out.find("finalizada !"), std::string::npos);
 }
 
 // Whatever ends its lines, a file gives the same result, and bytes above 127 come back unchanged.

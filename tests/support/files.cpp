@@ -53,11 +53,13 @@ std::string record(std::string_view text, std::size_t width) {
     return line;
 }
 
-std::vector<std::string> leftoverTemps(const std::filesystem::path& folder) {
+std::vector<std::string> leftoverTemps(std::initializer_list<std::filesystem::path> folders) {
     std::vector<std::string> temps;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (isOwnTempFile(entry.path())) {
-            temps.push_back(entry.path().string());
+    for (const std::filesystem::path& folder : folders) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (isOwnTempFile(entry.path())) {
+                temps.push_back(entry.path().string());
+            }
         }
     }
     return temps;

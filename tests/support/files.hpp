@@ -19,7 +19,7 @@ std::vector<std::string> crlfLines(std::string_view text);
 // A record line: code and body, padded with spaces to the record width.
 std::string record(std::string_view text, std::size_t width = 126);
 
-// Every temporary file that the program might have left in a folder.
-std::vector<std::string> leftoverTemps(const std::filesystem::path& folder);
+// Every temporary file that the program might have left in the folders.
+std::vector<std::string> leftoverTemps(std::initializer_list<std::filesystem::path> folders);
 
 } // namespace sintegra::test

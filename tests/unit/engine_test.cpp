@@ -1,6 +1,5 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <SQLiteCpp/Database.h>
@@ -10,6 +9,7 @@
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
 #include "support/files.hpp"
+#include "support/process.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
 
@@ -67,8 +67,7 @@ const std::string kAnalysed =
 class EngineTest : public ::testing::Test {
 protected:
     void expectNoTemps() {
-        EXPECT_TRUE(test::leftoverTemps(work.path()).empty());
-        EXPECT_TRUE(test::leftoverTemps(folder.path()).empty());
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
 
     std::string failure() {
@@ -193,6 +192,39 @@ TEST(EngineStore, keepsNoRowsAfterARunWithoutAFile) {
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG60").getInt(), 0);
 }
 
+// A killed run's temporary files are removed by the next start, which may come from another working
+// folder: they are listed by absolute path, also for an output that does not exist yet.
+TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    test::ScriptedHost host;
+    host.runMode = Mode::Join;
+    host.first = work.file("a.txt");
+    writeFile(host.first, "50one");
+    const test::ProcessResult run = test::runForked([&] {
+        std::filesystem::current_path(folder.path());
+        Engine engine(".");
+        std::string listed;
+        host.onProgress = [&](const Progress& progress) {
+            if (progress.phase == Phase::Saving) {
+                listed = readFile("Sintegra.lck");
+            }
+            return true;
+        };
+        engine.run(host);
+        return listed;
+    });
+    std::vector<std::string> entries;
+    for (std::size_t start = 0, end; (end = run.out.find('\0', start)) != std::string::npos;
+         start = end + 1) {
+        entries.push_back(run.out.substr(start, end - start));
+    }
+    ASSERT_EQ(entries.size(), 2u) << run.out;
+    for (const std::string& entry : entries) {
+        EXPECT_TRUE(entry.starts_with("+/")) << entry;
+    }
+}
+
 TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);
@@ -225,6 +257,18 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
 
     host.second = work.path().string();
     EXPECT_NE(failure().find("é uma pasta"), std::string::npos);
+
+    // Chosen, then gone while the first file is read.
+    host.second = work.write("b.txt", kFirst);
+    host.onProgress = [this](const Progress& progress) {
+        if (progress.phase == Phase::Normalizing) {
+            std::filesystem::remove(host.second);
+        }
+        return true;
+    };
+    EXPECT_NE(failure().find("\"" + host.second + "\": o arquivo ou a pasta não existe."), std::string::npos);
+    EXPECT_EQ(readFile(host.first), kFirst);
+    expectNoTemps();
 }
 
 TEST_F(EngineTest, refusesReadOnlyFilesAndFolders) {
@@ -254,47 +298,80 @@ TEST_F(EngineTest, keepsPermissionsAndReplacesTheTargetOfALink) {
 }
 
 // The output grows past a file-size limit set when the assembly starts: the write fails half way.
-TEST(EngineFaults, aFailingWriteHalfWayThroughTheOutputLeavesTheInputIntact) {
+TEST(EngineFaults, aWriteFailingHalfWayThroughTheOutputLeavesEveryFileAsItWas) {
+    test::ProgramFolder folder;
     test::TempFolder work;
-    const std::string input = work.file("a.txt");
+    test::ScriptedHost host;
+    host.first = work.file("a.txt");
+    host.onProgress = [](const Progress& progress) {
+        if (progress.phase == Phase::Assembling) {
+            const rlimit limit{64 * 1024, 64 * 1024};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        return true;
+    };
     std::string content;
     for (int i = 0; i < 3000; ++i) {
         content += record("54" + std::to_string(i)) + "\r\n";
     }
-    writeFile(input, content);
-    const std::string messageFile = work.file("message");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        test::ProgramFolder folder;
-        Engine engine(folder.path());
-        test::ScriptedHost host;
-        host.first = input;
-        host.onProgress = [](const Progress& progress) {
-            if (progress.phase == Phase::Assembling) {
-                const rlimit limit{64 * 1024, 64 * 1024};
-                ::setrlimit(RLIMIT_FSIZE, &limit);
+    const std::string joined = (folder.path() / "sintegra.txt").string();
+    for (const Mode mode : {Mode::Analyse, Mode::Join}) {
+        writeFile(host.first, content);
+        writeFile(joined, "old output");
+        host.runMode = mode;
+        host.second = mode == Mode::Join ? host.first : "";
+        const test::ProcessResult run = test::runForked([&] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            Engine engine(folder.path());
+            try {
+                engine.run(host);
+            } catch (const RunError& error) {
+                return std::string(error.what());
             }
-            return true;
-        };
+            return std::string("no failure");
+        });
+        EXPECT_EQ(run.out, "Não foi possível gravar o arquivo \"" +
+                               (mode == Mode::Join ? joined : host.first) +
+                               "\": o arquivo passou do tamanho máximo permitido. " +
+                               std::string(messages::kFilesUnchanged));
+        EXPECT_EQ(readFile(host.first), content);
+        EXPECT_EQ(readFile(joined), "old output");
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+    }
+}
+
+// Root reads any file whatever its permissions: the run drops to an ordinary user first.
+TEST(EngineFaults, anUnreadableSecondFileStopsTheRunBeforeAnyChange) {
+    test::ProgramFolder folder;
+    test::TempFolder work;
+    for (const auto& path : {folder.path(), work.path()}) {
+        std::filesystem::permissions(path, std::filesystem::perms::all);
+    }
+    test::ScriptedHost host;
+    host.runMode = Mode::Join;
+    host.first = work.file("a.txt");
+    host.second = work.file("b.txt");
+    writeFile(host.first, kFirst);
+    writeFile(host.second, kFirst);
+    ::chmod(host.first.c_str(), 0666);
+    ::chmod(host.second.c_str(), 0);
+    const test::ProcessResult run = test::runForked([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            return std::string("cannot become an ordinary user");
+        }
+        Engine engine(folder.path());
         try {
             engine.run(host);
         } catch (const RunError& error) {
-            const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
-            ::setrlimit(RLIMIT_FSIZE, &none);
-            writeFile(messageFile, error.what());
-            ::_exit(test::leftoverTemps(work.path()).empty() ? 0 : 3);
+            return std::string(error.what());
         }
-        ::_exit(2);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(readFile(messageFile), "Não foi possível gravar o arquivo \"" + input +
-                                         "\": o arquivo passou do tamanho máximo permitido. " +
-                                         std::string(messages::kFilesUnchanged));
-    EXPECT_EQ(readFile(input), content);
+        return std::string("no failure");
+    });
+    EXPECT_EQ(run.out, "Não foi possível abrir o arquivo \"" + host.second + "\": permissão negada. " +
+                           std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(readFile(host.first), kFirst);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
+    EXPECT_EQ(test::leftoverTemps({work.path()}), std::vector<std::string>{});
 }
 
 } // namespace

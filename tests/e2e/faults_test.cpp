@@ -1,0 +1,159 @@
+#include <functional>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "support/files.hpp"
+#include "support/process.hpp"
+#include "support/temp_folder.hpp"
+#include "synthetic_sintegra.hpp"
+
+namespace sintegra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::writeFile;
+
+const std::string kUnchanged = " Nenhum arquivo foi alterado.";
+
+// Faults around the command line as a whole: each run that fails says why, names the file, and
+// leaves every file of the user as it was.
+class FaultTest : public ::testing::Test {
+protected:
+    std::string pasta() const { return folder.path().string(); }
+    std::string joined() const { return folder.file("sintegra.txt"); }
+
+    test::ProgramFolder folder;
+    test::TempFolder work;
+};
+
+TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) {
+    const std::string file = work.write("a.txt", "50one\r\n");
+    const std::string model = folder.file("Sintegra.mod");
+    const std::string store = folder.file("Sintegra.mdb");
+    const std::string pristine = readFile(model);
+    const std::string unusable = "O modelo do banco de trabalho \"" + model + "\" não pode ser usado: ";
+    const std::vector<std::pair<std::function<void()>, std::string>> faults = {
+        {[&] { fs::remove(model); },
+         "O modelo do banco de trabalho Sintegra.mod não foi encontrado na pasta \"" + pasta() + "\"."},
+        {[&] { writeFile(model, ""); }, unusable + "faltam tabelas de trabalho (REG50 a REG88)."},
+        {[&] { writeFile(model, std::string(8192, 'x')); }, unusable + "o arquivo não é um banco de dados."},
+        {[&] {
+             fs::remove(store);
+             fs::create_directories(fs::path(store) / "pasta");
+         },
+         "Não foi possível apagar o banco de trabalho \"" + store +
+             "\": o caminho é uma pasta, não um arquivo."},
+    };
+    for (const auto& [breakIt, message] : faults) {
+        breakIt();
+        const test::ProcessResult run = test::runCli({"analisar", file, "--pasta", pasta()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + "\n");
+        EXPECT_EQ(readFile(file), "50one\r\n");
+
+        fs::remove_all(store);
+        writeFile(model, pristine);
+        EXPECT_EQ(test::runCli({"-q", "juntar", file, file, "--pasta", pasta()}).status, 0);
+        writeFile(file, "50one\r\n");
+    }
+}
+
+// A file-size limit stands for a full disk. The normalized copy of the first file reaches a limit
+// below its size first; a limit above it is then reached by the staging store as it grows past.
+TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheCauseWithEveryFileAsItWas) {
+    const std::string first = work.file("a.txt");
+    bench::writeSyntheticSintegra(first, 20000, 3);
+    const std::string second = work.file("b.txt");
+    bench::writeSyntheticSintegra(second, 5000, 4);
+    const std::string content = readFile(first);
+    writeFile(joined(), "old output");
+    const std::vector<std::pair<std::size_t, std::string>> limits = {
+        {content.size() / 2, "Não foi possível gravar o arquivo \"" + first +
+                                 "\": o arquivo passou do tamanho máximo permitido."},
+        {content.size() + 4096, "Erro no banco de trabalho \"" + folder.file("Sintegra.mdb") +
+                                    "\": o arquivo passou do tamanho máximo permitido."},
+    };
+    for (const auto& [limit, message] : limits) {
+        for (const std::string mode : {"analisar", "juntar"}) {
+            std::vector<std::string> command = test::cliCommand({mode, first, "--pasta", pasta(), "-q"});
+            if (mode == "juntar") {
+                command.insert(command.begin() + 3, second);
+            }
+            command.insert(command.begin(), {"/usr/bin/prlimit", "--fsize=" + std::to_string(limit), "--"});
+            const test::ProcessResult run = test::runProcess(command);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
+            EXPECT_EQ(readFile(first), content);
+            EXPECT_EQ(readFile(joined()), "old output");
+            EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+        }
+    }
+    EXPECT_EQ(test::runCli({"juntar", first, second, "--pasta", pasta(), "-q"}).status, 0);
+}
+
+// A FIFO or a device chosen as a file would block the program in open() where no signal stops it.
+TEST_F(FaultTest, refusesAFileThatIsNotARegularFileWithoutWaitingForIt) {
+    const std::string first = work.write("a.txt", "50one\r\n");
+    const std::string fifo = work.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::vector<std::string>& files : {std::vector{fifo}, std::vector{first, fifo}}) {
+        std::vector<std::string> command = {"/usr/bin/timeout",
+                                            "-s",
+                                            "KILL",
+                                            "30",
+                                            ORV_CLI_PROGRAM,
+                                            files.size() == 1 ? "analisar" : "juntar"};
+        command.insert(command.end(), files.begin(), files.end());
+        command.insert(command.end(), {"--pasta", pasta()});
+        const test::ProcessResult run = test::runProcess(command);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "sintegra-orv-cli: Não foi possível abrir o arquivo \"" + fifo +
+                               "\": não é um arquivo comum." + kUnchanged + "\n");
+    }
+    EXPECT_EQ(readFile(first), "50one\r\n");
+}
+
+// Names with spaces and accents, and a first file reached through a relative link from another
+// folder, give what plain names give; the link stays a link and its target is replaced.
+TEST_F(FaultTest, pathsWithSpacesAccentsAndLinksGiveWhatPlainPathsGive) {
+    const std::string content = "10EMPRESA\r\n50nota,um\r\n54item\r\n75" + std::string(16, '2') + "CÓDIGO";
+    const std::string secondContent = "11ENDEREÇO\n60M20130301\n";
+    const std::string plainFirst = work.write("a.txt", content);
+    const std::string plainSecond = work.write("b.txt", secondContent);
+    ASSERT_EQ(test::runCli({"juntar", plainFirst, plainSecond, "--pasta", pasta(), "-q"}).status, 0);
+
+    const fs::path program = work.path() / "Programa do Sintegra — março";
+    const fs::path files = work.path() / "Declarações 2013" / "ação ç";
+    const fs::path links = work.path() / "atalhos com espaço";
+    for (const fs::path& path : {program, files, links}) {
+        fs::create_directories(path);
+    }
+    fs::copy_file(folder.file("Sintegra.mod"), program / "Sintegra.mod");
+    const fs::path target = files / "arquivo nº 1.txt";
+    const fs::path link = links / "primeiro arquivo.txt";
+    writeFile(target, content);
+    fs::create_symlink("../Declarações 2013/ação ç/arquivo nº 1.txt", link);
+    const fs::path second = files / "segundo arquivo.txt";
+    writeFile(second, secondContent);
+
+    const test::ProcessResult run =
+        test::runCli({"juntar", link.string(), second.string(), "--pasta", program.string(), "-q"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Analise Terminada do arquivo [" + (program / "sintegra.txt").string() + "] finalizada !\n");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(target), readFile(plainFirst));
+    EXPECT_EQ(readFile(program / "sintegra.txt"), readFile(joined()));
+    EXPECT_EQ(readFile(second), secondContent);
+
+    ASSERT_EQ(test::runCli({"analisar", link.string(), "--pasta", program.string(), "-q"}).status, 0);
+    ASSERT_EQ(test::runCli({"analisar", plainFirst, "--pasta", pasta(), "-q"}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(target), readFile(plainFirst));
+    EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+}
+
+} // namespace
+} // namespace sintegra

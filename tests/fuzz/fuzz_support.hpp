@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Plain models of how the program reads files, for the fuzz targets to hold the real code to.
+namespace sintegra::fuzz {
+
+// Stops the fuzzer with the input that broke an invariant.
+void check(bool holds, std::string_view invariant);
+
+// The input cut into pieces of random sizes, some empty; the same input gives the same pieces.
+std::vector<std::string_view> randomPieces(std::string_view input, std::size_t largest = 300);
+
+// A file's lines: a line ends at CR, CR LF or LF; a last line without an end counts unless empty.
+std::vector<std::string> modelLines(std::string_view bytes);
+
+// The first input file's bytes as the run reads them: NUL and comma become spaces, Ctrl-Z goes.
+std::string modelCleaned(std::string_view bytes);
+
+// The second input file's bytes as the run reads them: up to the first Ctrl-Z.
+std::string_view modelUpToEnd(std::string_view bytes);
+
+} // namespace sintegra::fuzz

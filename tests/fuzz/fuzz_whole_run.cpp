@@ -1,0 +1,182 @@
+// A whole run on fuzzed files in a scratch folder, through the engine that the program uses. An
+// input holding kSecondFile is a join of the bytes before it with the bytes after it; any other is
+// an analysis of the whole. Every output must hold the kept type 10 and 11 lines, each staged line
+// of the inputs once (type 75 duplicates aside) byte for byte, and type 90 records that count the
+// lines written; the first input file must hold its normalized form, or the output when analysed.
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <optional>
+
+#include "fuzz_support.hpp"
+#include "run/engine.hpp"
+#include "run/line_normalization.hpp"
+#include "staging/staged_type.hpp"
+#include "support/files.hpp"
+#include "support/scripted_host.hpp"
+#include "support/temp_folder.hpp"
+
+namespace {
+
+using namespace sintegra;
+
+constexpr std::string_view kSecondFile = "\n--second-file--\n";
+constexpr std::size_t kPrefixSize = 30;
+constexpr std::size_t kWidth = 126;
+
+struct Folders {
+    test::ProgramFolder program;
+    test::TempFolder work;
+    Engine engine{program.path()};
+};
+
+// One engine for the whole session, as in the program: every run must start from a clean slate.
+Folders& folders() {
+    static Folders folders;
+    return folders;
+}
+
+struct Expected {
+    std::string normalizedFirst;
+    std::string type10;
+    std::string type11;
+    std::string prefix; // of the last type 90 line, at most kPrefixSize bytes
+    PerStagedType<std::vector<std::string>> staged;
+};
+
+std::optional<std::size_t> stagedType(std::string_view line) {
+    const auto found = std::find(kStagedCodes.begin(), kStagedCodes.end(), line.substr(0, 2));
+    return found == kStagedCodes.end() ? std::nullopt : std::optional(found - kStagedCodes.begin());
+}
+
+// Of the type 75 lines that share the product code (columns 19 to 32) only the last stays.
+void keepLastProducts(std::vector<std::string>& products) {
+    std::map<std::string, std::size_t> last;
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        if (products[i].size() >= 19) {
+            last[products[i].substr(18, 14)] = i;
+        }
+    }
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        if (products[i].size() < 19 || last[products[i].substr(18, 14)] == i) {
+            kept.push_back(products[i]);
+        }
+    }
+    products = std::move(kept);
+}
+
+Expected expectedRun(std::string_view first, std::optional<std::string_view> second) {
+    Expected expected;
+    std::vector<std::string> loaded;
+    for (const std::string& line : fuzz::modelLines(fuzz::modelCleaned(first))) {
+        loaded.push_back(normalizeLine(line));
+    }
+    expected.normalizedFirst = test::crlfJoined(loaded);
+    if (second) {
+        for (std::string& line : fuzz::modelLines(fuzz::modelUpToEnd(*second))) {
+            loaded.push_back(std::move(line));
+        }
+    }
+    for (const std::string& line : loaded) {
+        const std::string_view code = std::string_view(line).substr(0, 2);
+        if (code == "10") {
+            expected.type10 = line;
+        } else if (code == "11") {
+            expected.type11 = line;
+        } else if (code == "90") {
+            expected.prefix = line.substr(0, kPrefixSize);
+        } else if (const auto type = stagedType(line)) {
+            expected.staged[*type].push_back(line);
+        }
+    }
+    keepLastProducts(expected.staged[kType75]);
+    std::sort(expected.staged[kType60].begin(), expected.staged[kType60].end());
+    return expected;
+}
+
+// The code and count pairs of the type 90 records, which follow the prefix and fill to column 125.
+std::map<std::string, std::uint64_t> totalsPairs(const std::vector<std::string>& records,
+                                                 std::string_view prefix) {
+    std::map<std::string, std::uint64_t> pairs;
+    for (const std::string& record : records) {
+        fuzz::check(record.size() == kWidth, "a type 90 record is 126 characters wide");
+        fuzz::check(record.back() == static_cast<char>('0' + records.size()),
+                    "column 126 holds the number of type 90 records");
+        fuzz::check(record.starts_with(prefix), "a type 90 record begins with the kept prefix");
+        std::size_t at = prefix.size();
+        for (; at + 10 < kWidth && record[at] != ' '; at += 10) {
+            const std::string count = record.substr(at + 2, 8);
+            fuzz::check(count.find_first_not_of("0123456789") == std::string::npos, "a count has 8 digits");
+            fuzz::check(pairs.emplace(record.substr(at, 2), std::stoull(count)).second,
+                        "a type counted once");
+        }
+        fuzz::check(record.find_first_not_of(' ', at) == kWidth - 1, "spaces follow the pairs");
+    }
+    return pairs;
+}
+
+void checkOutput(const std::string& text, const Expected& expected) {
+    const std::vector<std::string> lines = test::crlfLines(text);
+    fuzz::check(lines.size() >= 3 && lines.back().size() == kWidth, "the output ends with a type 90 record");
+    const std::size_t records = static_cast<std::size_t>(lines.back().back() - '0');
+    fuzz::check(records >= 1 && records <= 2 && lines.size() >= 2 + records, "one or two type 90 records");
+    fuzz::check(lines[0] == expected.type10 && lines[1] == expected.type11, "the last 10 and 11 lines lead");
+
+    PerStagedType<std::vector<std::string>> written;
+    std::size_t previous = 0;
+    for (std::size_t i = 2; i < lines.size() - records; ++i) {
+        const auto type = stagedType(lines[i]);
+        fuzz::check(type && *type >= previous, "staged lines follow grouped by type, in type order");
+        previous = *type;
+        written[*type].push_back(lines[i]);
+    }
+    std::sort(written[kType60].begin(), written[kType60].end());
+    fuzz::check(written == expected.staged, "every staged line once, 75 duplicates aside, byte for byte");
+
+    std::map<std::string, std::uint64_t> counted;
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        if (!written[type].empty()) {
+            counted[std::string(kStagedCodes[type])] = written[type].size();
+        }
+    }
+    if (!counted.empty()) {
+        counted["99"] = lines.size();
+    }
+    const std::vector<std::string> totals(lines.end() - static_cast<std::ptrdiff_t>(records), lines.end());
+    fuzz::check(totalsPairs(totals, expected.prefix) == counted,
+                "the type 90 records count what was written");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find(kSecondFile);
+    const bool join = split != std::string_view::npos;
+    const std::string_view first = input.substr(0, split);
+    const std::optional<std::string_view> second =
+        join ? std::optional(input.substr(split + kSecondFile.size())) : std::nullopt;
+
+    Folders& folder = folders();
+    test::ScriptedHost host;
+    host.runMode = join ? Mode::Join : Mode::Analyse;
+    host.first = folder.work.file("a.txt");
+    test::writeFile(host.first, first);
+    if (second) {
+        host.second = folder.work.file("b.txt");
+        test::writeFile(host.second, *second);
+    }
+    const RunResult result = folder.engine.run(host);
+    fuzz::check(result.status == RunStatus::Completed, "the run completes");
+
+    const Expected expected = expectedRun(first, second);
+    const std::string output = test::readFile(result.summary.outputPath);
+    checkOutput(output, expected);
+    fuzz::check(test::readFile(host.first) == (join ? expected.normalizedFirst : output),
+                "the first file holds its normalized form, or the output when analysed");
+    fuzz::check(!second || test::readFile(host.second) == *second, "the second file is left as it was");
+    fuzz::check(test::leftoverTemps({folder.work.path(), folder.program.path()}).empty(),
+                "no temporary file is left");
+    return 0;
+}
