@@ -102,8 +102,11 @@ void LineFitter::take(std::string_view bytes) {
         return;
     }
     if (line_.empty()) {
-        const std::size_t first = bytes.find_first_not_of(' ');
-        bytes.remove_prefix(first == std::string_view::npos ? bytes.size() : first);
+        std::size_t spaces = 0;
+        while (spaces < bytes.size() && bytes[spaces] == ' ') {
+            ++spaces;
+        }
+        bytes.remove_prefix(spaces);
     }
     line_.append(bytes.substr(0, width_ - line_.size()));
 }
