@@ -64,20 +64,23 @@ const std::string kAnalysed =
                        "8800000001"
                        "9900000008")});
 
+// The message of the run's failure, or "no failure".
+std::string failureOf(Engine& engine, RunHost& host) {
+    try {
+        engine.run(host);
+    } catch (const RunError& error) {
+        return error.what();
+    }
+    return "no failure";
+}
+
 class EngineTest : public ::testing::Test {
 protected:
     void expectNoTemps() {
         EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
 
-    std::string failure() {
-        try {
-            engine.run(host);
-        } catch (const RunError& error) {
-            return error.what();
-        }
-        return "no failure";
-    }
+    std::string failure() { return failureOf(engine, host); }
 
     test::ProgramFolder folder;
     test::TempFolder work;
@@ -323,12 +326,7 @@ TEST(EngineFaults, aWriteFailingHalfWayThroughTheOutputLeavesEveryFileAsItWas) {
         const test::ProcessResult run = test::runForked([&] {
             ::signal(SIGXFSZ, SIG_IGN);
             Engine engine(folder.path());
-            try {
-                engine.run(host);
-            } catch (const RunError& error) {
-                return std::string(error.what());
-            }
-            return std::string("no failure");
+            return failureOf(engine, host);
         });
         EXPECT_EQ(run.out, "Não foi possível gravar o arquivo \"" +
                                (mode == Mode::Join ? joined : host.first) +
@@ -360,12 +358,7 @@ TEST(EngineFaults, anUnreadableSecondFileStopsTheRunBeforeAnyChange) {
             return std::string("cannot become an ordinary user");
         }
         Engine engine(folder.path());
-        try {
-            engine.run(host);
-        } catch (const RunError& error) {
-            return std::string(error.what());
-        }
-        return std::string("no failure");
+        return failureOf(engine, host);
     });
     EXPECT_EQ(run.out, "Não foi possível abrir o arquivo \"" + host.second + "\": permissão negada. " +
                            std::string(messages::kFilesUnchanged));
