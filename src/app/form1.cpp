@@ -15,9 +15,9 @@ static void initResources() {
 namespace sintegra::app {
 namespace {
 
-// The window names the fonts of its Windows design. Where they are missing, a font of their width
+// The window names Tahoma and MS Sans Serif. Where they are missing, a font of their width
 // keeps "Analisar Sintegra" within its button; the first one is metric-compatible with Arial.
-void substituteWindowsFonts() {
+void substituteMissingFonts() {
     const QStringList narrowSans = {QStringLiteral("Liberation Sans"),
                                     QStringLiteral("DejaVu Sans Condensed")};
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), narrowSans);
@@ -32,7 +32,7 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
     , dialogs_(dialogs)
     , runs_(engine, *this) {
     initResources();
-    substituteWindowsFonts();
+    substituteMissingFonts();
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
