@@ -4,6 +4,7 @@
 #include <array>
 
 #include "run/record_limits.hpp"
+#include "staging/ascii_case.hpp"
 
 namespace sintegra {
 namespace {
@@ -24,10 +25,6 @@ constexpr std::array<SubRecord, 6> kSubRecords = {{
     {"88SP05", 126, LineFitter::FlagRule::None},
     {"88STES", 126, LineFitter::FlagRule::None},
 }};
-
-char upperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Columns are counted from 1. The state code is at columns 43 and 44.
 void applyFlagRule(std::string& line, LineFitter::FlagRule rule) {

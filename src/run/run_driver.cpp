@@ -57,6 +57,7 @@ private:
     TempRegistry* temps_;
     ProgressReporter progress_;
     std::optional<StagingLoad> secondLoad_;
+    std::string secondPath_;
     RunSummary summary_;
 };
 
@@ -74,22 +75,24 @@ void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
     progress_.begin(Phase::LoadingSecond, input->size());
     loadSecondFile(*input, *secondLoad_, progress_);
     progress_.finish();
-    summary_.inputs.push_back({path, secondLoad_->lines()});
-    for (const auto& [code, count] : secondLoad_->dropped()) {
-        summary_.dropped[code] += count;
-    }
+    secondPath_ = path;
 }
 
 // Analyse mode reads one file only, even if the host named a second one.
 Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     Staged staged{firstLoad.kept(), firstLoad.staged()};
-    if (secondLoad_ && mode == Mode::Analyse) {
+    if (!secondLoad_) {
+        return staged;
+    }
+    if (mode == Mode::Analyse) {
         secondLoad_->withdraw();
-        summary_.inputs.pop_back();
-        summary_.dropped = firstLoad.dropped();
-    } else if (secondLoad_) {
-        staged.kept.overlay(secondLoad_->kept());
-        staged.rows += secondLoad_->staged();
+        return staged;
+    }
+    staged.kept.overlay(secondLoad_->kept());
+    staged.rows += secondLoad_->staged();
+    summary_.inputs.push_back({secondPath_, secondLoad_->lines()});
+    for (const auto& [code, count] : secondLoad_->dropped()) {
+        summary_.dropped[code] += count;
     }
     return staged;
 }

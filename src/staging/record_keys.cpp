@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "staging/ascii_case.hpp"
+
 namespace sintegra {
 namespace {
 
 constexpr std::size_t kProductCodeColumn = 19;
 constexpr std::size_t kProductCodeSize = 14;
-
-char upperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // The sub-type letter, or NUL when the line has no third character or its code is not "60".
 char subType(std::string_view registro) {
