@@ -1,5 +1,5 @@
-# Fails when a file of the engine (src/run, src/staging) includes a Qt header.
-file(GLOB_RECURSE engine_files ${SOURCE_DIR}/run/* ${SOURCE_DIR}/staging/*)
+# Fails when a file of the engine (src/layout, src/run, src/staging) includes a Qt header.
+file(GLOB_RECURSE engine_files ${SOURCE_DIR}/layout/* ${SOURCE_DIR}/run/* ${SOURCE_DIR}/staging/*)
 set(offenders "")
 foreach(file IN LISTS engine_files)
     file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")

@@ -1,37 +1,17 @@
 #include "run/line_normalization.hpp"
 
 #include <algorithm>
-#include <array>
 
+#include "layout/ascii_case.hpp"
 #include "run/record_limits.hpp"
-#include "staging/ascii_case.hpp"
 
 namespace sintegra {
 namespace {
 
-struct SubRecord {
-    std::string_view code;
-    std::size_t width;
-    LineFitter::FlagRule rule;
-};
-
-constexpr std::size_t kSubRecordCodeSize = 6;
-
-constexpr std::array<SubRecord, 6> kSubRecords = {{
-    {"88SP02", 157, LineFitter::FlagRule::None},
-    {"88SP03", 144, LineFitter::FlagRule::A},
-    {"88STIT", 144, LineFitter::FlagRule::A},
-    {"88SP04", 147, LineFitter::FlagRule::B},
-    {"88SP05", 126, LineFitter::FlagRule::None},
-    {"88STES", 126, LineFitter::FlagRule::None},
-}};
-
-// Columns are counted from 1. The state code is at columns 43 and 44.
-void applyFlagRule(std::string& line, LineFitter::FlagRule rule) {
-    if (rule == LineFitter::FlagRule::None) {
-        return;
-    }
-    const bool minasGerais = upperAscii(line[42]) == 'M' && upperAscii(line[43]) == 'G';
+// Minas Gerais wants the flags 0; elsewhere a 0 becomes 2.
+void applyFlagRule(std::string& line, FlagRule rule) {
+    const char* state = &line[kState88Column - 1];
+    const bool minasGerais = upperAscii(state[0]) == 'M' && upperAscii(state[1]) == 'G';
     const auto repair = [&](std::size_t column) {
         char& flag = line[column - 1];
         if (minasGerais) {
@@ -40,11 +20,10 @@ void applyFlagRule(std::string& line, LineFitter::FlagRule rule) {
             flag = '2';
         }
     };
-    if (rule == LineFitter::FlagRule::A) {
-        repair(131);
-        repair(144);
-    } else {
-        repair(147);
+    if (rule == FlagRule::A) {
+        std::ranges::for_each(kFlagColumnsA, repair);
+    } else if (rule == FlagRule::B) {
+        std::ranges::for_each(kFlagColumnsB, repair);
     }
 }
 
@@ -72,7 +51,7 @@ void LineFitter::decide(bool lineComplete) {
         width_ = kRecordWidth;
     } else if (type88 && head_.size() >= kSubRecordCodeSize) {
         kind_ = Kind::Verbatim;
-        for (const SubRecord& sub : kSubRecords) {
+        for (const SubRecord88& sub : kSubRecords88) {
             if (head_ == sub.code) {
                 kind_ = Kind::Fitted;
                 width_ = sub.width;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "layout/line_widths.hpp"
+
 namespace sintegra {
 
 // Builds the normalized form of one line of the first input file from its bytes as they arrive.
@@ -16,8 +18,6 @@ public:
     void addBytes(std::string_view bytes);
     // The normalized line; valid until the next addBytes(). The fitter is then ready for a new line.
     std::string_view finish();
-
-    enum class FlagRule { None, A, B };
 
 private:
     enum class Kind { Undecided, Fitted, Verbatim };

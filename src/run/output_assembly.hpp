@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "staging/staged_type.hpp"
+#include "layout/record_types.hpp"
 
 namespace sintegra {
 

@@ -8,18 +8,16 @@ namespace sintegra {
 
 Dispatch dispatchOf(std::string_view line) {
     const std::string_view code = line.substr(0, 2);
-    if (code == "10") {
+    if (code == kCode10) {
         return {Destination::Kept10};
     }
-    if (code == "11") {
+    if (code == kCode11) {
         return {Destination::Kept11};
     }
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        if (code == kStagedCodes[type]) {
-            return {Destination::Staged, type};
-        }
+    if (const auto type = stagedTypeOf(code)) {
+        return {Destination::Staged, *type};
     }
-    if (code == "90") {
+    if (code == kCode90) {
         return {Destination::Kept90};
     }
     return {Destination::Dropped};

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "staging/staged_type.hpp"
+#include "layout/record_columns.hpp"
+#include "layout/record_types.hpp"
 
 namespace sintegra {
 
@@ -21,9 +22,6 @@ struct Dispatch {
 
 // Where a line goes, by its record type code: its first two bytes, compared exactly.
 Dispatch dispatchOf(std::string_view line);
-
-// The type 90 prefix is the part of the totals record that the rebuilt one keeps.
-inline constexpr std::size_t kType90PrefixSize = 30;
 
 // The last type 10 and type 11 lines and type 90 prefix of a file.
 struct KeptLines {

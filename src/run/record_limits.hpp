@@ -4,9 +4,6 @@
 
 namespace sintegra {
 
-// The width of a SINTEGRA record line.
-inline constexpr std::size_t kRecordWidth = 126;
-
 // The longest line the run holds whole (a record kept as read, a line of the second file): the
 // largest value that the staging store takes.
 inline constexpr std::size_t kMaxHeldLine = 1'000'000'000;

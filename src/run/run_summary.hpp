@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "staging/staged_type.hpp"
+#include "layout/record_types.hpp"
 
 namespace sintegra {
 

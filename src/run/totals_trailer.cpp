@@ -3,12 +3,11 @@
 #include <charconv>
 #include <numeric>
 
-#include "run/record_limits.hpp"
+#include "layout/line_widths.hpp"
+#include "layout/record_columns.hpp"
 
 namespace sintegra {
 namespace {
-
-constexpr std::size_t kPairsPerRecord = 9;
 
 // Besides the staged records the file holds one type 10 line, one type 11 line and its type 90
 // records.
@@ -24,7 +23,8 @@ std::vector<std::string> totalsPairs(const PerStagedType<std::uint64_t>& counts,
     }
     const std::uint64_t staged = std::accumulate(counts.begin(), counts.end(), std::uint64_t{0});
     if (staged > 0) {
-        pairs.push_back("99" + eightDigits(staged + kType10And11Lines + type90Records));
+        pairs.push_back(std::string(kGrandTotalCode) +
+                        eightDigits(staged + kType10And11Lines + type90Records));
     }
     return pairs;
 }
@@ -43,18 +43,19 @@ std::string eightDigits(std::uint64_t value) {
     char digits[20];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     const std::string text(digits, end);
-    return text.size() >= 8 ? text : std::string(8 - text.size(), '0') + text;
+    return text.size() >= kTotalsCountDigits ? text
+                                             : std::string(kTotalsCountDigits - text.size(), '0') + text;
 }
 
 std::vector<std::string> totalsRecords(std::string_view prefix, const PerStagedType<std::uint64_t>& counts) {
     const std::size_t type90Records =
-        std::max<std::size_t>(1, (pairCount(counts) + kPairsPerRecord - 1) / kPairsPerRecord);
+        std::max<std::size_t>(1, (pairCount(counts) + kTotalsPairsPerRecord - 1) / kTotalsPairsPerRecord);
     const std::vector<std::string> pairs = totalsPairs(counts, type90Records);
     std::vector<std::string> records;
     for (std::size_t record = 0; record < type90Records; ++record) {
         std::string line(prefix);
-        for (std::size_t pair = record * kPairsPerRecord;
-             pair < std::min(pairs.size(), (record + 1) * kPairsPerRecord); ++pair) {
+        for (std::size_t pair = record * kTotalsPairsPerRecord;
+             pair < std::min(pairs.size(), (record + 1) * kTotalsPairsPerRecord); ++pair) {
             line += pairs[pair];
         }
         if (line.size() < kRecordWidth) {

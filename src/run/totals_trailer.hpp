@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "staging/staged_type.hpp"
+#include "layout/record_types.hpp"
 
 namespace sintegra {
 

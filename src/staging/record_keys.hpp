@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "layout/record_columns.hpp"
+
 namespace sintegra {
 
 // The keys that the statements group and order by, computed once per row as it is staged.
@@ -17,12 +19,10 @@ std::optional<std::string_view> productKey(std::string_view registro);
 struct Type60Order {
     // The date as year, month, day (columns 4 to 11); for a 60R record, which holds month and year
     // at columns 4 to 9, the year, the month and "99", so that it follows the last day of its month.
-    std::array<char, 8> data{};
-    std::size_t dataSize = 0;
+    std::array<char, kType60DateSize> date{};
+    std::size_t dateSize = 0;
     // 60M 1, 60A 2, 60D 3, 60I 4, any other sub-type 5; sub-types ignore the case of ASCII letters.
     int tipo = 5;
-
-    std::string_view dataView() const { return {data.data(), dataSize}; }
 };
 
 Type60Order type60Order(std::string_view registro);

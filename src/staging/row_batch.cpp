@@ -33,7 +33,7 @@ void RowBatch::bind(SQLite::Statement& statement, std::size_t first, std::size_t
                 statement.bind(parameter + 1);
             }
         } else if (type_ == kType60) {
-            statement.bindNoCopy(parameter + 1, row.order.data.data(), static_cast<int>(row.order.dataSize));
+            statement.bindNoCopy(parameter + 1, row.order.date.data(), static_cast<int>(row.order.dateSize));
             statement.bind(parameter + 2, row.order.tipo);
         }
     }

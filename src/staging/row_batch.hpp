@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/record_types.hpp"
 #include "staging/record_keys.hpp"
-#include "staging/staged_type.hpp"
 
 namespace SQLite {
 class Statement;

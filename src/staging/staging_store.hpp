@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/record_types.hpp"
 #include "staging/row_batch.hpp"
-#include "staging/staged_type.hpp"
 
 namespace SQLite {
 class Database;

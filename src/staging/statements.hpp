@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "staging/staged_type.hpp"
+#include "layout/record_types.hpp"
 
 // Every statement the program issues against the staging store, in one place.
 namespace sintegra::sql {

@@ -6,7 +6,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "app/qt_text.hpp"
-#include "staging/staged_type.hpp"
+#include "layout/record_types.hpp"
 
 ProgramFolder::ProgramFolder() {
     if (!dir_.isValid() ||

@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "fuzz_support.hpp"
+#include "layout/record_types.hpp"
 #include "run/engine.hpp"
 #include "run/line_normalization.hpp"
-#include "staging/staged_type.hpp"
 #include "support/files.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"

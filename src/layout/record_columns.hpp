@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// Where the fields that the run groups, orders and totals by sit in a record line. Columns are
+// counted from 1, as the layout counts them.
+namespace sintegra {
+
+// Type 75: the product code.
+inline constexpr std::size_t kProductCodeColumn = 19;
+inline constexpr std::size_t kProductCodeSize = 14;
+
+// Type 60: the sub-type letter, and the date as year, month and day.
+inline constexpr std::size_t kType60SubTypeColumn = 3;
+inline constexpr std::size_t kType60DateColumn = 4;
+inline constexpr std::size_t kType60DateSize = 8;
+// Type 60R holds month and year instead, MMAAAA.
+inline constexpr std::size_t kType60RMonthColumn = 4;
+inline constexpr std::size_t kType60RYearColumn = 6;
+// The sub-types in output order within a day; any other one follows them.
+inline constexpr std::string_view kType60SubTypeOrder = "MADI";
+
+// Type 90: the part of a totals record that the rebuilt one keeps (type, CNPJ, state registration),
+// then pairs of a record type code and an eight-digit count, at most nine a record; the grand total
+// goes under "99" in the last record; the last column holds the number of type 90 records.
+inline constexpr std::size_t kType90PrefixSize = 30;
+inline constexpr std::size_t kTotalsPairsPerRecord = 9;
+inline constexpr std::size_t kTotalsCountDigits = 8;
+inline constexpr std::string_view kGrandTotalCode = "99";
+
+} // namespace sintegra
