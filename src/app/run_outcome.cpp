@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/qt_text.hpp"
+#include "app/qt/qt_text.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 

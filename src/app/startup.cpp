@@ -4,8 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/dialogs.hpp"
-#include "app/qt_text.hpp"
+#include "app/qt/dialogs.hpp"
+#include "app/qt/qt_text.hpp"
 #include "run/engine.hpp"
 #include "run/run_error.hpp"
 

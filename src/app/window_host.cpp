@@ -2,7 +2,7 @@
 
 #include <QMetaObject>
 
-#include "app/qt_text.hpp"
+#include "app/qt/qt_text.hpp"
 #include "app/run_inputs.hpp"
 
 namespace sintegra::app {

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "app/dialogs.hpp"
+#include "app/qt/dialogs.hpp"
 
 // Answers the window's dialogs from lists the test fills, and records what the window said.
 class ScriptedDialogs : public sintegra::app::Dialogs {

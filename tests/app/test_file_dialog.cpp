@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/file_dialog.hpp"
+#include "app/qt/file_dialog.hpp"
 
 // The open-file dialog lists SINTEGRA files whatever their letter case, and every file on demand.
 class TestFileDialog : public QObject {

@@ -11,8 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/form1.hpp"
-#include "app/qt_text.hpp"
+#include "app/qt/form1.hpp"
+#include "app/qt/qt_text.hpp"
 #include "app/startup.hpp"
 #include "cli/cli_host.hpp"
 #include "program_folder.hpp"

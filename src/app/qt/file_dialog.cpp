@@ -1,4 +1,4 @@
-#include "app/file_dialog.hpp"
+#include "app/qt/file_dialog.hpp"
 
 #include <QFileDialog>
 

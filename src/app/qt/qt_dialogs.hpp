@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.hpp"
+#include "app/qt/dialogs.hpp"
 
 namespace sintegra::app {
 

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/form1.hpp"
-#include "app/qt_dialogs.hpp"
-#include "app/screenshot.hpp"
+#include "app/qt/form1.hpp"
+#include "app/qt/qt_dialogs.hpp"
+#include "app/qt/screenshot.hpp"
 #include "app/startup.hpp"
 #include "run/engine.hpp"
 

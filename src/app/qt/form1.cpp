@@ -1,9 +1,9 @@
-#include "app/form1.hpp"
+#include "app/qt/form1.hpp"
 
 #include <QCloseEvent>
 #include <QIcon>
 
-#include "app/dialogs.hpp"
+#include "app/qt/dialogs.hpp"
 #include "app/window_texts.hpp"
 #include "ui_form1.h"
 

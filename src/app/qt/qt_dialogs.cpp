@@ -1,11 +1,11 @@
-#include "app/qt_dialogs.hpp"
+#include "app/qt/qt_dialogs.hpp"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/file_dialog.hpp"
-#include "app/qt_text.hpp"
+#include "app/qt/file_dialog.hpp"
+#include "app/qt/qt_text.hpp"
 #include "run/messages.hpp"
 
 namespace sintegra::app {
