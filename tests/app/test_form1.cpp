@@ -80,6 +80,10 @@ class TestForm1 : public QObject {
         choose("BtnLocalizar1", second);
     }
     void analisar() { child<QPushButton>("BtnProc")->click(); }
+    std::function<void(const std::string&)> inform() {
+        return
+            [this](const std::string& text) { dialogs_->inform(nullptr, QString::fromStdString(text), {}); };
+    }
     bool waitForMessages(qsizetype count) {
         return QTest::qWaitFor([&] { return dialogs_->messages.size() >= count; }, 20000);
     }
@@ -266,7 +270,7 @@ private slots:
 
     void withoutItsTemplateTheProgramNamesTheFileAndFolder() {
         QTemporaryDir empty;
-        QVERIFY(sintegra::app::openEngine(empty.path(), *dialogs_) == nullptr);
+        QVERIFY(sintegra::app::openEngine(toEnginePath(empty.path()), inform()) == nullptr);
         const QString message = dialogs_->messages.value(0).text;
         QVERIFY2(message.contains(QStringLiteral("Sintegra.mod")) && message.contains(empty.path()),
                  qPrintable(message));
@@ -277,8 +281,7 @@ private slots:
         const sintegra::test::ProgramFolder folder;
         const sintegra::test::TempFolder work;
         sintegra::test::RunningCopy running(folder.path(), work.path());
-        QVERIFY(sintegra::app::openEngine(QString::fromStdString(folder.path().string()), *dialogs_) ==
-                nullptr);
+        QVERIFY(sintegra::app::openEngine(folder.path(), inform()) == nullptr);
         QCOMPARE(dialogs_->messages.value(0).text,
                  QStringLiteral("O Sintegra ORV já está em uso nesta pasta."));
         QCOMPARE(running.finish().status, 0);

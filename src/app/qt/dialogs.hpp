@@ -6,7 +6,7 @@ class QWidget;
 
 namespace sintegra::app {
 
-// The modal questions the window puts to the user. Tests answer them without a modal loop.
+// The modal dialogs of the Qt window. Tests answer them without a modal loop.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

@@ -2,9 +2,11 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMetaObject>
 
 #include "app/qt/dialogs.hpp"
-#include "app/window_texts.hpp"
+#include "app/qt/qt_text.hpp"
+#include "app/window_logic.hpp"
 #include "ui_form1.h"
 
 // The resources of a static library are linked in only when something names them.
@@ -30,7 +32,7 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , ui_(std::make_unique<Ui::Form1>())
     , dialogs_(dialogs)
-    , runs_(engine, *this) {
+    , logic_(std::make_unique<WindowLogic>(engine, static_cast<WindowView&>(*this))) {
     initResources();
     substituteMissingFonts();
     ui_->setupUi(this);
@@ -41,119 +43,100 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
 
     connect(ui_->OptAnalisarSintegra, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            showAnalyseLayout();
+            logic_->selectMode(Mode::Analyse);
         }
     });
     connect(ui_->OptJuntarSintegra, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            showJoinLayout();
+            logic_->selectMode(Mode::Join);
         }
     });
-    connect(ui_->BtnLocalizar, &QPushButton::clicked, this, [this] { chooseInto(*ui_->TxTFile); });
-    connect(ui_->BtnLocalizar1, &QPushButton::clicked, this, [this] { chooseInto(*ui_->TxtFile1); });
-    connect(ui_->BtnProc, &QPushButton::clicked, this, &Form1::startRun);
+    connect(ui_->BtnLocalizar, &QPushButton::clicked, this, [this] { logic_->chooseFile(PathRow::First); });
+    connect(ui_->BtnLocalizar1, &QPushButton::clicked, this, [this] { logic_->chooseFile(PathRow::Second); });
+    connect(ui_->BtnProc, &QPushButton::clicked, this, [this] { logic_->analisar(); });
     connect(ui_->BtnClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(&runs_, &RunController::progressed, this, &Form1::showProgress);
-    connect(&runs_, &RunController::finished, this, &Form1::finishRun);
 
-    ui_->OptAnalisarSintegra->setChecked(true);
+    logic_->load();
     ui_->BtnProc->setFocus();
 }
 
-Form1::~Form1() = default;
-
-QString Form1::firstPath() const {
-    return ui_->TxTFile->text();
-}
-
-QString Form1::secondPath() const {
-    return ui_->OptJuntarSintegra->isChecked() ? ui_->TxtFile1->text() : QString();
-}
-
-Mode Form1::mode() const {
-    return ui_->OptAnalisarSintegra->isChecked() ? Mode::Analyse : Mode::Join;
-}
-
-void Form1::showAnalyseLayout() {
-    ui_->Label2->hide();
-    ui_->TxtFile1->hide();
-    ui_->BtnLocalizar1->hide();
-    setWindowTitle(texts::kAnalyseTitle);
-}
-
-void Form1::showJoinLayout() {
-    ui_->Label2->show();
-    ui_->TxtFile1->show();
-    ui_->BtnLocalizar1->show();
-    setWindowTitle(texts::kJoinTitle);
-}
-
-// A cancelled choice forgets the earlier one: the label is all there is.
-void Form1::chooseInto(QLabel& label) {
-    const QString path = SelecionarArquivo();
-    if (!path.isEmpty()) {
-        label.setText(path);
-        return;
-    }
-    label.clear();
-    dialogs_.inform(this, texts::kChooseAFile);
-}
-
-QString Form1::SelecionarArquivo() {
-    return dialogs_.chooseSintegraFile(this);
-}
-
-void Form1::startRun() {
-    if (runs_.isRunning()) {
-        return;
-    }
-    setRunLocked(true);
-    runs_.start();
-}
-
-void Form1::showProgress(const QString& phase, int percent) {
-    ui_->Prg->setFormat(phase + QStringLiteral(" – %p%"));
-    ui_->Prg->setTextVisible(true);
-    ui_->Prg->setValue(percent);
-}
-
-void Form1::finishRun(const RunOutcome& outcome) {
-    if (closeWhenStopped_) {
-        close();
-        return;
-    }
-    if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
-        // Nothing was locked for a run without a file: the window is back as it was first.
-        setRunLocked(false);
-        dialogs_.inform(this, outcome.message);
-        return;
-    }
-    if (outcome.kind != RunOutcome::Kind::Cancelled) {
-        dialogs_.inform(this, outcome.message, outcome.details);
-    }
-    setRunLocked(false);
-}
-
-// Only these two: another run, or another first file, would pull the ground from under this one.
-void Form1::setRunLocked(bool locked) {
-    ui_->BtnProc->setEnabled(!locked);
-    ui_->BtnLocalizar->setEnabled(!locked);
-    if (!locked) {
-        ui_->Prg->setTextVisible(false);
-        ui_->Prg->setValue(0);
-    }
+// A run still under way stops first; what it posted meanwhile goes with the window.
+Form1::~Form1() {
+    logic_.reset();
+    QCoreApplication::removePostedEvents(this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!runs_.isRunning()) {
-        event->accept();
-        return;
+    event->setAccepted(logic_->closeRequested());
+}
+
+void Form1::setTitle(std::string_view title) {
+    setWindowTitle(fromEngineText(title));
+}
+
+// The buttons' signals stay quiet: the logic has already set the mode.
+void Form1::setModeChecked(Mode mode) {
+    QRadioButton* button = mode == Mode::Analyse ? ui_->OptAnalisarSintegra : ui_->OptJuntarSintegra;
+    const QSignalBlocker quiet(button);
+    button->setChecked(true);
+}
+
+void Form1::setCaption(PathRow row, std::string_view text) {
+    caption(row)->setText(fromEngineText(text));
+}
+
+void Form1::showControl(Control control, bool visible) {
+    widget(control)->setVisible(visible);
+}
+
+void Form1::enableControl(Control control, bool enabled) {
+    widget(control)->setEnabled(enabled);
+}
+
+void Form1::setProgress(const ProgressDisplay& progress) {
+    ui_->Prg->setFormat(fromEngineText(progress.phase) + QStringLiteral(" – %p%"));
+    ui_->Prg->setTextVisible(!progress.phase.empty());
+    ui_->Prg->setValue(progress.percent);
+}
+
+void Form1::showMessage(std::string_view text, std::string_view details) {
+    dialogs_.inform(this, fromEngineText(text), fromEngineText(details));
+}
+
+bool Form1::ask(std::string_view question) {
+    return dialogs_.confirm(this, fromEngineText(question));
+}
+
+std::string Form1::chooseFile() {
+    return toEnginePath(dialogs_.chooseSintegraFile(this));
+}
+
+void Form1::closeWindow() {
+    QWidget::close();
+}
+
+void Form1::post(std::function<void()> task) {
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+QWidget* Form1::widget(Control control) const {
+    switch (control) {
+    case Control::Label2:
+        return ui_->Label2;
+    case Control::TxtFile1:
+        return ui_->TxtFile1;
+    case Control::BtnLocalizar1:
+        return ui_->BtnLocalizar1;
+    case Control::BtnProc:
+        return ui_->BtnProc;
+    case Control::BtnLocalizar:
+        return ui_->BtnLocalizar;
     }
-    event->ignore();
-    if (!closeWhenStopped_ && dialogs_.confirm(this, texts::kStopRunQuestion)) {
-        closeWhenStopped_ = true;
-        runs_.cancel();
-    }
+    return nullptr;
+}
+
+QLabel* Form1::caption(PathRow row) const {
+    return row == PathRow::First ? ui_->TxTFile : ui_->TxtFile1;
 }
 
 } // namespace sintegra::app

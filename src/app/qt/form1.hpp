@@ -4,8 +4,7 @@
 
 #include <QWidget>
 
-#include "app/run_controller.hpp"
-#include "app/run_inputs.hpp"
+#include "app/window_view.hpp"
 
 class QLabel;
 
@@ -20,38 +19,39 @@ class Engine;
 namespace sintegra::app {
 
 class Dialogs;
+class WindowLogic;
 
-// The program's one window: the mode, the chosen files, and the runs started with "Analisar". The
-// path labels are the only store of the choices; runs read them on the window's thread.
-class Form1 : public QWidget, public RunInputs {
+// The program's one window, drawn with Qt: its widgets and events, and what WindowLogic asks of
+// them. The logic decides; this class only shows and forwards.
+class Form1 : public QWidget, private WindowView {
     Q_OBJECT
 
 public:
     Form1(Engine& engine, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Form1() override;
 
-    QString firstPath() const override;
-    // Empty in analyse mode: the hidden second row names no file for the run.
-    QString secondPath() const override;
-    Mode mode() const override;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showAnalyseLayout();
-    void showJoinLayout();
-    void chooseInto(QLabel& label);
-    QString SelecionarArquivo();
-    void startRun();
-    void showProgress(const QString& phase, int percent);
-    void finishRun(const RunOutcome& outcome);
-    void setRunLocked(bool locked);
+    void setTitle(std::string_view title) override;
+    void setModeChecked(Mode mode) override;
+    void setCaption(PathRow row, std::string_view text) override;
+    void showControl(Control control, bool visible) override;
+    void enableControl(Control control, bool enabled) override;
+    void setProgress(const ProgressDisplay& progress) override;
+    void showMessage(std::string_view text, std::string_view details) override;
+    bool ask(std::string_view question) override;
+    std::string chooseFile() override;
+    void closeWindow() override;
+    void post(std::function<void()> task) override;
+
+    QWidget* widget(Control control) const;
+    QLabel* caption(PathRow row) const;
 
     std::unique_ptr<Ui::Form1> ui_;
     Dialogs& dialogs_;
-    RunController runs_;
-    bool closeWhenStopped_ = false;
+    std::unique_ptr<WindowLogic> logic_;
 };
 
 } // namespace sintegra::app

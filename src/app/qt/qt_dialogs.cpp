@@ -6,6 +6,7 @@
 
 #include "app/qt/file_dialog.hpp"
 #include "app/qt/qt_text.hpp"
+#include "app/window_texts.hpp"
 #include "run/messages.hpp"
 
 namespace sintegra::app {
@@ -29,8 +30,8 @@ void QtDialogs::inform(QWidget* parent, const QString& text, const QString& deta
 bool QtDialogs::confirm(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::NoIcon, fromEngineText(messages::kProgramTitle), question,
                     QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Não"), QMessageBox::NoRole));
+    QPushButton* yes = box.addButton(fromEngineText(texts::kYes), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(fromEngineText(texts::kNo), QMessageBox::NoRole));
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -1,0 +1,117 @@
+#include "app/window_logic.hpp"
+
+#include <utility>
+
+#include "app/window_texts.hpp"
+#include "app/window_view.hpp"
+
+namespace sintegra::app {
+namespace {
+
+ProgressDisplay displayOf(const Progress& progress) {
+    const int percent = progress.total == 0 ? 100 : static_cast<int>(progress.done * 100 / progress.total);
+    return {std::string(phaseLabel(progress.phase)), percent};
+}
+
+} // namespace
+
+WindowLogic::WindowLogic(Engine& engine, WindowView& view)
+    : engine_(engine)
+    , view_(view) {}
+
+WindowLogic::~WindowLogic() = default;
+
+void WindowLogic::load() {
+    view_.setCaption(PathRow::First, first_);
+    view_.setCaption(PathRow::Second, second_);
+    view_.setModeChecked(Mode::Analyse);
+    selectMode(Mode::Analyse);
+}
+
+void WindowLogic::selectMode(Mode mode) {
+    mode_ = mode;
+    const bool join = mode == Mode::Join;
+    view_.showControl(Control::Label2, join);
+    view_.showControl(Control::TxtFile1, join);
+    view_.showControl(Control::BtnLocalizar1, join);
+    view_.setTitle(join ? texts::kJoinTitle : texts::kAnalyseTitle);
+}
+
+// A cancelled choice forgets the earlier one: the caption is all there is.
+void WindowLogic::chooseFile(PathRow row) {
+    if (rowLocked(row)) {
+        return;
+    }
+    std::string path = view_.chooseFile();
+    if (!path.empty()) {
+        setCaption(row, std::move(path));
+        return;
+    }
+    setCaption(row, {});
+    view_.showMessage(texts::kChooseAFile, {});
+}
+
+void WindowLogic::analisar() {
+    if (run_) {
+        return;
+    }
+    setRunLocked(true);
+    RunWindow& window = *this;
+    run_ = std::make_unique<RunWorker>(engine_, view_, window);
+}
+
+bool WindowLogic::closeRequested() {
+    if (!run_) {
+        return true;
+    }
+    if (!closeWhenStopped_ && view_.ask(texts::kStopRunQuestion)) {
+        closeWhenStopped_ = true;
+        if (run_) {
+            run_->cancel();
+        }
+    }
+    return false;
+}
+
+void WindowLogic::runProgressed(const Progress& progress) {
+    view_.setProgress(displayOf(progress));
+}
+
+void WindowLogic::runEnded() {
+    const RunOutcome outcome = run_->finish();
+    run_.reset();
+    if (closeWhenStopped_) {
+        view_.closeWindow();
+        return;
+    }
+    if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
+        // Nothing was locked for a run without a file: the window is back as it was first.
+        setRunLocked(false);
+        view_.showMessage(outcome.message, {});
+        return;
+    }
+    if (outcome.kind != RunOutcome::Kind::Cancelled) {
+        view_.showMessage(outcome.message, outcome.details);
+    }
+    setRunLocked(false);
+}
+
+// Only the first row: another run, or another first file, would pull the ground from under this one.
+bool WindowLogic::rowLocked(PathRow row) const {
+    return row == PathRow::First && run_;
+}
+
+void WindowLogic::setCaption(PathRow row, std::string text) {
+    view_.setCaption(row, text);
+    (row == PathRow::First ? first_ : second_) = std::move(text);
+}
+
+void WindowLogic::setRunLocked(bool locked) {
+    view_.enableControl(Control::BtnProc, !locked);
+    view_.enableControl(Control::BtnLocalizar, !locked);
+    if (!locked) {
+        view_.setProgress({});
+    }
+}
+
+} // namespace sintegra::app
