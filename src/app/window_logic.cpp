@@ -64,11 +64,18 @@ bool WindowLogic::closeRequested() {
     if (!run_) {
         return true;
     }
-    if (!closeWhenStopped_ && view_.ask(texts::kStopRunQuestion)) {
+    if (asking_ || closeWhenStopped_) {
+        return false;
+    }
+    asking_ = true;
+    const bool stop = view_.ask(texts::kStopRunQuestion);
+    asking_ = false;
+    if (ended_) {
+        // The run ended while the question was open: there is nothing left to stop.
+        showRunEnd();
+    } else if (stop) {
         closeWhenStopped_ = true;
-        if (run_) {
-            run_->cancel();
-        }
+        run_->cancel();
     }
     return false;
 }
@@ -78,22 +85,13 @@ void WindowLogic::runProgressed(const Progress& progress) {
 }
 
 void WindowLogic::runEnded() {
-    const RunOutcome outcome = run_->finish();
-    run_.reset();
-    if (closeWhenStopped_) {
-        view_.closeWindow();
+    ended_ = true;
+    if (asking_) {
+        // closeRequested shows the end once the question has gone.
+        view_.withdrawQuestion();
         return;
     }
-    if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
-        // Nothing was locked for a run without a file: the window is back as it was first.
-        setRunLocked(false);
-        view_.showMessage(outcome.message, {});
-        return;
-    }
-    if (outcome.kind != RunOutcome::Kind::Cancelled) {
-        view_.showMessage(outcome.message, outcome.details);
-    }
-    setRunLocked(false);
+    showRunEnd();
 }
 
 // Only the first row: another run, or another first file, would pull the ground from under this one.
@@ -112,6 +110,30 @@ void WindowLogic::setRunLocked(bool locked) {
     if (!locked) {
         view_.setProgress({});
     }
+}
+
+void WindowLogic::showRunEnd() {
+    const RunOutcome outcome = run_->finish();
+    run_.reset();
+    ended_ = false;
+    if (std::exchange(closeWhenStopped_, false)) {
+        // Stopped too late: the files have changed, and the user must not think otherwise.
+        if (outcome.kind == RunOutcome::Kind::Completed) {
+            view_.showMessage(outcome.message, outcome.details);
+        }
+        view_.closeWindow();
+        return;
+    }
+    if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
+        // Nothing was locked for a run without a file: the window is back as it was first.
+        setRunLocked(false);
+        view_.showMessage(outcome.message, {});
+        return;
+    }
+    if (outcome.kind != RunOutcome::Kind::Cancelled) {
+        view_.showMessage(outcome.message, outcome.details);
+    }
+    setRunLocked(false);
 }
 
 } // namespace sintegra::app

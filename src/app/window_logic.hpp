@@ -49,6 +49,7 @@ private:
     bool rowLocked(PathRow row) const;
     void setCaption(PathRow row, std::string text);
     void setRunLocked(bool locked);
+    void showRunEnd();
 
     Engine& engine_;
     WindowView& view_;
@@ -56,6 +57,8 @@ private:
     std::string first_ = ".";
     std::string second_ = ".";
     std::unique_ptr<RunWorker> run_;
+    bool asking_ = false; // whether to stop the run
+    bool ended_ = false;  // the run's thread is over; its end is not shown yet
     bool closeWhenStopped_ = false;
 };
 

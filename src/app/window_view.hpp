@@ -42,6 +42,8 @@ public:
     virtual void showMessage(std::string_view text, std::string_view details) = 0;
     // Modal: true for "Sim". Posted tasks keep running while it waits.
     virtual bool ask(std::string_view question) = 0;
+    // Closes the question that ask shows, as "Não"; nothing when none is open.
+    virtual void withdrawQuestion() = 0;
     // Modal: one existing file; empty when the user cancels.
     virtual std::string chooseFile() = 0;
     // Closes the window, which asks WindowLogic::closeRequested first.

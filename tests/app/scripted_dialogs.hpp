@@ -26,4 +26,5 @@ public:
         questions.append(question);
         return !answers.isEmpty() && answers.takeFirst();
     }
+    void withdrawQuestion() override {}
 };

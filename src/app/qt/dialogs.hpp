@@ -16,6 +16,8 @@ public:
     virtual void inform(QWidget* parent, const QString& text, const QString& details = {}) = 0;
     // A yes-or-no question; true for yes.
     virtual bool confirm(QWidget* parent, const QString& question) = 0;
+    // Closes the question that confirm shows, which then answers no.
+    virtual void withdrawQuestion() = 0;
 };
 
 } // namespace sintegra::app

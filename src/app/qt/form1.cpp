@@ -107,6 +107,10 @@ bool Form1::ask(std::string_view question) {
     return dialogs_.confirm(this, fromEngineText(question));
 }
 
+void Form1::withdrawQuestion() {
+    dialogs_.withdrawQuestion();
+}
+
 std::string Form1::chooseFile() {
     return toEnginePath(dialogs_.chooseSintegraFile(this));
 }

@@ -42,6 +42,7 @@ private:
     void setProgress(const ProgressDisplay& progress) override;
     void showMessage(std::string_view text, std::string_view details) override;
     bool ask(std::string_view question) override;
+    void withdrawQuestion() override;
     std::string chooseFile() override;
     void closeWindow() override;
     void post(std::function<void()> task) override;

@@ -32,8 +32,15 @@ bool QtDialogs::confirm(QWidget* parent, const QString& question) {
                     QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(fromEngineText(texts::kYes), QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(fromEngineText(texts::kNo), QMessageBox::NoRole));
+    question_ = &box;
     box.exec();
     return box.clickedButton() == yes;
+}
+
+void QtDialogs::withdrawQuestion() {
+    if (question_) {
+        question_->reject();
+    }
 }
 
 } // namespace sintegra::app

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QPointer>
+
 #include "app/qt/dialogs.hpp"
+
+class QMessageBox;
 
 namespace sintegra::app {
 
@@ -10,6 +14,10 @@ public:
     QString chooseSintegraFile(QWidget* parent) override;
     void inform(QWidget* parent, const QString& text, const QString& details = {}) override;
     bool confirm(QWidget* parent, const QString& question) override;
+    void withdrawQuestion() override;
+
+private:
+    QPointer<QMessageBox> question_;
 };
 
 } // namespace sintegra::app

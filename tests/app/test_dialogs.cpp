@@ -4,11 +4,14 @@
 #include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/qt/file_dialog.hpp"
+#include "app/qt/qt_dialogs.hpp"
 
-// The open-file dialog lists SINTEGRA files whatever their letter case, and every file on demand.
-class TestFileDialog : public QObject {
+// The open-file dialog lists SINTEGRA files whatever their letter case, and every file on demand; a
+// question can be taken back.
+class TestDialogs : public QObject {
     Q_OBJECT
 
     static QStringList listed(QFileDialog& dialog, const QString& folder) {
@@ -43,7 +46,13 @@ private slots:
         QCOMPARE(types->currentText(), QStringLiteral("Todos arquivos (*.*)"));
         QTRY_COMPARE(listed(dialog, folder.path()).size(), 5);
     }
+
+    void aQuestionTakenBackAnswersNo() {
+        sintegra::app::QtDialogs dialogs;
+        QTimer::singleShot(0, [&dialogs] { dialogs.withdrawQuestion(); });
+        QVERIFY(!dialogs.confirm(nullptr, QStringLiteral("Deseja interromper e sair?")));
+    }
 };
 
-QTEST_MAIN(TestFileDialog)
-#include "test_file_dialog.moc"
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"

@@ -1,0 +1,146 @@
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+
+#include <gtest/gtest.h>
+
+#include "app/window_logic.hpp"
+#include "app/window_view.hpp"
+#include "run/engine.hpp"
+#include "run/messages.hpp"
+#include "support/files.hpp"
+#include "support/temp_folder.hpp"
+
+using namespace sintegra;
+using namespace sintegra::app;
+
+namespace {
+
+const std::string kSample = std::string(ORV_TEST_DATA) + "/samples/htisistema_SISCOMX_sintegra.txt";
+
+// A view without a toolkit: it keeps what the logic shows, answers the dialogs as the test says,
+// and runs posted tasks only while the test pumps them, as an event loop would.
+class FakeView : public WindowView {
+public:
+    struct Message {
+        std::string text;
+        ProgressDisplay behind; // what the bar showed meanwhile
+    };
+
+    std::string captions[2];
+    std::map<Control, bool> enabled;
+    std::vector<ProgressDisplay> bar;
+    std::vector<Message> messages;
+    std::deque<std::string> files; // the next choices; none left is a cancel
+    std::function<bool()> answer;  // to the question, asked while it is open
+    bool withdrawn = false;
+    bool closed = false;
+
+    void setTitle(std::string_view) override {}
+    void setModeChecked(Mode) override {}
+    void setCaption(PathRow row, std::string_view text) override { captions[static_cast<int>(row)] = text; }
+    void showControl(Control, bool) override {}
+    void enableControl(Control control, bool on) override { enabled[control] = on; }
+    void setProgress(const ProgressDisplay& progress) override { bar.push_back(progress); }
+    void showMessage(std::string_view text, std::string_view) override {
+        messages.push_back({std::string(text), bar.empty() ? ProgressDisplay{} : bar.back()});
+    }
+    bool ask(std::string_view) override { return answer(); }
+    void withdrawQuestion() override { withdrawn = true; }
+    std::string chooseFile() override {
+        if (files.empty()) {
+            return {};
+        }
+        std::string file = std::move(files.front());
+        files.pop_front();
+        return file;
+    }
+    void closeWindow() override { closed = true; }
+    void post(std::function<void()> task) override {
+        const std::lock_guard lock(mutex_);
+        tasks_.push_back(std::move(task));
+        posted_.notify_one();
+    }
+
+    // Runs posted tasks until done holds, and none after; false when none comes for long.
+    bool pumpUntil(const std::function<bool()>& done) {
+        std::unique_lock lock(mutex_);
+        while (!done()) {
+            if (tasks_.empty()) {
+                if (!posted_.wait_for(lock, std::chrono::seconds(30), [&] { return !tasks_.empty(); })) {
+                    return false;
+                }
+                continue;
+            }
+            const std::function<void()> task = std::move(tasks_.front());
+            tasks_.pop_front();
+            lock.unlock();
+            task();
+            lock.lock();
+        }
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::deque<std::function<void()>> tasks_;
+};
+
+class WindowLogicTest : public ::testing::Test {
+protected:
+    WindowLogicTest() { logic.load(); }
+
+    std::string chooseSample() {
+        const std::string path = user.write("janeiro.txt", test::readFile(kSample));
+        view.files = {path};
+        logic.chooseFile(PathRow::First);
+        return path;
+    }
+    bool runToEnd() {
+        const std::size_t shown = view.messages.size();
+        logic.analisar();
+        return view.pumpUntil([&] { return view.messages.size() > shown; });
+    }
+
+    test::ProgramFolder folder;
+    test::TempFolder user;
+    Engine engine{folder.path()};
+    FakeView view;
+    WindowLogic logic{engine, view};
+};
+
+} // namespace
+
+TEST_F(WindowLogicTest, AQuestionThatTheRunsEndOvertookGoesAndCutsNoLaterRunShort) {
+    const std::string path = chooseSample();
+    logic.analisar();
+    // The user leaves the question open until the run has ended, then says "Sim".
+    view.answer = [&] {
+        view.pumpUntil([&] { return view.withdrawn || !view.messages.empty(); });
+        return true;
+    };
+    EXPECT_FALSE(logic.closeRequested());
+    EXPECT_TRUE(view.withdrawn);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, messages::completion(path));
+    EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
+
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(view.messages[1].text, messages::completion(path));
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(WindowLogicTest, AStopAskedTooLateClosesOnlyAfterSayingTheFileChanged) {
+    const std::string path = chooseSample();
+    const std::string before = test::readFile(path);
+    logic.analisar();
+    ASSERT_TRUE(view.pumpUntil([&] { return test::readFile(path) != before; }));
+    view.answer = [] { return true; };
+    EXPECT_FALSE(logic.closeRequested());
+    ASSERT_TRUE(view.pumpUntil([&] { return view.closed; }));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, messages::completion(path));
+}
