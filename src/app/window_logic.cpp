@@ -1,9 +1,11 @@
 #include "app/window_logic.hpp"
 
+#include <filesystem>
 #include <utility>
 
 #include "app/window_texts.hpp"
 #include "app/window_view.hpp"
+#include "run/engine.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -17,7 +19,8 @@ ProgressDisplay displayOf(const Progress& progress) {
 
 WindowLogic::WindowLogic(Engine& engine, WindowView& view)
     : engine_(engine)
-    , view_(view) {}
+    , view_(view)
+    , dialogFolder_(engine.programFolder().string()) {}
 
 WindowLogic::~WindowLogic() = default;
 
@@ -42,13 +45,29 @@ void WindowLogic::chooseFile(PathRow row) {
     if (rowLocked(row)) {
         return;
     }
-    std::string path = view_.chooseFile();
+    std::string path = view_.chooseFile(dialogFolder_);
     if (!path.empty()) {
+        dialogFolder_ = std::filesystem::path(path).parent_path().string();
         setCaption(row, std::move(path));
         return;
     }
     setCaption(row, {});
     view_.showMessage(texts::kChooseAFile, {});
+}
+
+bool WindowLogic::acceptsDrop(PathRow row, const std::vector<std::string>& files) const {
+    std::error_code error;
+    return !rowLocked(row) && (row == PathRow::First || mode_ == Mode::Join) && files.size() == 1 &&
+           std::filesystem::is_regular_file(files.front(), error);
+}
+
+bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) {
+    if (!acceptsDrop(row, files)) {
+        return false;
+    }
+    dialogFolder_ = std::filesystem::path(files.front()).parent_path().string();
+    setCaption(row, files.front());
+    return true;
 }
 
 void WindowLogic::analisar() {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/run_worker.hpp"
 
@@ -30,8 +31,12 @@ public:
     void load();
     // A click on a mode's option button.
     void selectMode(Mode mode);
-    // A click on a row's "...": the open-file dialog.
+    // A click on a row's "...": the open-file dialog, in the folder of the last file chosen.
     void chooseFile(PathRow row);
+    // Files dragged over a row are taken as the dialog would take them: one existing file.
+    bool acceptsDrop(PathRow row, const std::vector<std::string>& files) const;
+    // True when the files were taken.
+    bool dropFiles(PathRow row, const std::vector<std::string>& files);
     // A click on "Analisar".
     void analisar();
     // True when the window may close now. During a run it asks whether to stop the run, and the
@@ -56,6 +61,7 @@ private:
     Mode mode_ = Mode::Analyse;
     std::string first_ = ".";
     std::string second_ = ".";
+    std::string dialogFolder_;
     std::unique_ptr<RunWorker> run_;
     bool asking_ = false; // whether to stop the run
     bool ended_ = false;  // the run's thread is over; its end is not shown yet

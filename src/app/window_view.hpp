@@ -44,8 +44,8 @@ public:
     virtual bool ask(std::string_view question) = 0;
     // Closes the question that ask shows, as "Não"; nothing when none is open.
     virtual void withdrawQuestion() = 0;
-    // Modal: one existing file; empty when the user cancels.
-    virtual std::string chooseFile() = 0;
+    // Modal: one existing file, the dialog opening in folder; empty when the user cancels.
+    virtual std::string chooseFile(const std::string& folder) = 0;
     // Closes the window, which asks WindowLogic::closeRequested first.
     virtual void closeWindow() = 0;
 

@@ -18,7 +18,9 @@ public:
     QList<Message> messages;
     QStringList questions;
 
-    QString chooseSintegraFile(QWidget*) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+    QString chooseSintegraFile(QWidget*, const QString&) override {
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
     void inform(QWidget*, const QString& text, const QString& details) override {
         messages.append({text, details});
     }

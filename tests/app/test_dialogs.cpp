@@ -32,8 +32,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QFileDialog dialog;
-        sintegra::app::configureSintegraFileDialog(dialog);
-        dialog.setDirectory(folder.path());
+        sintegra::app::configureSintegraFileDialog(dialog, folder.path());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Selecione o arquivo do sintegra"));
         QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -155,6 +156,24 @@ private slots:
         QCOMPARE(caption("TxTFile"), QString());
         QCOMPARE(dialogs_->messages.size(), 1);
         QCOMPARE(dialogs_->messages.front().text, QStringLiteral("Selecione um arquivo para analise!!!"));
+    }
+
+    void aFileDroppedOnARowIsChosenForIt() {
+        const QString file = folder_->userCopy(kSmall);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        child<QRadioButton>("OptJuntarSintegra")->click();
+        const QPoint row = child("Label2")->geometry().center();
+        QDragEnterEvent enter(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &drop);
+        QCOMPARE(caption("TxtFile1"), file);
+        QCOMPARE(caption("TxTFile"), QStringLiteral("."));
     }
 
     void analyseRunLocksTwoButtonsAndReplacesTheFirstFile() {

@@ -33,8 +33,9 @@ public:
     std::map<Control, bool> enabled;
     std::vector<ProgressDisplay> bar;
     std::vector<Message> messages;
-    std::deque<std::string> files; // the next choices; none left is a cancel
-    std::function<bool()> answer;  // to the question, asked while it is open
+    std::vector<std::string> folders; // where the open-file dialog opened
+    std::deque<std::string> files;    // the next choices; none left is a cancel
+    std::function<bool()> answer;     // to the question, asked while it is open
     bool withdrawn = false;
     bool closed = false;
 
@@ -49,7 +50,8 @@ public:
     }
     bool ask(std::string_view) override { return answer(); }
     void withdrawQuestion() override { withdrawn = true; }
-    std::string chooseFile() override {
+    std::string chooseFile(const std::string& folder) override {
+        folders.push_back(folder);
         if (files.empty()) {
             return {};
         }
@@ -143,4 +145,55 @@ TEST_F(WindowLogicTest, AStopAskedTooLateClosesOnlyAfterSayingTheFileChanged) {
     ASSERT_TRUE(view.pumpUntil([&] { return view.closed; }));
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, messages::completion(path));
+}
+
+TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
+    const test::TempFolder other;
+    const std::string dropped = other.write("fevereiro.txt", "");
+    chooseSample();
+    logic.chooseFile(PathRow::First); // cancelled
+    logic.dropFiles(PathRow::First, {dropped});
+    logic.chooseFile(PathRow::First);
+    const std::vector<std::string> opened = {folder.path().string(), user.path().string(),
+                                             other.path().string()};
+    EXPECT_EQ(view.folders, opened);
+}
+
+TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
+    enum Dropped { OneFile, TwoFiles, AFolder, AMissingFile };
+    struct Case {
+        PathRow row;
+        Mode mode;
+        bool running;
+        Dropped dropped;
+        bool taken;
+    };
+    const std::string file = user.write("marco.txt", "");
+    const std::map<Dropped, std::vector<std::string>> drops = {{OneFile, {file}},
+                                                               {TwoFiles, {file, file}},
+                                                               {AFolder, {user.path().string()}},
+                                                               {AMissingFile, {user.file("sumiu.txt")}}};
+    const Case cases[] = {
+        {PathRow::First, Mode::Analyse, false, OneFile, true},
+        {PathRow::First, Mode::Analyse, false, TwoFiles, false},
+        {PathRow::First, Mode::Analyse, false, AFolder, false},
+        {PathRow::First, Mode::Analyse, false, AMissingFile, false},
+        {PathRow::Second, Mode::Analyse, false, OneFile, false}, // the row is hidden
+        {PathRow::Second, Mode::Join, false, OneFile, true},
+        {PathRow::First, Mode::Join, true, OneFile, false}, // the run's file stays
+        {PathRow::Second, Mode::Join, true, OneFile, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        FakeView shown;
+        WindowLogic window(engine, shown);
+        window.load();
+        window.selectMode(c.mode);
+        if (c.running) {
+            window.analisar();
+        }
+        EXPECT_EQ(window.acceptsDrop(c.row, drops.at(c.dropped)), c.taken);
+        window.dropFiles(c.row, drops.at(c.dropped));
+        EXPECT_EQ(shown.captions[static_cast<int>(c.row)], c.taken ? file : ".");
+    }
 }

@@ -10,8 +10,9 @@ namespace sintegra::app {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // One existing SINTEGRA file, chosen in the open-file dialog; empty when the user cancels.
-    virtual QString chooseSintegraFile(QWidget* parent) = 0;
+    // One existing SINTEGRA file, chosen in the open-file dialog opened in folder; empty when the
+    // user cancels.
+    virtual QString chooseSintegraFile(QWidget* parent, const QString& folder) = 0;
     // A message with an OK button only; details, when given, sit behind "Mostrar detalhes...".
     virtual void inform(QWidget* parent, const QString& text, const QString& details = {}) = 0;
     // A yes-or-no question; true for yes.

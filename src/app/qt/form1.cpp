@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMetaObject>
+#include <QMimeData>
 
 #include "app/qt/dialogs.hpp"
 #include "app/qt/qt_text.hpp"
@@ -26,6 +27,14 @@ void substituteMissingFonts() {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), narrowSans);
 }
 
+std::vector<std::string> localFiles(const QMimeData& data) {
+    std::vector<std::string> files;
+    for (const QUrl& url : data.urls()) {
+        files.push_back(url.isLocalFile() ? toEnginePath(url.toLocalFile()) : std::string());
+    }
+    return files;
+}
+
 } // namespace
 
 Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
@@ -40,6 +49,7 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setWindowIcon(QIcon(QStringLiteral(":/icons/sintegra-orv.png")));
+    setAcceptDrops(true);
 
     connect(ui_->OptAnalisarSintegra, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
@@ -68,6 +78,32 @@ Form1::~Form1() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->setAccepted(logic_->closeRequested());
+}
+
+// Taken for the whole window, or no move over it would be heard; each move then says where it may fall.
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    event->setAccepted(event->mimeData()->hasUrls());
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+    const std::optional<PathRow> row = rowAt(event->position().toPoint());
+    event->setAccepted(row && logic_->acceptsDrop(*row, localFiles(*event->mimeData())));
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const std::optional<PathRow> row = rowAt(event->position().toPoint());
+    event->setAccepted(row && logic_->dropFiles(*row, localFiles(*event->mimeData())));
+}
+
+std::optional<PathRow> Form1::rowAt(QPoint point) const {
+    for (const PathRow row : {PathRow::First, PathRow::Second}) {
+        const QLabel* path = caption(row);
+        const QWidget* heading = row == PathRow::First ? ui_->Label1 : ui_->Label2;
+        if (path->isVisible() && heading->geometry().united(path->geometry()).contains(point)) {
+            return row;
+        }
+    }
+    return std::nullopt;
 }
 
 void Form1::setTitle(std::string_view title) {
@@ -111,8 +147,8 @@ void Form1::withdrawQuestion() {
     dialogs_.withdrawQuestion();
 }
 
-std::string Form1::chooseFile() {
-    return toEnginePath(dialogs_.chooseSintegraFile(this));
+std::string Form1::chooseFile(const std::string& folder) {
+    return toEnginePath(dialogs_.chooseSintegraFile(this, fromEngineText(folder)));
 }
 
 void Form1::closeWindow() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QWidget>
 
 #include "app/window_view.hpp"
 
+class QDropEvent;
 class QLabel;
 
 namespace Ui {
@@ -32,6 +34,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void setTitle(std::string_view title) override;
@@ -43,12 +48,14 @@ private:
     void showMessage(std::string_view text, std::string_view details) override;
     bool ask(std::string_view question) override;
     void withdrawQuestion() override;
-    std::string chooseFile() override;
+    std::string chooseFile(const std::string& folder) override;
     void closeWindow() override;
     void post(std::function<void()> task) override;
 
     QWidget* widget(Control control) const;
     QLabel* caption(PathRow row) const;
+    // The row under a point, or none: the heading, the path and the "..." of a visible row.
+    std::optional<PathRow> rowAt(QPoint point) const;
 
     std::unique_ptr<Ui::Form1> ui_;
     Dialogs& dialogs_;

@@ -11,9 +11,9 @@
 
 namespace sintegra::app {
 
-QString QtDialogs::chooseSintegraFile(QWidget* parent) {
+QString QtDialogs::chooseSintegraFile(QWidget* parent, const QString& folder) {
     QFileDialog dialog(parent);
-    configureSintegraFileDialog(dialog);
+    configureSintegraFileDialog(dialog, folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
