@@ -10,9 +10,13 @@
 namespace sintegra::app {
 namespace {
 
+// A phase of one step has nothing to count: it shows as busy until the next one begins.
 ProgressDisplay displayOf(const Progress& progress) {
-    const int percent = progress.total == 0 ? 100 : static_cast<int>(progress.done * 100 / progress.total);
-    return {std::string(phaseLabel(progress.phase)), percent};
+    std::string phase(phaseLabel(progress.phase));
+    if (progress.total <= 1) {
+        return {std::move(phase), std::nullopt};
+    }
+    return {std::move(phase), static_cast<int>(progress.done * 100 / progress.total)};
 }
 
 } // namespace
@@ -126,15 +130,14 @@ void WindowLogic::setCaption(PathRow row, std::string text) {
 void WindowLogic::setRunLocked(bool locked) {
     view_.enableControl(Control::BtnProc, !locked);
     view_.enableControl(Control::BtnLocalizar, !locked);
-    if (!locked) {
-        view_.setProgress({});
-    }
 }
 
+// The bar is cleared first: no phase stands behind the message that ends the run.
 void WindowLogic::showRunEnd() {
     const RunOutcome outcome = run_->finish();
     run_.reset();
     ended_ = false;
+    view_.setProgress({});
     if (std::exchange(closeWhenStopped_, false)) {
         // Stopped too late: the files have changed, and the user must not think otherwise.
         if (outcome.kind == RunOutcome::Kind::Completed) {

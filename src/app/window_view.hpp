@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,10 +16,10 @@ enum class PathRow { First, Second };
 enum class Control { Label2, TxtFile1, BtnLocalizar1, BtnProc, BtnLocalizar };
 
 // What the progress bar Prg shows: nothing at position 0 when no phase is under way, else the phase
-// with its percentage.
+// with its percentage, or with a busy indicator when the phase has no steps to count.
 struct ProgressDisplay {
     std::string phase; // empty: no phase
-    int percent = 0;
+    std::optional<int> percent;
 
     bool operator==(const ProgressDisplay&) const = default;
 };

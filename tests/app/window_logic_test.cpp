@@ -147,6 +147,19 @@ TEST_F(WindowLogicTest, AStopAskedTooLateClosesOnlyAfterSayingTheFileChanged) {
     EXPECT_EQ(view.messages[0].text, messages::completion(path));
 }
 
+TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
+    chooseSample();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(view.messages[0].behind, ProgressDisplay{});
+    const std::string dedup(phaseLabel(Phase::RemovingDuplicates));
+    const auto shown = [&](const ProgressDisplay& wanted) {
+        return std::find(view.bar.begin(), view.bar.end(), wanted) != view.bar.end();
+    };
+    EXPECT_TRUE(shown({dedup, std::nullopt}));
+    EXPECT_FALSE(shown({dedup, 0}));
+    EXPECT_TRUE(shown({std::string(phaseLabel(Phase::Normalizing)), 100}));
+}
+
 TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
     const test::TempFolder other;
     const std::string dropped = other.write("fevereiro.txt", "");

@@ -130,9 +130,11 @@ void Form1::enableControl(Control control, bool enabled) {
 }
 
 void Form1::setProgress(const ProgressDisplay& progress) {
-    ui_->Prg->setFormat(fromEngineText(progress.phase) + QStringLiteral(" – %p%"));
-    ui_->Prg->setTextVisible(!progress.phase.empty());
-    ui_->Prg->setValue(progress.percent);
+    QProgressBar& bar = *ui_->Prg;
+    bar.setRange(0, progress.phase.empty() || progress.percent ? 100 : 0);
+    bar.setFormat(fromEngineText(progress.phase) + (progress.percent ? QStringLiteral(" – %p%") : QString()));
+    bar.setTextVisible(!progress.phase.empty());
+    bar.setValue(progress.percent.value_or(0));
 }
 
 void Form1::showMessage(std::string_view text, std::string_view details) {
