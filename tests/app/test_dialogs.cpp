@@ -2,15 +2,19 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "app/qt/file_dialog.hpp"
 #include "app/qt/qt_dialogs.hpp"
+#include "app/qt/qt_translation.hpp"
 
-// The open-file dialog lists SINTEGRA files whatever their letter case, and every file on demand; a
-// question can be taken back.
+// The open-file dialog lists SINTEGRA files whatever their letter case, and every file on demand, in
+// Portuguese; a question can be taken back.
 class TestDialogs : public QObject {
     Q_OBJECT
 
@@ -22,6 +26,20 @@ class TestDialogs : public QObject {
         }
         names.sort();
         return names;
+    }
+
+    // The name, size, kind and date that the dialog shows for an entry of its folder.
+    static QStringList shown(QFileDialog& dialog, const QString& name) {
+        const auto* view = dialog.findChild<QTreeView*>();
+        const QModelIndex entry = view->model()
+                                      ->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole,
+                                              name, 1, Qt::MatchExactly)
+                                      .value(0);
+        QStringList columns;
+        for (int column = 0; entry.isValid() && column < 4; ++column) {
+            columns.append(entry.siblingAtColumn(column).data().toString());
+        }
+        return columns;
     }
 
 private slots:
@@ -44,6 +62,26 @@ private slots:
         dialog.selectNameFilter(dialog.nameFilters().at(1));
         QCOMPARE(types->currentText(), QStringLiteral("Todos arquivos (*.*)"));
         QTRY_COMPARE(listed(dialog, folder.path()).size(), 5);
+    }
+
+    void speaksPortugueseWhateverTheSystemSpeaks() {
+        sintegra::app::installPortugueseQtTexts(*QCoreApplication::instance());
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("janeiro.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && QDir(folder.path()).mkdir(QStringLiteral("Copias")));
+        QFileDialog dialog;
+        sintegra::app::configureSintegraFileDialog(dialog, folder.path());
+        dialog.selectNameFilter(dialog.nameFilters().at(1));
+        dialog.show();
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                 QStringLiteral("Procurar em:"));
+        QTRY_COMPARE(shown(dialog, QStringLiteral("Copias")).value(2), QStringLiteral("Pasta"));
+        const QStringList txt = shown(dialog, QStringLiteral("janeiro.txt"));
+        QCOMPARE(txt.value(2), QStringLiteral("Documento de Texto"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"))
+                     .match(txt.value(3))
+                     .hasMatch(),
+                 qPrintable(txt.value(3)));
     }
 
     void aQuestionTakenBackAnswersNo() {
