@@ -51,8 +51,7 @@ void WindowLogic::chooseFile(PathRow row) {
     }
     std::string path = view_.chooseFile(dialogFolder_);
     if (!path.empty()) {
-        dialogFolder_ = std::filesystem::path(path).parent_path().string();
-        setCaption(row, std::move(path));
+        takeFile(row, std::move(path));
         return;
     }
     setCaption(row, {});
@@ -69,8 +68,7 @@ bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) 
     if (!acceptsDrop(row, files)) {
         return false;
     }
-    dialogFolder_ = std::filesystem::path(files.front()).parent_path().string();
-    setCaption(row, files.front());
+    takeFile(row, files.front());
     return true;
 }
 
@@ -120,6 +118,12 @@ void WindowLogic::runEnded() {
 // Only the first row: another run, or another first file, would pull the ground from under this one.
 bool WindowLogic::rowLocked(PathRow row) const {
     return row == PathRow::First && run_;
+}
+
+// The next dialog opens where this file is.
+void WindowLogic::takeFile(PathRow row, std::string path) {
+    dialogFolder_ = std::filesystem::path(path).parent_path().string();
+    setCaption(row, std::move(path));
 }
 
 void WindowLogic::setCaption(PathRow row, std::string text) {

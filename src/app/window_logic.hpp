@@ -52,6 +52,7 @@ private:
     void runEnded() override;
 
     bool rowLocked(PathRow row) const;
+    void takeFile(PathRow row, std::string path);
     void setCaption(PathRow row, std::string text);
     void setRunLocked(bool locked);
     void showRunEnd();
