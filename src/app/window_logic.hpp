@@ -40,7 +40,7 @@ public:
     // A click on "Analisar".
     void analisar();
     // True when the window may close now. During a run it asks whether to stop the run, and the
-    // window closes once the run has stopped.
+    // window closes once the run has stopped; a run that ends first takes the question back.
     bool closeRequested();
 
 private:

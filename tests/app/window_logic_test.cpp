@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
 #include <mutex>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -24,18 +26,13 @@ const std::string kSample = std::string(ORV_TEST_DATA) + "/samples/htisistema_SI
 // and runs posted tasks only while the test pumps them, as an event loop would.
 class FakeView : public WindowView {
 public:
-    struct Message {
-        std::string text;
-        ProgressDisplay behind; // what the bar showed meanwhile
-    };
-
     std::string captions[2];
     std::map<Control, bool> enabled;
     std::vector<ProgressDisplay> bar;
-    std::vector<Message> messages;
-    std::vector<std::string> folders; // where the open-file dialog opened
-    std::deque<std::string> files;    // the next choices; none left is a cancel
-    std::function<bool()> answer;     // to the question, asked while it is open
+    std::vector<std::pair<std::string, ProgressDisplay>> messages; // with what the bar showed
+    std::vector<std::string> folders;                              // where the open-file dialog opened
+    std::string choice;                                            // the next file chosen; none is a cancel
+    std::function<bool()> answer;                                  // to the question, asked while it is open
     bool withdrawn = false;
     bool closed = false;
 
@@ -52,12 +49,7 @@ public:
     void withdrawQuestion() override { withdrawn = true; }
     std::string chooseFile(const std::string& folder) override {
         folders.push_back(folder);
-        if (files.empty()) {
-            return {};
-        }
-        std::string file = std::move(files.front());
-        files.pop_front();
-        return file;
+        return std::exchange(choice, {});
     }
     void closeWindow() override { closed = true; }
     void post(std::function<void()> task) override {
@@ -69,12 +61,9 @@ public:
     // Runs posted tasks until done holds, and none after; false when none comes for long.
     bool pumpUntil(const std::function<bool()>& done) {
         std::unique_lock lock(mutex_);
-        while (!done()) {
-            if (tasks_.empty()) {
-                if (!posted_.wait_for(lock, std::chrono::seconds(30), [&] { return !tasks_.empty(); })) {
-                    return false;
-                }
-                continue;
+        while (posted_.wait_for(lock, std::chrono::seconds(30), [&] { return done() || !tasks_.empty(); })) {
+            if (done()) {
+                return true;
             }
             const std::function<void()> task = std::move(tasks_.front());
             tasks_.pop_front();
@@ -82,7 +71,7 @@ public:
             task();
             lock.lock();
         }
-        return true;
+        return false;
     }
 
 private:
@@ -97,7 +86,7 @@ protected:
 
     std::string chooseSample() {
         const std::string path = user.write("janeiro.txt", test::readFile(kSample));
-        view.files = {path};
+        view.choice = path;
         logic.chooseFile(PathRow::First);
         return path;
     }
@@ -127,11 +116,11 @@ TEST_F(WindowLogicTest, AQuestionThatTheRunsEndOvertookGoesAndCutsNoLaterRunShor
     EXPECT_FALSE(logic.closeRequested());
     EXPECT_TRUE(view.withdrawn);
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, messages::completion(path));
+    EXPECT_EQ(view.messages[0].first, messages::completion(path));
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
 
     ASSERT_TRUE(runToEnd());
-    EXPECT_EQ(view.messages[1].text, messages::completion(path));
+    EXPECT_EQ(view.messages[1].first, messages::completion(path));
     EXPECT_FALSE(view.closed);
 }
 
@@ -144,16 +133,16 @@ TEST_F(WindowLogicTest, AStopAskedTooLateClosesOnlyAfterSayingTheFileChanged) {
     EXPECT_FALSE(logic.closeRequested());
     ASSERT_TRUE(view.pumpUntil([&] { return view.closed; }));
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, messages::completion(path));
+    EXPECT_EQ(view.messages[0].first, messages::completion(path));
 }
 
 TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
     chooseSample();
     ASSERT_TRUE(runToEnd());
-    EXPECT_EQ(view.messages[0].behind, ProgressDisplay{});
+    EXPECT_EQ(view.messages[0].second, ProgressDisplay{});
     const std::string dedup(phaseLabel(Phase::RemovingDuplicates));
     const auto shown = [&](const ProgressDisplay& wanted) {
-        return std::find(view.bar.begin(), view.bar.end(), wanted) != view.bar.end();
+        return std::ranges::count(view.bar, wanted) > 0;
     };
     EXPECT_TRUE(shown({dedup, std::nullopt}));
     EXPECT_FALSE(shown({dedup, 0}));
@@ -173,28 +162,23 @@ TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
 }
 
 TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
-    enum Dropped { OneFile, TwoFiles, AFolder, AMissingFile };
     struct Case {
         PathRow row;
         Mode mode;
         bool running;
-        Dropped dropped;
+        std::vector<std::string> dropped;
         bool taken;
     };
     const std::string file = user.write("marco.txt", "");
-    const std::map<Dropped, std::vector<std::string>> drops = {{OneFile, {file}},
-                                                               {TwoFiles, {file, file}},
-                                                               {AFolder, {user.path().string()}},
-                                                               {AMissingFile, {user.file("sumiu.txt")}}};
     const Case cases[] = {
-        {PathRow::First, Mode::Analyse, false, OneFile, true},
-        {PathRow::First, Mode::Analyse, false, TwoFiles, false},
-        {PathRow::First, Mode::Analyse, false, AFolder, false},
-        {PathRow::First, Mode::Analyse, false, AMissingFile, false},
-        {PathRow::Second, Mode::Analyse, false, OneFile, false}, // the row is hidden
-        {PathRow::Second, Mode::Join, false, OneFile, true},
-        {PathRow::First, Mode::Join, true, OneFile, false}, // the run's file stays
-        {PathRow::Second, Mode::Join, true, OneFile, true},
+        {PathRow::First, Mode::Analyse, false, {file}, true},
+        {PathRow::First, Mode::Analyse, false, {file, file}, false},
+        {PathRow::First, Mode::Analyse, false, {user.path().string()}, false},
+        {PathRow::First, Mode::Analyse, false, {user.file("sumiu.txt")}, false},
+        {PathRow::Second, Mode::Analyse, false, {file}, false}, // the row is hidden
+        {PathRow::Second, Mode::Join, false, {file}, true},
+        {PathRow::First, Mode::Join, true, {file}, false}, // the run's file stays
+        {PathRow::Second, Mode::Join, true, {file}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -205,8 +189,8 @@ TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
         if (c.running) {
             window.analisar();
         }
-        EXPECT_EQ(window.acceptsDrop(c.row, drops.at(c.dropped)), c.taken);
-        window.dropFiles(c.row, drops.at(c.dropped));
+        EXPECT_EQ(window.acceptsDrop(c.row, c.dropped), c.taken);
+        window.dropFiles(c.row, c.dropped);
         EXPECT_EQ(shown.captions[static_cast<int>(c.row)], c.taken ? file : ".");
     }
 }
