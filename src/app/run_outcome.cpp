@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "app/qt_text.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 
@@ -13,18 +12,17 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
         const RunResult result = engine.run(host);
         switch (result.status) {
         case RunStatus::Completed:
-            return {RunOutcome::Kind::Completed,
-                    fromEngineText(messages::completion(result.summary.outputPath)),
-                    fromEngineText(formatSummary(result.summary))};
+            return {RunOutcome::Kind::Completed, messages::completion(result.summary.outputPath),
+                    formatSummary(result.summary)};
         case RunStatus::NoFileSelected:
-            return {RunOutcome::Kind::NoFileSelected, fromEngineText(messages::kNoFileSelected), {}};
+            return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}};
         case RunStatus::Cancelled:
             return {RunOutcome::Kind::Cancelled, {}, {}};
         }
         return {RunOutcome::Kind::Cancelled, {}, {}};
     } catch (const std::exception& error) {
         // RunError as documented; anything else (memory exhausted) is reported the same way.
-        return {RunOutcome::Kind::Failed, fromEngineText(error.what()), {}};
+        return {RunOutcome::Kind::Failed, error.what(), {}};
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace sintegra {
 class Engine;
@@ -13,8 +13,8 @@ namespace sintegra::app {
 struct RunOutcome {
     enum class Kind { Completed, NoFileSelected, Cancelled, Failed };
     Kind kind = Kind::Completed;
-    QString message; // for the user; none when Cancelled
-    QString details; // the summary of a completed run
+    std::string message; // for the user; none when Cancelled
+    std::string details; // the summary of a completed run
 };
 
 // Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.

@@ -1,29 +1,16 @@
 #include "app/startup.hpp"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-
-#include "app/dialogs.hpp"
-#include "app/qt_text.hpp"
 #include "run/engine.hpp"
 #include "run/run_error.hpp"
 
 namespace sintegra::app {
 
-void installPortugueseQtTexts(QCoreApplication& application) {
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_pt_BR"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-    }
-}
-
-std::unique_ptr<Engine> openEngine(const QString& programFolder, Dialogs& dialogs) {
+std::unique_ptr<Engine> openEngine(const std::filesystem::path& programFolder,
+                                   const std::function<void(const std::string&)>& tell) {
     try {
-        return std::make_unique<Engine>(toEnginePath(programFolder));
+        return std::make_unique<Engine>(programFolder);
     } catch (const RunError& error) {
-        dialogs.inform(nullptr, fromEngineText(error.what()));
+        tell(error.what());
         return nullptr;
     }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <memory>
-
-#include <QString>
-
-class QCoreApplication;
+#include <string>
 
 namespace sintegra {
 class Engine;
@@ -12,13 +11,9 @@ class Engine;
 
 namespace sintegra::app {
 
-class Dialogs;
-
-// Qt's own texts (dialog buttons, the open-file dialog) in Brazilian Portuguese, when installed.
-void installPortugueseQtTexts(QCoreApplication& application);
-
 // The engine of the program folder, or none after telling the user which file of which folder
 // kept it from starting.
-std::unique_ptr<Engine> openEngine(const QString& programFolder, Dialogs& dialogs);
+std::unique_ptr<Engine> openEngine(const std::filesystem::path& programFolder,
+                                   const std::function<void(const std::string&)>& tell);
 
 } // namespace sintegra::app

@@ -1,15 +1,22 @@
 #pragma once
 
-#include <QString>
+#include <string_view>
 
-// The window's own texts; those shared with the command line are in run/messages.hpp.
+// The window's own texts, in UTF-8, the same in every view; those shared with the command line are
+// in run/messages.hpp.
 namespace sintegra::app::texts {
 
-inline const QString kAnalyseTitle = QStringLiteral("Sintegra ORV - 04/03/2013 - [Analisar Sintegra]");
-inline const QString kJoinTitle = QStringLiteral("Sintegra ORV - 04/03/2013 - [Junção de Período]");
-inline const QString kChooseAFile = QStringLiteral("Selecione um arquivo para analise!!!");
-inline const QString kStopRunQuestion =
-    QStringLiteral("Uma análise está em andamento. Deseja interromper e sair?");
-inline const QString kDialogTitle = QStringLiteral("Selecione o arquivo do sintegra");
+inline constexpr std::string_view kAnalyseTitle = "Sintegra ORV - 04/03/2013 - [Analisar Sintegra]";
+inline constexpr std::string_view kJoinTitle = "Sintegra ORV - 04/03/2013 - [Junção de Período]";
+inline constexpr std::string_view kChooseAFile = "Selecione um arquivo para analise!!!";
+inline constexpr std::string_view kStopRunQuestion =
+    "Uma análise está em andamento. Deseja interromper e sair?";
+inline constexpr std::string_view kYes = "Sim";
+inline constexpr std::string_view kNo = "Não";
+
+// The open-file dialog: its title and the descriptions of its two file types, "*.txt" and every file.
+inline constexpr std::string_view kDialogTitle = "Selecione o arquivo do sintegra";
+inline constexpr std::string_view kSintegraFiles = "Arquivos do Sintegra do ORV";
+inline constexpr std::string_view kAllFiles = "Todos arquivos (*.*)";
 
 } // namespace sintegra::app::texts

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <SQLiteCpp/SQLiteCpp.h>
 
-#include "app/qt_text.hpp"
+#include "app/qt/qt_text.hpp"
 #include "layout/record_types.hpp"
 
 ProgramFolder::ProgramFolder() {

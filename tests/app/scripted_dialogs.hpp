@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "app/dialogs.hpp"
+#include "app/qt/dialogs.hpp"
 
 // Answers the window's dialogs from lists the test fills, and records what the window said.
 class ScriptedDialogs : public sintegra::app::Dialogs {
@@ -18,7 +18,9 @@ public:
     QList<Message> messages;
     QStringList questions;
 
-    QString chooseSintegraFile(QWidget*) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+    QString chooseSintegraFile(QWidget*, const QString&) override {
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
     void inform(QWidget*, const QString& text, const QString& details) override {
         messages.append({text, details});
     }
@@ -26,4 +28,5 @@ public:
         questions.append(question);
         return !answers.isEmpty() && answers.takeFirst();
     }
+    void withdrawQuestion() override {}
 };

@@ -5,14 +5,15 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/form1.hpp"
-#include "app/qt_text.hpp"
+#include "app/qt/form1.hpp"
+#include "app/qt/qt_text.hpp"
 #include "app/startup.hpp"
 #include "cli/cli_host.hpp"
 #include "program_folder.hpp"
@@ -80,6 +81,10 @@ class TestForm1 : public QObject {
         choose("BtnLocalizar1", second);
     }
     void analisar() { child<QPushButton>("BtnProc")->click(); }
+    std::function<void(const std::string&)> inform() {
+        return
+            [this](const std::string& text) { dialogs_->inform(nullptr, QString::fromStdString(text), {}); };
+    }
     bool waitForMessages(qsizetype count) {
         return QTest::qWaitFor([&] { return dialogs_->messages.size() >= count; }, 20000);
     }
@@ -151,6 +156,24 @@ private slots:
         QCOMPARE(caption("TxTFile"), QString());
         QCOMPARE(dialogs_->messages.size(), 1);
         QCOMPARE(dialogs_->messages.front().text, QStringLiteral("Selecione um arquivo para analise!!!"));
+    }
+
+    void aFileDroppedOnARowIsChosenForIt() {
+        const QString file = folder_->userCopy(kSmall);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        child<QRadioButton>("OptJuntarSintegra")->click();
+        const QPoint row = child("Label2")->geometry().center();
+        QDragEnterEvent enter(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &drop);
+        QCOMPARE(caption("TxtFile1"), file);
+        QCOMPARE(caption("TxTFile"), QStringLiteral("."));
     }
 
     void analyseRunLocksTwoButtonsAndReplacesTheFirstFile() {
@@ -266,7 +289,7 @@ private slots:
 
     void withoutItsTemplateTheProgramNamesTheFileAndFolder() {
         QTemporaryDir empty;
-        QVERIFY(sintegra::app::openEngine(empty.path(), *dialogs_) == nullptr);
+        QVERIFY(sintegra::app::openEngine(toEnginePath(empty.path()), inform()) == nullptr);
         const QString message = dialogs_->messages.value(0).text;
         QVERIFY2(message.contains(QStringLiteral("Sintegra.mod")) && message.contains(empty.path()),
                  qPrintable(message));
@@ -277,8 +300,7 @@ private slots:
         const sintegra::test::ProgramFolder folder;
         const sintegra::test::TempFolder work;
         sintegra::test::RunningCopy running(folder.path(), work.path());
-        QVERIFY(sintegra::app::openEngine(QString::fromStdString(folder.path().string()), *dialogs_) ==
-                nullptr);
+        QVERIFY(sintegra::app::openEngine(folder.path(), inform()) == nullptr);
         QCOMPARE(dialogs_->messages.value(0).text,
                  QStringLiteral("O Sintegra ORV já está em uso nesta pasta."));
         QCOMPARE(running.finish().status, 0);

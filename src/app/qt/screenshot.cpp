@@ -1,11 +1,11 @@
-#include "app/screenshot.hpp"
+#include "app/qt/screenshot.hpp"
 
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/form1.hpp"
+#include "app/qt/form1.hpp"
 
 namespace sintegra::app {
 

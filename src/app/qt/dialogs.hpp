@@ -6,16 +6,19 @@ class QWidget;
 
 namespace sintegra::app {
 
-// The modal questions the window puts to the user. Tests answer them without a modal loop.
+// The modal dialogs of the Qt window. Tests answer them without a modal loop.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // One existing SINTEGRA file, chosen in the open-file dialog; empty when the user cancels.
-    virtual QString chooseSintegraFile(QWidget* parent) = 0;
+    // One existing SINTEGRA file, chosen in the open-file dialog opened in folder; empty when the
+    // user cancels.
+    virtual QString chooseSintegraFile(QWidget* parent, const QString& folder) = 0;
     // A message with an OK button only; details, when given, sit behind "Mostrar detalhes...".
     virtual void inform(QWidget* parent, const QString& text, const QString& details = {}) = 0;
     // A yes-or-no question; true for yes.
     virtual bool confirm(QWidget* parent, const QString& question) = 0;
+    // Closes the question that confirm shows, which then answers no.
+    virtual void withdrawQuestion() = 0;
 };
 
 } // namespace sintegra::app

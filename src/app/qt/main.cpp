@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/form1.hpp"
-#include "app/qt_dialogs.hpp"
-#include "app/screenshot.hpp"
+#include "app/qt/form1.hpp"
+#include "app/qt/qt_dialogs.hpp"
+#include "app/qt/qt_text.hpp"
+#include "app/qt/qt_translation.hpp"
+#include "app/qt/screenshot.hpp"
 #include "app/startup.hpp"
 #include "run/engine.hpp"
 
@@ -14,7 +16,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
-    const std::unique_ptr<sintegra::Engine> engine = openEngine(QApplication::applicationDirPath(), dialogs);
+    const std::unique_ptr<sintegra::Engine> engine =
+        openEngine(toEnginePath(QApplication::applicationDirPath()),
+                   [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); });
     if (!engine) {
         return 1;
     }

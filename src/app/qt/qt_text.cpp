@@ -1,4 +1,4 @@
-#include "app/qt_text.hpp"
+#include "app/qt/qt_text.hpp"
 
 #include <QFile>
 

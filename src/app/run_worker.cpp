@@ -1,0 +1,76 @@
+#include "app/run_worker.hpp"
+
+#include <memory>
+#include <optional>
+
+#include "app/window_view.hpp"
+
+namespace sintegra::app {
+
+RunWorker::RunWorker(Engine& engine, WindowView& view, RunWindow& window)
+    : view_(view)
+    , window_(window)
+    , thread_([this, &engine] {
+        outcome_ = runEngine(engine, *this);
+        view_.post([&window = window_] { window.runEnded(); });
+    }) {}
+
+RunWorker::~RunWorker() {
+    cancel();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void RunWorker::cancel() {
+    const std::lock_guard lock(mutex_);
+    cancelled_ = true;
+    answered_.notify_all();
+}
+
+RunOutcome RunWorker::finish() {
+    thread_.join();
+    return std::move(outcome_);
+}
+
+// The answer outlives a cancelled wait: the task that brings it may come after the run gave up.
+template <typename Answer, typename Read>
+Answer RunWorker::ask(Read read) {
+    auto answer = std::make_shared<std::optional<Answer>>();
+    view_.post([this, answer, read] {
+        Answer value = read();
+        const std::lock_guard lock(mutex_);
+        *answer = std::move(value);
+        answered_.notify_all();
+    });
+    std::unique_lock lock(mutex_);
+    answered_.wait(lock, [&] { return answer->has_value() || cancelled_; });
+    return answer->value_or(Answer{});
+}
+
+std::string RunWorker::firstPath() {
+    return ask<std::string>([this] { return window_.firstPath(); });
+}
+
+std::string RunWorker::secondPath() {
+    return ask<std::string>([this] { return window_.secondPath(); });
+}
+
+Mode RunWorker::mode() {
+    return ask<Mode>([this] { return window_.mode(); });
+}
+
+bool RunWorker::progress(const Progress& progress) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (cancelled_) {
+            return false;
+        }
+    }
+    if (throttle_.pass(progress, ProgressThrottle::Clock::now())) {
+        view_.post([&window = window_, progress] { window.runProgressed(progress); });
+    }
+    return true;
+}
+
+} // namespace sintegra::app

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "app/progress_throttle.hpp"
+#include "app/run_outcome.hpp"
+#include "run/run_host.hpp"
+
+namespace sintegra {
+class Engine;
+}
+
+namespace sintegra::app {
+
+class WindowView;
+
+// What a run reads of the window and tells it, always on the window's thread.
+class RunWindow {
+public:
+    virtual std::string firstPath() const = 0;
+    virtual std::string secondPath() const = 0;
+    virtual Mode mode() const = 0;
+    virtual void runProgressed(const Progress& progress) = 0;
+    // The run's thread is over: RunWorker::finish returns at once.
+    virtual void runEnded() = 0;
+
+protected:
+    ~RunWindow() = default;
+};
+
+// One run of the engine on a thread of its own. It reads the window through tasks posted to the
+// window's thread, so that what it reads follows every event handled there before; its progress
+// reaches the window the same way, a bounded number of times a phase.
+class RunWorker : private RunHost {
+public:
+    RunWorker(Engine& engine, WindowView& view, RunWindow& window);
+    // Cancels the run and waits for its thread, which needs nothing of the window's thread.
+    ~RunWorker() override;
+    RunWorker(const RunWorker&) = delete;
+    RunWorker& operator=(const RunWorker&) = delete;
+
+    // The run stops at its next step; a read it is waiting for gets a neutral answer.
+    void cancel();
+    // Once RunWindow::runEnded has been called.
+    RunOutcome finish();
+
+private:
+    std::string firstPath() override;
+    std::string secondPath() override;
+    Mode mode() override;
+    bool progress(const Progress& progress) override;
+
+    template <typename Answer, typename Read>
+    Answer ask(Read read);
+
+    WindowView& view_;
+    RunWindow& window_;
+    std::mutex mutex_;
+    std::condition_variable answered_;
+    bool cancelled_ = false;
+    ProgressThrottle throttle_;
+    RunOutcome outcome_; // written by the thread, read once it has ended
+    std::thread thread_;
+};
+
+} // namespace sintegra::app

@@ -1,0 +1,165 @@
+#include "app/window_logic.hpp"
+
+#include <filesystem>
+#include <utility>
+
+#include "app/window_texts.hpp"
+#include "app/window_view.hpp"
+#include "run/engine.hpp"
+
+namespace sintegra::app {
+namespace {
+
+// A phase of one step has nothing to count: it shows as busy until the next one begins.
+ProgressDisplay displayOf(const Progress& progress) {
+    std::string phase(phaseLabel(progress.phase));
+    if (progress.total <= 1) {
+        return {std::move(phase), std::nullopt};
+    }
+    return {std::move(phase), static_cast<int>(progress.done * 100 / progress.total)};
+}
+
+} // namespace
+
+WindowLogic::WindowLogic(Engine& engine, WindowView& view)
+    : engine_(engine)
+    , view_(view)
+    , dialogFolder_(engine.programFolder().string()) {}
+
+WindowLogic::~WindowLogic() = default;
+
+void WindowLogic::load() {
+    view_.setCaption(PathRow::First, first_);
+    view_.setCaption(PathRow::Second, second_);
+    view_.setModeChecked(Mode::Analyse);
+    selectMode(Mode::Analyse);
+}
+
+void WindowLogic::selectMode(Mode mode) {
+    mode_ = mode;
+    const bool join = mode == Mode::Join;
+    view_.showControl(Control::Label2, join);
+    view_.showControl(Control::TxtFile1, join);
+    view_.showControl(Control::BtnLocalizar1, join);
+    view_.setTitle(join ? texts::kJoinTitle : texts::kAnalyseTitle);
+}
+
+// A cancelled choice forgets the earlier one: the caption is all there is.
+void WindowLogic::chooseFile(PathRow row) {
+    if (rowLocked(row)) {
+        return;
+    }
+    std::string path = view_.chooseFile(dialogFolder_);
+    if (!path.empty()) {
+        takeFile(row, std::move(path));
+        return;
+    }
+    setCaption(row, {});
+    view_.showMessage(texts::kChooseAFile, {});
+}
+
+bool WindowLogic::acceptsDrop(PathRow row, const std::vector<std::string>& files) const {
+    std::error_code error;
+    return !rowLocked(row) && (row == PathRow::First || mode_ == Mode::Join) && files.size() == 1 &&
+           std::filesystem::is_regular_file(files.front(), error);
+}
+
+bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) {
+    if (!acceptsDrop(row, files)) {
+        return false;
+    }
+    takeFile(row, files.front());
+    return true;
+}
+
+void WindowLogic::analisar() {
+    if (run_) {
+        return;
+    }
+    setRunLocked(true);
+    RunWindow& window = *this;
+    run_ = std::make_unique<RunWorker>(engine_, view_, window);
+}
+
+bool WindowLogic::closeRequested() {
+    if (!run_) {
+        return true;
+    }
+    if (asking_ || closeWhenStopped_) {
+        return false;
+    }
+    asking_ = true;
+    const bool stop = view_.ask(texts::kStopRunQuestion);
+    asking_ = false;
+    if (ended_) {
+        // The run ended while the question was open: there is nothing left to stop.
+        showRunEnd();
+    } else if (stop) {
+        closeWhenStopped_ = true;
+        run_->cancel();
+    }
+    return false;
+}
+
+void WindowLogic::runProgressed(const Progress& progress) {
+    view_.setProgress(displayOf(progress));
+}
+
+void WindowLogic::runEnded() {
+    ended_ = true;
+    if (asking_) {
+        // closeRequested shows the end once the question has gone.
+        view_.withdrawQuestion();
+        return;
+    }
+    showRunEnd();
+}
+
+// Only the first row: another run, or another first file, would pull the ground from under this one.
+bool WindowLogic::rowLocked(PathRow row) const {
+    return row == PathRow::First && run_;
+}
+
+// The next dialog opens where this file is.
+void WindowLogic::takeFile(PathRow row, std::string path) {
+    dialogFolder_ = std::filesystem::path(path).parent_path().string();
+    setCaption(row, std::move(path));
+}
+
+void WindowLogic::setCaption(PathRow row, std::string text) {
+    view_.setCaption(row, text);
+    (row == PathRow::First ? first_ : second_) = std::move(text);
+}
+
+void WindowLogic::setRunLocked(bool locked) {
+    view_.enableControl(Control::BtnProc, !locked);
+    view_.enableControl(Control::BtnLocalizar, !locked);
+}
+
+// The bar is cleared first: no phase stands behind the message that ends the run.
+void WindowLogic::showRunEnd() {
+    const RunOutcome outcome = run_->finish();
+    run_.reset();
+    ended_ = false;
+    view_.setProgress({});
+    if (std::exchange(closeWhenStopped_, false)) {
+        // Stopped too late: the files have changed, and the user must not think otherwise.
+        if (outcome.kind == RunOutcome::Kind::Completed) {
+            view_.showMessage(outcome.message, outcome.details);
+        }
+        view_.closeWindow();
+        return;
+    }
+    if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
+        // Nothing was locked for a run without a file: the window is back as it was first.
+        setRunLocked(false);
+        view_.showMessage(outcome.message, {});
+        return;
+    }
+    if (outcome.kind != RunOutcome::Kind::Cancelled) {
+        view_.showMessage(outcome.message, outcome.details);
+    }
+    setRunLocked(false);
+}
+
+} // namespace sintegra::app

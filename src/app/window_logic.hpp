@@ -1,0 +1,72 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/run_worker.hpp"
+
+namespace sintegra {
+class Engine;
+}
+
+namespace sintegra::app {
+
+class WindowView;
+enum class PathRow;
+
+// What the window does, whatever toolkit draws it: the two modes, the chosen files and the runs
+// started with "Analisar". It lives on the window's thread, where its view calls it from events.
+// The captions of the path rows are its own: "." before any choice and the empty text after a
+// cancelled one both name no file.
+class WindowLogic : private RunWindow {
+public:
+    WindowLogic(Engine& engine, WindowView& view);
+    // Stops a run still under way and waits for it.
+    ~WindowLogic();
+    WindowLogic(const WindowLogic&) = delete;
+    WindowLogic& operator=(const WindowLogic&) = delete;
+
+    // The load step, before the window is shown: analyse mode.
+    void load();
+    // A click on a mode's option button.
+    void selectMode(Mode mode);
+    // A click on a row's "...": the open-file dialog, in the folder of the last file chosen.
+    void chooseFile(PathRow row);
+    // Files dragged over a row are taken as the dialog would take them: one existing file.
+    bool acceptsDrop(PathRow row, const std::vector<std::string>& files) const;
+    // True when the files were taken.
+    bool dropFiles(PathRow row, const std::vector<std::string>& files);
+    // A click on "Analisar".
+    void analisar();
+    // True when the window may close now. During a run it asks whether to stop the run, and the
+    // window closes once the run has stopped; a run that ends first takes the question back.
+    bool closeRequested();
+
+private:
+    std::string firstPath() const override { return first_; }
+    // Empty in analyse mode: the hidden second row names no file for the run.
+    std::string secondPath() const override { return mode_ == Mode::Join ? second_ : std::string(); }
+    Mode mode() const override { return mode_; }
+    void runProgressed(const Progress& progress) override;
+    void runEnded() override;
+
+    bool rowLocked(PathRow row) const;
+    void takeFile(PathRow row, std::string path);
+    void setCaption(PathRow row, std::string text);
+    void setRunLocked(bool locked);
+    void showRunEnd();
+
+    Engine& engine_;
+    WindowView& view_;
+    Mode mode_ = Mode::Analyse;
+    std::string first_ = ".";
+    std::string second_ = ".";
+    std::string dialogFolder_;
+    std::unique_ptr<RunWorker> run_;
+    bool asking_ = false; // whether to stop the run
+    bool ended_ = false;  // the run's thread is over; its end is not shown yet
+    bool closeWhenStopped_ = false;
+};
+
+} // namespace sintegra::app

@@ -1,0 +1,196 @@
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "app/window_logic.hpp"
+#include "app/window_view.hpp"
+#include "run/engine.hpp"
+#include "run/messages.hpp"
+#include "support/files.hpp"
+#include "support/temp_folder.hpp"
+
+using namespace sintegra;
+using namespace sintegra::app;
+
+namespace {
+
+const std::string kSample = std::string(ORV_TEST_DATA) + "/samples/htisistema_SISCOMX_sintegra.txt";
+
+// A view without a toolkit: it keeps what the logic shows, answers the dialogs as the test says,
+// and runs posted tasks only while the test pumps them, as an event loop would.
+class FakeView : public WindowView {
+public:
+    std::string captions[2];
+    std::map<Control, bool> enabled;
+    std::vector<ProgressDisplay> bar;
+    std::vector<std::pair<std::string, ProgressDisplay>> messages; // with what the bar showed
+    std::vector<std::string> folders;                              // where the open-file dialog opened
+    std::string choice;                                            // the next file chosen; none is a cancel
+    std::function<bool()> answer;                                  // to the question, asked while it is open
+    bool withdrawn = false;
+    bool closed = false;
+
+    void setTitle(std::string_view) override {}
+    void setModeChecked(Mode) override {}
+    void setCaption(PathRow row, std::string_view text) override { captions[static_cast<int>(row)] = text; }
+    void showControl(Control, bool) override {}
+    void enableControl(Control control, bool on) override { enabled[control] = on; }
+    void setProgress(const ProgressDisplay& progress) override { bar.push_back(progress); }
+    void showMessage(std::string_view text, std::string_view) override {
+        messages.push_back({std::string(text), bar.empty() ? ProgressDisplay{} : bar.back()});
+    }
+    bool ask(std::string_view) override { return answer(); }
+    void withdrawQuestion() override { withdrawn = true; }
+    std::string chooseFile(const std::string& folder) override {
+        folders.push_back(folder);
+        return std::exchange(choice, {});
+    }
+    void closeWindow() override { closed = true; }
+    void post(std::function<void()> task) override {
+        const std::lock_guard lock(mutex_);
+        tasks_.push_back(std::move(task));
+        posted_.notify_one();
+    }
+
+    // Runs posted tasks until done holds, and none after; false when none comes for long.
+    bool pumpUntil(const std::function<bool()>& done) {
+        std::unique_lock lock(mutex_);
+        while (posted_.wait_for(lock, std::chrono::seconds(30), [&] { return done() || !tasks_.empty(); })) {
+            if (done()) {
+                return true;
+            }
+            const std::function<void()> task = std::move(tasks_.front());
+            tasks_.pop_front();
+            lock.unlock();
+            task();
+            lock.lock();
+        }
+        return false;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::deque<std::function<void()>> tasks_;
+};
+
+class WindowLogicTest : public ::testing::Test {
+protected:
+    WindowLogicTest() { logic.load(); }
+
+    std::string chooseSample() {
+        const std::string path = user.write("janeiro.txt", test::readFile(kSample));
+        view.choice = path;
+        logic.chooseFile(PathRow::First);
+        return path;
+    }
+    bool runToEnd() {
+        const std::size_t shown = view.messages.size();
+        logic.analisar();
+        return view.pumpUntil([&] { return view.messages.size() > shown; });
+    }
+
+    test::ProgramFolder folder;
+    test::TempFolder user;
+    Engine engine{folder.path()};
+    FakeView view;
+    WindowLogic logic{engine, view};
+};
+
+} // namespace
+
+TEST_F(WindowLogicTest, AQuestionThatTheRunsEndOvertookGoesAndCutsNoLaterRunShort) {
+    const std::string path = chooseSample();
+    logic.analisar();
+    // The user leaves the question open until the run has ended, then says "Sim".
+    view.answer = [&] {
+        view.pumpUntil([&] { return view.withdrawn || !view.messages.empty(); });
+        return true;
+    };
+    EXPECT_FALSE(logic.closeRequested());
+    EXPECT_TRUE(view.withdrawn);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].first, messages::completion(path));
+    EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
+
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(view.messages[1].first, messages::completion(path));
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(WindowLogicTest, AStopAskedTooLateClosesOnlyAfterSayingTheFileChanged) {
+    const std::string path = chooseSample();
+    const std::string before = test::readFile(path);
+    logic.analisar();
+    ASSERT_TRUE(view.pumpUntil([&] { return test::readFile(path) != before; }));
+    view.answer = [] { return true; };
+    EXPECT_FALSE(logic.closeRequested());
+    ASSERT_TRUE(view.pumpUntil([&] { return view.closed; }));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].first, messages::completion(path));
+}
+
+TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
+    chooseSample();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(view.messages[0].second, ProgressDisplay{});
+    const std::string dedup(phaseLabel(Phase::RemovingDuplicates));
+    const auto shown = [&](const ProgressDisplay& wanted) {
+        return std::ranges::count(view.bar, wanted) > 0;
+    };
+    EXPECT_TRUE(shown({dedup, std::nullopt}));
+    EXPECT_FALSE(shown({dedup, 0}));
+    EXPECT_TRUE(shown({std::string(phaseLabel(Phase::Normalizing)), 100}));
+}
+
+TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
+    const test::TempFolder other;
+    const std::string dropped = other.write("fevereiro.txt", "");
+    chooseSample();
+    logic.chooseFile(PathRow::First); // cancelled
+    logic.dropFiles(PathRow::First, {dropped});
+    logic.chooseFile(PathRow::First);
+    const std::vector<std::string> opened = {folder.path().string(), user.path().string(),
+                                             other.path().string()};
+    EXPECT_EQ(view.folders, opened);
+}
+
+TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
+    struct Case {
+        PathRow row;
+        Mode mode;
+        bool running;
+        std::vector<std::string> dropped;
+        bool taken;
+    };
+    const std::string file = user.write("marco.txt", "");
+    const Case cases[] = {
+        {PathRow::First, Mode::Analyse, false, {file}, true},
+        {PathRow::First, Mode::Analyse, false, {file, file}, false},
+        {PathRow::First, Mode::Analyse, false, {user.path().string()}, false},
+        {PathRow::First, Mode::Analyse, false, {user.file("sumiu.txt")}, false},
+        {PathRow::Second, Mode::Analyse, false, {file}, false}, // the row is hidden
+        {PathRow::Second, Mode::Join, false, {file}, true},
+        {PathRow::First, Mode::Join, true, {file}, false}, // the run's file stays
+        {PathRow::Second, Mode::Join, true, {file}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        FakeView shown;
+        WindowLogic window(engine, shown);
+        window.load();
+        window.selectMode(c.mode);
+        if (c.running) {
+            window.analisar();
+        }
+        EXPECT_EQ(window.acceptsDrop(c.row, c.dropped), c.taken);
+        window.dropFiles(c.row, c.dropped);
+        EXPECT_EQ(shown.captions[static_cast<int>(c.row)], c.taken ? file : ".");
+    }
+}
