@@ -39,7 +39,7 @@ bool JsonReportWriter::wants(const Check& check) {
 }
 
 void JsonReportWriter::add(Finding&& finding) {
-    out_ << (errors_ + warnings_ == 1 ? "\n" : ",\n") << "{\"line\": " << finding.line
+    out_ << (written_++ == 0 ? "\n" : ",\n") << "{\"line\": " << finding.line
          << ", \"columns\": " << quoted(columnsText(finding))
          << ", \"record\": " << quoted(displayText(finding.record))
          << ", \"field\": " << quoted(finding.field) << ", \"value\": " << quoted(displayText(finding.value))

@@ -27,6 +27,7 @@ private:
     std::ostream& out_;
     std::uint64_t errors_ = 0;
     std::uint64_t warnings_ = 0;
+    std::uint64_t written_ = 0;
 };
 
 } // namespace sintegra::verify

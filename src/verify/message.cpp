@@ -5,15 +5,22 @@
 namespace sintegra::verify {
 namespace {
 
-// The length of the UTF-8 sequence that starts at text[at], or 0 when none does.
+// The length of the well-formed UTF-8 sequence that starts at text[at], or 0 when none does.
 std::size_t utf8Sequence(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const unsigned char lead = byte(0);
     const std::size_t size = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (size == 0 || at + size > text.size()) {
         return 0;
     }
-    for (std::size_t i = 1; i < size; ++i) {
-        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) {
+    // No overlong forms, no surrogates, nothing above U+10FFFF.
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < size; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
             return 0;
         }
     }
