@@ -9,6 +9,7 @@
 
 #include "cli/cli_host.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/verify_command.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
@@ -130,8 +131,10 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
 
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
     Options options;
+    VerifyOptions verify;
     CLI::App app("Repara e junta arquivos do SINTEGRA.", kProgramName);
     describe(app, options);
+    addVerifyCommand(app, verify);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success&) {
@@ -142,6 +145,9 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
         err << kProgramName << ": uso incorreto: " << usageProblem(error) << ".\n"
             << "Use \"" << kProgramName << " --help\" para ver como usar.\n";
         return kExitUsage;
+    }
+    if (verify.chosen) {
+        return runVerify(verify, out, err);
     }
     installSignalHandlers();
     return execute(options, out, err);

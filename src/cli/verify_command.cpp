@@ -1,0 +1,120 @@
+#include "cli/verify_command.hpp"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/exit_status.hpp"
+#include "run/line_splitter.hpp"
+#include "staging/system_cause.hpp"
+#include "verify/checker.hpp"
+#include "verify/json_report.hpp"
+#include "verify/report.hpp"
+
+namespace sintegra::cli {
+namespace {
+
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+
+// Gathers each line's first bytes, enough for the checks, and its width, and hands the line over.
+class LineFeeder {
+public:
+    explicit LineFeeder(verify::Checker& checker)
+        : checker_(checker) {}
+
+    void addBytes(std::string_view bytes) {
+        if (head_.size() < verify::kCheckedBytes) {
+            head_.append(bytes.substr(0, verify::kCheckedBytes - head_.size()));
+        }
+        width_ += bytes.size();
+    }
+    void endLine() {
+        checker_.line(head_, ++lines_, width_);
+        head_.clear();
+        width_ = 0;
+    }
+    std::uint64_t lines() const { return lines_; }
+
+private:
+    verify::Checker& checker_;
+    std::string head_;
+    std::size_t width_ = 0;
+    std::uint64_t lines_ = 0;
+};
+
+struct ReadFailure {
+    int error;
+};
+
+std::ifstream openFile(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        throw ReadFailure{EISDIR};
+    }
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw ReadFailure{errno != 0 ? errno : EIO};
+    }
+    return file;
+}
+
+// Feeds every line of the file to the checker, then ends it; returns the number of lines.
+std::uint64_t checkFile(std::ifstream& file, verify::Checker& checker) {
+    LineFeeder feeder(checker);
+    LineSplitter<LineFeeder> splitter(feeder);
+    std::vector<char> buffer(kChunkSize);
+    while (file) {
+        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        splitter.feed(std::string_view(buffer.data(), static_cast<std::size_t>(file.gcount())));
+    }
+    if (file.bad()) {
+        throw ReadFailure{EIO};
+    }
+    splitter.finish();
+    checker.finish();
+    return feeder.lines();
+}
+
+} // namespace
+
+void addVerifyCommand(CLI::App& app, VerifyOptions& options) {
+    CLI::App* verify =
+        app.add_subcommand("verificar", "Confere ARQUIVO com o leiaute oficial, sem alterar nada");
+    verify->add_option("ARQUIVO", options.file, "Arquivo do Sintegra")->required()->type_name("");
+    verify->add_flag("--json", options.json, "Mostra o resultado como um documento JSON");
+    verify->add_flag("--todas", options.all, "Mostra todas as linhas de cada problema, não só as primeiras");
+    verify->fallthrough()->group("Comandos");
+    verify->callback([&options] { options.chosen = true; });
+}
+
+int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err) {
+    try {
+        std::ifstream file = openFile(options.file);
+        std::uint64_t errors = 0;
+        if (options.json) {
+            verify::JsonReportWriter writer(out, options.file);
+            verify::Checker checker(writer);
+            checkFile(file, checker);
+            writer.finish();
+            errors = writer.errors();
+        } else {
+            verify::Report report(options.all ? SIZE_MAX : verify::kShownPerCheck);
+            verify::Checker checker(report);
+            const std::uint64_t lines = checkFile(file, checker);
+            out << verify::formatReport(report, options.file, lines);
+            errors = report.errors();
+        }
+        out << std::flush;
+        return errors == 0 ? kExitSuccess : kExitFindings;
+    } catch (const ReadFailure& failure) {
+        err << "sintegra-orv-cli: não foi possível ler " << options.file << ": " << systemCause(failure.error)
+            << ".\n";
+        return kExitFailure;
+    }
+}
+
+} // namespace sintegra::cli

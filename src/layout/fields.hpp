@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+// The fields of each record type of the layout, as the Manual de Orientação of Convênio ICMS 57/95
+// describes them: where they sit, what kind of value they hold and, where the manual lists them, the
+// values they may take.
+namespace sintegra {
+
+enum class FieldKind : std::uint8_t {
+    Numeric,      // digits only, right-aligned, zero-filled
+    Alphanumeric, // any bytes, left-aligned, blank-filled
+    Date,         // AAAAMMDD
+    Month,        // MMAAAA
+    Decimal,      // digits only, with a fixed number of implied decimal places
+};
+
+// What a field's value must also be, beyond its kind.
+enum class FieldRule : std::uint8_t {
+    None,
+    TaxId,          // a CNPJ, or a CPF in the last 11 digits, or zeros where there is none
+    InformantTaxId, // the informant's CNPJ or CPF: never zeros
+    InformantState, // a state abbreviation
+    State,          // a state abbreviation, or EX for operations with other countries
+    StateOrBlank,   // as State, or blanks
+    InPeriod,       // a date, or a month, within the period of the type 10 record
+    ZeroOrDate,     // a date, or zeros where the document has none
+    ProductCode,    // a product or service code, which a type 75 record must describe
+};
+
+struct Field {
+    std::string_view name;
+    std::uint16_t first; // columns counted from 1, as the manual counts them
+    std::uint16_t last;
+    FieldKind kind;
+    std::uint8_t decimals;
+    FieldRule rule;
+    std::string_view values; // the values the manual lists, separated by '|'; empty when any
+
+    constexpr std::size_t size() const { return last - first + 1u; }
+};
+
+struct RecordLayout {
+    std::string_view code; // the type, with its sub-type where it has one: "54", "60D", "88SME"
+    std::size_t width;
+    std::span<const Field> fields; // in column order; the type and sub-type columns are left out
+};
+
+// The layout of a record line, found by its type and, for types 60, 61 and 88, its sub-type;
+// nullptr when the manual describes no such record.
+const RecordLayout* recordLayoutOf(std::string_view line);
+
+// Every record layout, in the order of the record types.
+std::span<const RecordLayout> recordLayouts();
+
+// Whether two letters name a Brazilian state (or the Federal District), upper case.
+bool isStateAbbreviation(std::string_view text);
+
+// Where a document is named in a record: the other party's CNPJ, the model, the series and the
+// number. A type 54 or 51 record belongs to the type 50 record that names the same document.
+struct DocumentColumns {
+    std::uint16_t cnpj;
+    std::uint16_t model; // 0: the record has no model field and stands for model 01
+    std::uint16_t series;
+    std::uint16_t number;
+};
+inline constexpr std::size_t kCnpjSize = 14;
+inline constexpr std::size_t kModelSize = 2;
+inline constexpr std::size_t kSeriesSize = 3;
+inline constexpr std::size_t kDocumentNumberSize = 6;
+inline constexpr std::size_t kDocumentKeySize = kCnpjSize + kModelSize + kSeriesSize + kDocumentNumberSize;
+inline constexpr DocumentColumns kDocument50{3, 41, 43, 46};
+inline constexpr DocumentColumns kDocument51{3, 0, 41, 44};
+inline constexpr DocumentColumns kDocument54{3, 17, 19, 22};
+inline constexpr std::string_view kModelOf51 = "01";
+
+} // namespace sintegra

@@ -1,0 +1,55 @@
+#include "verify/calendar.hpp"
+
+#include <algorithm>
+
+namespace sintegra::verify {
+namespace {
+
+std::optional<int> digits(std::string_view text) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<Day> parseDate(std::string_view text) {
+    if (text.size() != 8) {
+        return std::nullopt;
+    }
+    const auto year = digits(text.substr(0, 4));
+    const auto month = digits(text.substr(4, 2));
+    const auto day = digits(text.substr(6, 2));
+    if (!year || !month || !day) {
+        return std::nullopt;
+    }
+    const std::chrono::year_month_day date{std::chrono::year(*year), std::chrono::month(unsigned(*month)),
+                                           std::chrono::day(unsigned(*day))};
+    return date.ok() ? std::optional<Day>(Day(date)) : std::nullopt;
+}
+
+std::optional<std::chrono::year_month> parseMonth(std::string_view text) {
+    if (text.size() != 6) {
+        return std::nullopt;
+    }
+    const auto month = digits(text.substr(0, 2));
+    const auto year = digits(text.substr(2, 4));
+    if (!month || !year) {
+        return std::nullopt;
+    }
+    const std::chrono::year_month result{std::chrono::year(*year), std::chrono::month(unsigned(*month))};
+    return result.ok() ? std::optional(result) : std::nullopt;
+}
+
+bool Period::touches(std::chrono::year_month month) const {
+    const Day start{month / std::chrono::day(1)};
+    const Day end{month / std::chrono::last};
+    return start <= last && first <= end;
+}
+
+} // namespace sintegra::verify

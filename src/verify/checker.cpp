@@ -1,0 +1,42 @@
+#include "verify/checker.hpp"
+
+#include "verify/checks.hpp"
+#include "verify/field_checker.hpp"
+#include "verify/record_kind.hpp"
+
+namespace sintegra::verify {
+
+void Checker::line(std::string_view head, std::uint64_t number, std::size_t width) {
+    const RecordKind kind = classify(head);
+    if (kind.type == "10" && header_.line == 0) {
+        readHeader(head, number);
+    }
+    structure_.line(head, number, width, kind, sink_);
+    if (kind.layout != nullptr) {
+        checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
+    }
+    relations_.line(head, number, kind, sink_);
+    totals_.line(head, number, kind, header_, sink_);
+}
+
+void Checker::finish() {
+    structure_.finish(sink_);
+    relations_.finish(sink_);
+    totals_.finish(sink_);
+}
+
+void Checker::readHeader(std::string_view line, std::uint64_t number) {
+    header_ = verify::readHeader(line, number);
+    const std::string_view dates = header_.periodText;
+    const auto first = parseDate(dates.substr(0, 8));
+    const auto last = parseDate(dates.substr(std::min<std::size_t>(dates.size(), 8)));
+    if (first && last && *last < *first) {
+        report(sink_, check::kPeriod10, [&] {
+            return makeFinding(check::kPeriod10, number, kPeriodColumn, kPeriodColumn + 15, "10",
+                               "Data Inicial e Data Final", header_.periodText,
+                               "a data inicial vem depois da final");
+        });
+    }
+}
+
+} // namespace sintegra::verify

@@ -1,0 +1,183 @@
+#include "verify/field_checker.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <type_traits>
+
+#include "verify/checks.hpp"
+#include "verify/tax_id.hpp"
+
+namespace sintegra::verify {
+namespace {
+
+bool allDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool allOf(std::string_view text, char c) {
+    return text.find_first_not_of(c) == std::string_view::npos;
+}
+
+bool listed(std::string_view values, std::string_view value) {
+    std::size_t start = 0;
+    while (start <= values.size()) {
+        const std::size_t end = std::min(values.find('|', start), values.size());
+        if (values.substr(start, end - start) == value) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+std::string listText(std::string_view values) {
+    std::string text(values);
+    std::replace(text.begin(), text.end(), '|', ',');
+    for (std::size_t at = text.find(','); at != std::string::npos; at = text.find(',', at + 2)) {
+        text.insert(at + 1, " ");
+    }
+    return text;
+}
+
+class LineFields {
+public:
+    LineFields(std::uint64_t number, const RecordLayout& layout, const Period* period, FindingSink& sink)
+        : number_(number)
+        , layout_(layout)
+        , period_(period)
+        , sink_(sink) {}
+
+    void check(const Field& field, std::string_view value) {
+        switch (field.kind) {
+        case FieldKind::Numeric:
+            if (!allDigits(value)) {
+                return report(check::kNumeric, field, value, "o campo só pode ter algarismos");
+            }
+            break;
+        case FieldKind::Decimal:
+            if (!allDigits(value)) {
+                return report(check::kNumeric, field, value, [&] {
+                    return "o campo só pode ter algarismos, dos quais os " + std::to_string(field.decimals) +
+                           " últimos são os decimais";
+                });
+            }
+            break;
+        case FieldKind::Date:
+            return checkDate(field, value);
+        case FieldKind::Month:
+            return checkMonth(field, value);
+        case FieldKind::Alphanumeric:
+            break;
+        }
+        checkRule(field, value);
+        if (!field.values.empty() && !listed(field.values, value)) {
+            report(check::kTable, field, value,
+                   [&] { return "o leiaute só admite " + listText(field.values); });
+        }
+    }
+
+private:
+    void checkDate(const Field& field, std::string_view value) {
+        if (field.rule == FieldRule::ZeroOrDate && allOf(value, '0')) {
+            return;
+        }
+        const auto day = parseDate(value);
+        if (!day) {
+            return report(check::kDate, field, value, "não é uma data AAAAMMDD que exista");
+        }
+        if (field.rule == FieldRule::InPeriod && period_ != nullptr && !period_->contains(*day)) {
+            report(check::kPeriod, field, value, [this] { return outsideText(); });
+        }
+    }
+
+    void checkMonth(const Field& field, std::string_view value) {
+        const auto month = parseMonth(value);
+        if (!month) {
+            return report(check::kDate, field, value, "não é um mês MMAAAA que exista");
+        }
+        if (field.rule == FieldRule::InPeriod && period_ != nullptr && !period_->touches(*month)) {
+            report(check::kPeriod, field, value, [this] { return outsideText(); });
+        }
+    }
+
+    void checkRule(const Field& field, std::string_view value) {
+        switch (field.rule) {
+        case FieldRule::TaxId:
+            if (!allOf(value, '0') && !isValidCnpjOrCpf(value)) {
+                report(check::kTaxId, field, value, "não é CNPJ nem CPF com dígitos verificadores certos");
+            }
+            break;
+        case FieldRule::InformantTaxId:
+            if (allOf(value, '0') || !isValidCnpjOrCpf(value)) {
+                report(check::kTaxId, field, value, "o informante precisa de CNPJ ou CPF com dígitos certos");
+            }
+            break;
+        case FieldRule::InformantState:
+            if (!isStateAbbreviation(value)) {
+                report(check::kState, field, value, "não é sigla de unidade da Federação");
+            }
+            break;
+        case FieldRule::State:
+        case FieldRule::StateOrBlank:
+            if (!isStateAbbreviation(value) && value != "EX" &&
+                !(field.rule == FieldRule::StateOrBlank && allOf(value, ' '))) {
+                report(check::kState, field, value, "não é sigla de unidade da Federação nem EX");
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
+    std::string outsideText() const {
+        return "fica fora do período do registro tipo 10, de " + dayText(period_->first) + " a " +
+               dayText(period_->last);
+    }
+
+    // detail: the text, or a function that makes it
+    template <class Detail>
+    void report(const Check& check, const Field& field, std::string_view value, Detail&& detail) {
+        verify::report(sink_, check, [&] {
+            if constexpr (std::is_invocable_v<Detail>) {
+                return fieldFinding(check, number_, layout_.code, field, value, detail());
+            } else {
+                return fieldFinding(check, number_, layout_.code, field, value, std::string(detail));
+            }
+        });
+    }
+
+    std::uint64_t number_;
+    const RecordLayout& layout_;
+    const Period* period_;
+    FindingSink& sink_;
+};
+
+} // namespace
+
+void checkFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
+                 const Period* period, FindingSink& sink) {
+    LineFields fields(number, layout, period, sink);
+    for (const Field& field : layout.fields) {
+        if (field.last > line.size()) {
+            return;
+        }
+        fields.check(field, line.substr(field.first - 1u, field.size()));
+    }
+}
+
+Finding fieldFinding(const Check& check, std::uint64_t number, std::string_view record, const Field& field,
+                     std::string_view value, std::string detail) {
+    return makeFinding(check, number, field.first, field.last, record, field.name, std::string(value),
+                       std::move(detail));
+}
+
+std::string dayText(Day day) {
+    const std::chrono::year_month_day date{day};
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u/%02u/%04d", unsigned(date.day()), unsigned(date.month()),
+                  int(date.year()));
+    return text;
+}
+
+} // namespace sintegra::verify

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "layout/fields.hpp"
+#include "verify/calendar.hpp"
+#include "verify/finding.hpp"
+
+namespace sintegra::verify {
+
+// Checks each field of a record line that the line is long enough to hold: its kind, its rule and
+// the values the layout lists. Dates with the InPeriod rule are checked against period, when the
+// file has one.
+void checkFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
+                 const Period* period, FindingSink& sink);
+
+// A finding about one field of a record line.
+Finding fieldFinding(const Check& check, std::uint64_t number, std::string_view record, const Field& field,
+                     std::string_view value, std::string detail);
+
+// A day as the user reads it: DD/MM/AAAA.
+std::string dayText(Day day);
+
+} // namespace sintegra::verify

@@ -1,0 +1,72 @@
+#include "verify/report.hpp"
+
+#include <algorithm>
+
+#include "verify/message.hpp"
+
+namespace sintegra::verify {
+namespace {
+
+std::string counted(std::uint64_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+} // namespace
+
+Report::Report(std::size_t shownPerCheck)
+    : shownPerCheck_(shownPerCheck) {
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        checks_[i].check = check::kAll[i];
+    }
+}
+
+Report::CheckFindings& Report::entryOf(const Check& check) {
+    const auto index = std::find(check::kAll.begin(), check::kAll.end(), &check) - check::kAll.begin();
+    return checks_.at(static_cast<std::size_t>(index));
+}
+
+bool Report::wants(const Check& check) {
+    ++(check.severity == Severity::Error ? errors_ : warnings_);
+    return entryOf(check).count++ < shownPerCheck_;
+}
+
+void Report::add(Finding&& finding) {
+    entryOf(*finding.check).shown.push_back(std::move(finding));
+}
+
+std::vector<const Report::CheckFindings*> Report::found() const {
+    std::vector<const CheckFindings*> result;
+    for (const CheckFindings& entry : checks_) {
+        if (entry.count > 0) {
+            result.push_back(&entry);
+        }
+    }
+    return result;
+}
+
+std::string countsText(std::uint64_t errors, std::uint64_t warnings) {
+    return counted(errors, "erro", "erros") + " e " + counted(warnings, "aviso", "avisos");
+}
+
+std::string formatReport(const Report& report, std::string_view file, std::uint64_t lines) {
+    std::string text =
+        "Verificação de " + displayText(file) + " (" + counted(lines, "linha", "linhas") + ")\n";
+    const auto found = report.found();
+    if (found.empty()) {
+        text += "\nNenhum problema encontrado: o arquivo segue o leiaute.\n";
+    }
+    for (const Report::CheckFindings* entry : found) {
+        text += "\n[" + std::string(severityText(entry->check->severity)) + "] " +
+                std::string(entry->check->code) + " - " + std::string(entry->check->title) + " (" +
+                counted(entry->count, "ocorrência", "ocorrências") + ")\n";
+        for (const Finding& finding : entry->shown) {
+            text += "  " + describe(finding) + "\n";
+        }
+        if (entry->count > entry->shown.size()) {
+            text += "  ... e mais " + std::to_string(entry->count - entry->shown.size()) + ".\n";
+        }
+    }
+    return text + "\nResultado: " + countsText(report.errors(), report.warnings()) + ".\n";
+}
+
+} // namespace sintegra::verify

@@ -1,0 +1,131 @@
+#include "verify/totals_checker.hpp"
+
+#include <algorithm>
+
+#include "layout/record_columns.hpp"
+#include "verify/checks.hpp"
+
+namespace sintegra::verify {
+namespace {
+
+constexpr std::size_t kFirstPairColumn = kType90PrefixSize + 1;
+constexpr std::size_t kPairSize = 2 + kTotalsCountDigits;
+constexpr std::size_t kLastPairColumn = kFirstPairColumn + (kTotalsPairsPerRecord - 1) * kPairSize;
+constexpr std::uint16_t kCount90Column = 126;
+constexpr int kGrandTotal = 99;
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int typeNumber(std::string_view type) {
+    return (type[0] - '0') * 10 + (type[1] - '0');
+}
+
+std::string typeText(int type) {
+    return {static_cast<char>('0' + type / 10), static_cast<char>('0' + type % 10)};
+}
+
+// Totals are few: their findings are built whether the sink wants them or not.
+void reportTotal(FindingSink& sink, const Check& check, std::uint64_t line, std::uint16_t column,
+                 std::uint16_t last, std::string_view field, std::string value, std::string detail) {
+    report(sink, check, [&] {
+        return makeFinding(check, line, column, last, "90", field, std::move(value), std::move(detail));
+    });
+}
+
+} // namespace
+
+void TotalsChecker::line(std::string_view line, std::uint64_t number, const RecordKind& kind,
+                         const FileHeader& header, FindingSink& sink) {
+    if (kind.known) {
+        ++records_[typeNumber(kind.type)];
+        ++allRecords_;
+    }
+    if (kind.type != "90") {
+        return;
+    }
+    const std::string_view informant = line.substr(kInformantColumn - 1, kInformantSize);
+    if (header.line != 0 && informant != std::string_view(header.cnpj + header.stateRegistration)) {
+        reportTotal(sink, check::k90Informant, number, kInformantColumn,
+                    kInformantColumn + kInformantSize - 1, "CNPJ e Inscrição Estadual",
+                    std::string(informant),
+                    "o registro tipo 10 da linha " + std::to_string(header.line) + " tem \"" + header.cnpj +
+                        header.stateRegistration + "\"");
+    }
+    records90_.push_back({number, line.size() >= kCount90Column ? line[kCount90Column - 1] : ' '});
+    readTotals(line, number, sink);
+}
+
+void TotalsChecker::readTotals(std::string_view line, std::uint64_t number, FindingSink& sink) {
+    for (std::size_t column = kFirstPairColumn;
+         column <= kLastPairColumn && column - 1 + kPairSize <= line.size(); column += kPairSize) {
+        const std::string_view pair = line.substr(column - 1, kPairSize);
+        if (pair.substr(0, 2) == "  ") {
+            return;
+        }
+        const auto first = static_cast<std::uint16_t>(column);
+        if (!allDigits(pair)) {
+            reportTotal(sink, check::kNumeric, number, first, first + kPairSize - 1,
+                        "Tipo e total de registros", std::string(pair), "o campo só pode ter algarismos");
+            continue;
+        }
+        totals_.push_back(
+            {typeNumber(pair), std::stoull(std::string(pair.substr(2))), number, first, std::string(pair)});
+    }
+}
+
+void TotalsChecker::finish(FindingSink& sink) const {
+    if (records90_.empty()) {
+        return;
+    }
+    checkTypeTotals(sink);
+    checkGrandTotal(sink);
+    const std::string count = std::to_string(records90_.size());
+    for (const Record90& record : records90_) {
+        if (count.size() != 1 || record.count != count[0]) {
+            reportTotal(sink, check::kCount90, record.line, kCount90Column, kCount90Column,
+                        "Número de registros tipo 90", std::string(1, record.count),
+                        "o arquivo tem " + count + " registro(s) tipo 90");
+        }
+    }
+}
+
+void TotalsChecker::checkTypeTotals(FindingSink& sink) const {
+    for (const Total& total : totals_) {
+        if (total.type != kGrandTotal && total.count != records_[total.type]) {
+            reportTotal(sink, check::kTypeTotal, total.line, total.column, total.column + kPairSize - 1,
+                        "Tipo e total de registros", total.text,
+                        "o arquivo tem " + std::to_string(records_[total.type]) + " registro(s) tipo " +
+                            typeText(total.type));
+        }
+    }
+    for (int type = 0; type < kGrandTotal; ++type) {
+        const bool totalled =
+            std::any_of(totals_.begin(), totals_.end(), [type](const Total& t) { return t.type == type; });
+        if (records_[type] > 0 && type != 10 && type != 11 && type != 90 && !totalled) {
+            reportTotal(sink, check::kMissingTotal, records90_.back().line, 0, 0, "Tipo a ser totalizado",
+                        typeText(type),
+                        "o arquivo tem " + std::to_string(records_[type]) + " registro(s) tipo " +
+                            typeText(type) + " e nenhum registro tipo 90 os totaliza");
+        }
+    }
+}
+
+void TotalsChecker::checkGrandTotal(FindingSink& sink) const {
+    const std::string records = std::to_string(allRecords_);
+    const auto grand =
+        std::find_if(totals_.rbegin(), totals_.rend(), [](const Total& t) { return t.type == kGrandTotal; });
+    if (grand == totals_.rend()) {
+        reportTotal(sink, check::kGrandTotal, records90_.back().line, 0, 0, "Total geral", "",
+                    "nenhum registro tipo 90 traz o total geral (tipo 99) dos " + records + " registros");
+    } else if (grand->line != records90_.back().line || grand->count != allRecords_) {
+        reportTotal(sink, check::kGrandTotal, grand->line, grand->column, grand->column + kPairSize - 1,
+                    "Tipo e total de registros", grand->text,
+                    grand->count != allRecords_ ? "o arquivo tem " + records + " registros"
+                                                : "o total geral vai no último registro tipo 90");
+    }
+}
+
+} // namespace sintegra::verify

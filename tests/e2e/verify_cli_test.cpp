@@ -1,0 +1,106 @@
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include "support/files.hpp"
+#include "support/process.hpp"
+#include "support/temp_folder.hpp"
+
+namespace sintegra {
+namespace {
+
+using test::readFile;
+using test::record;
+using test::runCli;
+
+const std::filesystem::path kSamples = std::filesystem::path(ORV_TEST_DATA) / "samples";
+
+// The report of a sample, with the path of its copy written as the sample's name.
+std::pair<int, std::string> verifySample(const test::TempFolder& work, const std::string& name,
+                                         std::vector<std::string> options = {}) {
+    const std::string copy = work.file(name);
+    std::filesystem::copy_file(kSamples / name, copy, std::filesystem::copy_options::overwrite_existing);
+    options.insert(options.begin(), {"verificar", copy});
+    test::ProcessResult run = runCli(options);
+    for (std::size_t at = run.out.find(copy); at != std::string::npos; at = run.out.find(copy)) {
+        run.out.replace(at, copy.size(), name);
+    }
+    return {run.status, run.out};
+}
+
+// The first finding of a check in a JSON report.
+nlohmann::json findingOf(const nlohmann::json& report, std::string_view code) {
+    for (const nlohmann::json& finding : report["findings"]) {
+        if (finding["code"] == code) {
+            return finding;
+        }
+    }
+    return nullptr;
+}
+
+TEST(VerifyCli, samplesGiveTheirReviewedReportsAndStayAsTheyWere) {
+    test::TempFolder work;
+    for (const std::string name : {"LuFelix_T2Ti_sintegra.txt", "htisistema_SISCOMX_sintegra.txt",
+                                   "RooD7_ProjetoProgComercial_SINTEGRA.TXT"}) {
+        const auto [status, report] = verifySample(work, name);
+        EXPECT_EQ(status, 3) << name;
+        EXPECT_EQ(report, readFile(kSamples / "expected" / (name + ".verificado.txt"))) << name;
+        EXPECT_EQ(readFile(work.file(name)), readFile(kSamples / name)) << name;
+    }
+    // Ten dates out of the period: five shown, all with --todas.
+    const std::string all = verifySample(work, "LuFelix_T2Ti_sintegra.txt", {"--todas"}).second;
+    std::size_t shown = 0;
+    for (std::size_t at = all.find("\n  Linha "); at != std::string::npos;
+         at = all.find("\n  Linha ", at + 1)) {
+        ++shown;
+    }
+    EXPECT_EQ(shown, 10u) << all;
+}
+
+TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
+    test::TempFolder work;
+    const auto [status, text] = verifySample(work, "htisistema_SISCOMX_sintegra.txt", {"--json"});
+    EXPECT_EQ(status, 3);
+    const nlohmann::json report = nlohmann::json::parse(text);
+    EXPECT_EQ(report["file"], "htisistema_SISCOMX_sintegra.txt");
+    EXPECT_EQ(report["errors"], 9);
+    EXPECT_EQ(report["warnings"], 0);
+    ASSERT_EQ(report["findings"].size(), 9u);
+    EXPECT_EQ(findingOf(report, "largura"),
+              nlohmann::json::parse(R"({"line": 5, "columns": "1-137", "record": "60M",
+        "field": "Largura da linha", "value": "137", "code": "largura", "severity": "erro",
+        "message": "Linha 5, colunas 1-137, registro 60M, campo \"Largura da linha\" = \"137\": a linha deve ter 126 caracteres."})"));
+
+    // Bytes of a Latin-1 file come out as UTF-8.
+    const std::string latin1 =
+        work.write("latin1.txt", test::record("10" + std::string(93, '0') + "\xC7\xC7"));
+    const auto json = nlohmann::json::parse(runCli({"verificar", latin1, "--json"}).out);
+    EXPECT_EQ(findingOf(json, "uf")["value"], "\xC3\x87\xC3\x87");
+}
+
+TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
+    test::TempFolder work;
+    const std::string informant = "11222333000181ISENTO        ";
+    const std::string valid =
+        work.write("valid.txt", test::crlfJoined({record("10" + informant + record("EMPRESA", 65) +
+                                                         "SP0000000000"
+                                                         "2024010120240131331"),
+                                                  record("11", 36) + "00001" + record("", 37) + "01001000" +
+                                                      record("", 28) + "001122223333",
+                                                  record("90" + informant + "9900000003", 125) + "1"}));
+    const std::vector<std::pair<std::vector<std::string>, int>> runs = {
+        {{"verificar", work.file("none.txt")}, 1},
+        {{"verificar", work.path().string()}, 1},
+        {{"verificar"}, 2},
+        {{"verificar", valid, "--desconhecida"}, 2},
+        {{"verificar", valid, "--pasta", work.file("no-folder")}, 0},
+        {{"verificar", (kSamples / "RooD7_ProjetoProgComercial_SINTEGRA.TXT").string(), "--json"}, 3},
+    };
+    for (const auto& [arguments, status] : runs) {
+        EXPECT_EQ(runCli(arguments).status, status) << arguments.back();
+    }
+    EXPECT_FALSE(std::filesystem::exists(work.file("no-folder")));
+}
+
+} // namespace
+} // namespace sintegra

@@ -1,0 +1,151 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "verify/checker.hpp"
+#include "verify/checks.hpp"
+#include "verify/join_checks.hpp"
+
+namespace sintegra::verify {
+namespace {
+
+// The bytes of a record line, padded to 126 columns.
+std::string pad(std::string text, std::size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+// A line with text written over it from a column on.
+std::string at(std::string line, std::size_t column, std::string_view text) {
+    return line.replace(column - 1, text.size(), text);
+}
+
+const std::string kCnpj = "11222333000181";
+const std::string k10 = "10" + kCnpj + pad("ISENTO", 14) + pad("EMPRESA", 35) + pad("CIDADE", 30) +
+                        "SP0000000000"
+                        "20240101"
+                        "20240131"
+                        "331";
+const std::string k11 = "11" + pad("RUA", 34) + "00001" + pad("", 22) + pad("BAIRRO", 15) + "01001000" +
+                        pad("FULANO", 28) + "001122223333";
+const std::string k50 =
+    "50" + kCnpj + pad("ISENTO", 14) + "20240105SP011  0001235102P" + std::string(65, '0') + "1800N";
+const std::string k51 =
+    "51" + kCnpj + pad("ISENTO", 14) + "20240105SP1  0001235102" + std::string(52, '0') + pad("", 20) + "N";
+const std::string k54 =
+    "54" + kCnpj + "011  0001235102000001" + pad("PROD1", 14) + std::string(71, '0') + "1800";
+const std::string k75 = "75"
+                        "2024010120240131" +
+                        pad("PROD1", 22) + pad("PRODUTO", 53) + pad("UN", 6) + std::string(27, '0');
+std::string totals(std::string_view pairs, char records = '1') {
+    return pad("90" + kCnpj + pad("ISENTO", 14) + std::string(pairs), 125) + records;
+}
+const std::string k90 = totals("9900000003");
+
+struct Row {
+    std::string_view code;
+    bool fires;
+    std::vector<std::string> lines;
+    std::vector<std::string> joined = {}; // a second file, joined to the first
+};
+
+// One row that makes each check fire and one that does not.
+const std::vector<Row> kRows = {
+    {"primeiro-10", true, {k11}},
+    {"primeiro-10", false, {k10}},
+    {"segundo-11", true, {k10, k50}},
+    {"segundo-11", false, {k10, k11}},
+    {"10-11-fora-do-lugar", true, {k10, k11, k11}},
+    {"10-11-fora-do-lugar", false, {k10, k11, k50}},
+    {"tipo-desconhecido", true, {"12" + k50.substr(2)}},
+    {"tipo-desconhecido", false, {k50, pad("88SP05", 126), pad("88ZZZZ", 99)}},
+    {"largura", true, {k50 + " "}},
+    {"largura", false, {k50}},
+    {"ordem", true, {k54, k50}},
+    {"ordem", false, {k50, k54}},
+    {"depois-90", true, {k90, k50}},
+    {"depois-90", false, {k50, k90, k90}},
+    {"fim-90", true, {k10, k11, k50}},
+    {"fim-90", false, {k10, k11, k90, "garbage"}},
+    {"numerico", true, {at(k50, 46, "00A123")}},
+    {"numerico", false, {k50}},
+    {"data", true, {at(k50, 31, "20240230")}},
+    {"data", false, {at(k50, 31, "20240229")}},
+    {"periodo", true, {k10, at(k50, 31, "20240201")}},
+    {"periodo", false, {k10, at(k50, 31, "20240131"), pad("60R012024" + pad("PROD1", 14), 72) + pad("", 54)}},
+    {"periodo-10", true, {at(k10, 108, "2024013120240101")}},
+    {"periodo-10", false, {at(k10, 108, "2024010120240101")}},
+    {"uf", true, {at(k50, 39, "XX")}},
+    {"uf", false, {at(k50, 39, "EX")}},
+    {"cnpj-cpf", true, {at(k50, 3, "11222333000182")}},
+    {"cnpj-cpf", false, {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0'))}},
+    {"tabela", true, {at(k10, 126, "4")}},
+    {"tabela", false, {at(k10, 126, "5")}},
+    {"produto-sem-75", true, {k54}},
+    {"produto-sem-75", false, {k54, k75}},
+    {"54-sem-50", true, {at(k50, 41, "55"), k54}},
+    {"54-sem-50", false, {k50, k54}},
+    {"51-sem-50", true, {k51}},
+    {"51-sem-50", false, {k50, k51}},
+    {"75-sem-uso", true, {k75}},
+    {"75-sem-uso", false, {k54, k75}},
+    {"90-cnpj-ie", true, {k10, at(k90, 17, "123")}},
+    {"90-cnpj-ie", false, {k10, k90}},
+    {"total-tipo", true, {k50, totals("5000000002")}},
+    {"total-tipo", false, {k50, totals("5000000001")}},
+    {"total-ausente", true, {k50, k54, totals("5000000001")}},
+    {"total-ausente", false, {k10, k11, k50, totals("5000000001")}},
+    {"total-geral", true, {k10, k11, totals("9900000004")}},
+    {"total-geral", false, {k10, k11, k90}},
+    {"total-90", true, {k90, k90}},
+    {"total-90", false, {totals("", '2'), totals("9900000002", '2')}},
+    {"juntar-cnpj-ie", true, {k10}, {at(k10, 3, "00012345678909")}},
+    {"juntar-cnpj-ie", false, {k10}, {at(k10, 108, "2024020120240229")}},
+    {"juntar-sobreposicao", true, {k10}, {at(k10, 108, "2024013120240229")}},
+    {"juntar-sobreposicao", false, {k10}, {at(k10, 108, "2024020120240229")}},
+    {"juntar-intervalo", true, {k10}, {at(k10, 108, "2024020220240229")}},
+    {"juntar-intervalo", false, {k10}, {at(k10, 108, "2023120120231231")}},
+};
+
+class Codes : public FindingSink {
+public:
+    bool wants(const Check&) override { return true; }
+    void add(Finding&& finding) override { codes.push_back(finding.check->code); }
+    std::vector<std::string_view> codes;
+};
+
+FileHeader check(const std::vector<std::string>& lines, Codes& found) {
+    Checker checker(found);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        checker.line(lines[i], i + 1);
+    }
+    checker.finish();
+    return checker.header();
+}
+
+TEST(VerifyChecks, eachFiresOnItsFaultAndOnlyThere) {
+    for (const Row& row : kRows) {
+        Codes found;
+        const FileHeader first = check(row.lines, found);
+        if (!row.joined.empty()) {
+            checkJoin(first, check(row.joined, found), found);
+        }
+        const bool fired = std::find(found.codes.begin(), found.codes.end(), row.code) != found.codes.end();
+        EXPECT_EQ(fired, row.fires) << row.code << (row.fires ? " should fire" : " should not fire");
+    }
+}
+
+TEST(VerifyChecks, theTableHasBothRowsForEveryCheck) {
+    for (const Check* check : check::kAll) {
+        for (const bool fires : {true, false}) {
+            EXPECT_TRUE(std::any_of(kRows.begin(), kRows.end(), [&](const Row& r) {
+                return r.code == check->code && r.fires == fires;
+            })) << check->code;
+        }
+    }
+}
+
+} // namespace
+} // namespace sintegra::verify
