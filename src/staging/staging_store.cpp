@@ -1,9 +1,6 @@
 #include "staging/staging_store.hpp"
 
-#include <cerrno>
-#include <cstring>
 #include <system_error>
-#include <unistd.h>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
@@ -27,10 +24,16 @@ void removeStale(const std::filesystem::path& store) {
     for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
         std::filesystem::path file = store;
         file += suffix;
-        if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-            const int error = errno;
+        std::error_code error;
+        // A folder in the way is not the store's to delete, not even an empty one.
+        if (std::filesystem::is_directory(std::filesystem::symlink_status(file, error))) {
+            error = std::make_error_code(std::errc::is_a_directory);
+        } else {
+            std::filesystem::remove(file, error);
+        }
+        if (error) {
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                                 systemCause(error) + ".",
+                                 systemCause(error.value()) + ".",
                              file.string());
         }
     }

@@ -14,8 +14,10 @@ std::string systemCause(int error) {
         return "permissão negada";
     case ENOSPC:
         return "não há espaço livre no disco";
+#ifdef EDQUOT // not in the Windows C runtime
     case EDQUOT:
         return "a cota de disco foi excedida";
+#endif
     case EFBIG:
         return "o arquivo passou do tamanho máximo permitido";
     case EROFS:

@@ -4,8 +4,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "run/folder_lock.hpp"
-
 namespace sintegra::test {
 
 std::string readFile(const std::filesystem::path& path) {
@@ -51,18 +49,6 @@ std::string record(std::string_view text, std::size_t width) {
     std::string line(text);
     line.resize(width, ' ');
     return line;
-}
-
-std::vector<std::string> leftoverTemps(std::initializer_list<std::filesystem::path> folders) {
-    std::vector<std::string> temps;
-    for (const std::filesystem::path& folder : folders) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-            if (isOwnTempFile(entry.path())) {
-                temps.push_back(entry.path().string());
-            }
-        }
-    }
-    return temps;
 }
 
 } // namespace sintegra::test

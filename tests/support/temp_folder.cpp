@@ -1,18 +1,22 @@
 #include "support/temp_folder.hpp"
 
-#include <cstdlib>
+#include <random>
 #include <stdexcept>
 
 #include "support/files.hpp"
 
 namespace sintegra::test {
 
+// A random name, made by this test alone: creating a folder that is already there fails.
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orv-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    std::mt19937_64 generator{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = std::filesystem::temp_directory_path() / ("orv-test-" + std::to_string(generator()));
+        if (std::filesystem::create_directory(path_)) {
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("no new temporary folder in " + path_.parent_path().string());
 }
 
 // Tests take write and read permission away; give them back so that everything can go.
