@@ -2,13 +2,14 @@
 
 #include <atomic>
 #include <csignal>
-#include <filesystem>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_host.hpp"
 #include "cli/exit_status.hpp"
+#include "files/program_folder.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
@@ -83,12 +84,6 @@ std::string usageProblem(const CLI::ParseError& error) {
     return error.what();
 }
 
-std::filesystem::path executableFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : self.parent_path();
-}
-
 void installSignalHandlers() {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
@@ -101,7 +96,7 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
     ProgressBar bar(err);
     CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted);
     try {
-        Engine engine(options.folder.empty() ? executableFolder() : std::filesystem::path(options.folder));
+        Engine engine(options.folder.empty() ? executableFolder() : pathFromText(options.folder));
         const RunResult result = engine.run(host);
         bar.clear();
         switch (result.status) {

@@ -1,6 +1,7 @@
 #include "run/engine.hpp"
 
-#include "run/folder_lock.hpp"
+#include "files/folder_lock.hpp"
+#include "files/system_error.hpp"
 #include "run/messages.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/run_driver.hpp"
@@ -18,16 +19,26 @@ RunError withFilesUnchanged(const std::runtime_error& error, const std::string& 
 std::filesystem::path existingFolder(std::filesystem::path folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
-        throw RunError("A pasta do programa \"" + folder.string() + "\" não existe.", folder.string());
+        throw RunError("A pasta do programa \"" + pathText(folder) + "\" não existe.", pathText(folder));
     }
     return folder;
+}
+
+std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder) {
+    try {
+        return std::make_unique<FolderLock>(folder);
+    } catch (const FolderInUse&) {
+        throw RunError(std::string(messages::kFolderInUse), pathText(folder));
+    } catch (const FileError& error) {
+        throw RunError(error.what(), pathText(error.path()));
+    }
 }
 
 } // namespace
 
 Engine::Engine(std::filesystem::path programFolder)
     : folder_(existingFolder(std::move(programFolder)))
-    , lock_(std::make_unique<FolderLock>(folder_)) {
+    , lock_(lockFolder(folder_)) {
     try {
         store_ = std::make_unique<StagingStore>(folder_);
     } catch (const StoreError& error) {
@@ -46,6 +57,8 @@ RunResult Engine::run(RunHost& host) {
         throw withFilesUnchanged(error, error.file(), error.line());
     } catch (const StoreError& error) {
         throw withFilesUnchanged(error, error.file(), 0);
+    } catch (const FileError& error) {
+        throw withFilesUnchanged(error, pathText(error.path()), 0);
     }
 }
 

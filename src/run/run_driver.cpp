@@ -2,9 +2,10 @@
 
 #include <optional>
 
-#include "run/atomic_file.hpp"
+#include "files/atomic_file.hpp"
+#include "files/input_file.hpp"
+#include "files/system_error.hpp"
 #include "run/file_loading.hpp"
-#include "run/input_file.hpp"
 #include "run/output_assembly.hpp"
 #include "run/product_dedup.hpp"
 #include "run/progress_reporter.hpp"
@@ -67,7 +68,7 @@ void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
     if (namesNoFile(path)) {
         return;
     }
-    std::optional<InputFile> input(std::in_place, path);
+    std::optional<InputFile> input(std::in_place, pathFromText(path));
     if (input->sameFileAs(first)) {
         input.emplace(normalized.tempPath());
     }
@@ -113,8 +114,8 @@ RunResult Run::execute() {
     if (namesNoFile(firstPath)) {
         return {RunStatus::NoFileSelected, {}};
     }
-    InputFile first(firstPath);
-    AtomicFile normalized(firstPath, temps_);
+    InputFile first(pathFromText(firstPath));
+    AtomicFile normalized(pathFromText(firstPath), temps_);
     StoreTransaction transaction(store_);
     StagingLoad firstLoad(store_);
     progress_.begin(Phase::Normalizing, first.size());
@@ -132,8 +133,8 @@ RunResult Run::execute() {
     transaction.commit();
     progress_.finish();
 
-    summary_.outputPath = mode == Mode::Analyse ? firstPath : (folder_ / kJoinOutputName).string();
-    AtomicFile output(summary_.outputPath, temps_);
+    summary_.outputPath = mode == Mode::Analyse ? firstPath : pathText(folder_ / kJoinOutputName);
+    AtomicFile output(pathFromText(summary_.outputPath), temps_);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
 
     // The last moment to stop: from here on the files are put in place. The output is written out

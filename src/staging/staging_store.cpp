@@ -1,24 +1,21 @@
 #include "staging/staging_store.hpp"
 
-#include <cerrno>
-#include <cstring>
 #include <system_error>
-#include <unistd.h>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include "files/system_error.hpp"
 #include "staging/statements.hpp"
 #include "staging/store_error.hpp"
-#include "staging/system_cause.hpp"
 
 namespace sintegra {
 namespace {
 
 std::string inQuotes(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
+    return "\"" + pathText(path) + "\"";
 }
 
 // A crash can leave a rollback journal beside the store. It must go before the template is
@@ -27,11 +24,11 @@ void removeStale(const std::filesystem::path& store) {
     for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
         std::filesystem::path file = store;
         file += suffix;
-        if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-            const int error = errno;
+        std::error_code error;
+        if (!std::filesystem::remove(file, error) && error) {
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
                                  systemCause(error) + ".",
-                             file.string());
+                             pathText(file));
         }
     }
 }
@@ -41,12 +38,12 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     if (!std::filesystem::is_regular_file(from, error)) {
         throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
                              " não foi encontrado na pasta " + inQuotes(from.parent_path()) + ".",
-                         from.string());
+                         pathText(from));
     }
     if (!std::filesystem::copy_file(from, to, error)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
-                             ": " + systemCause(error.value()) + ".",
-                         to.string());
+                             ": " + systemCause(error) + ".",
+                         pathText(to));
     }
 }
 
@@ -63,10 +60,10 @@ int sqliteCode(const std::exception& error) {
 } // namespace
 
 StagingStore::StagingStore(const std::filesystem::path& programFolder)
-    : file_((programFolder / kStoreFileName).string()) {
+    : file_(pathText(programFolder / kStoreFileName)) {
     const std::filesystem::path templateFile = programFolder / kTemplateFileName;
-    removeStale(file_);
-    copyTemplate(templateFile, file_);
+    removeStale(programFolder / kStoreFileName);
+    copyTemplate(templateFile, programFolder / kStoreFileName);
     open(templateFile);
 }
 
@@ -113,9 +110,11 @@ void StagingStore::fail(const std::exception& error) const {
     if ((code & 0xff) == SQLITE_IOERR) {
         sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &system);
     }
-    throw StoreError("Erro no banco de trabalho " + inQuotes(file_) + ": " +
-                         (system != 0 ? systemCause(system) : storeCause(code, error.what())) + ".",
-                     file_);
+    throw StoreError(
+        "Erro no banco de trabalho \"" + file_ + "\": " +
+            (system != 0 ? systemCause({system, std::system_category()}) : storeCause(code, error.what())) +
+            ".",
+        file_);
 }
 
 std::uint64_t StagingStore::execute(std::string_view sql) {

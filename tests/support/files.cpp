@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "run/folder_lock.hpp"
+#include "files/folder_lock.hpp"
 
 namespace sintegra::test {
 

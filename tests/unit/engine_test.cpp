@@ -1,10 +1,10 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
+#include "files/injected_fault.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
@@ -300,41 +300,40 @@ TEST_F(EngineTest, keepsPermissionsAndReplacesTheTargetOfALink) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-// The output grows past a file-size limit set when the assembly starts: the write fails half way.
-TEST(EngineFaults, aWriteFailingHalfWayThroughTheOutputLeavesEveryFileAsItWas) {
-    test::ProgramFolder folder;
-    test::TempFolder work;
-    test::ScriptedHost host;
-    host.first = work.file("a.txt");
-    host.onProgress = [](const Progress& progress) {
-        if (progress.phase == Phase::Assembling) {
-            const rlimit limit{64 * 1024, 64 * 1024};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        return true;
+// Faults injected where files are written, flushed to disk and put in place, on the first file and
+// the join's output: the run says why, leaves no temporary file and every file as it was.
+TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
+    struct Fault {
+        Mode mode;
+        FileOperation operation;
+        std::string target;
+        std::errc error;
+        std::string message;
     };
-    std::string content;
-    for (int i = 0; i < 3000; ++i) {
-        content += record("54" + std::to_string(i)) + "\r\n";
-    }
+    const std::string first = work.file("a.txt");
     const std::string joined = (folder.path() / "sintegra.txt").string();
-    for (const Mode mode : {Mode::Analyse, Mode::Join}) {
-        writeFile(host.first, content);
+    const std::string cannot = "Não foi possível ";
+    const std::vector<Fault> faults = {
+        {Mode::Analyse, FileOperation::Write, first, std::errc::no_space_on_device,
+         cannot + "gravar o arquivo \"" + first + "\": não há espaço livre no disco."},
+        {Mode::Join, FileOperation::Write, joined, std::errc::file_too_large,
+         cannot + "gravar o arquivo \"" + joined + "\": o arquivo passou do tamanho máximo permitido."},
+        {Mode::Join, FileOperation::Flush, first, std::errc::io_error,
+         cannot + "gravar o arquivo \"" + first + "\": erro de leitura ou gravação no dispositivo."},
+        {Mode::Join, FileOperation::Replace, first, std::errc::permission_denied,
+         cannot + "substituir o arquivo \"" + first + "\": permissão negada."},
+    };
+    for (const Fault& fault : faults) {
+        writeFile(first, kFirst);
         writeFile(joined, "old output");
-        host.runMode = mode;
-        host.second = mode == Mode::Join ? host.first : "";
-        const test::ProcessResult run = test::runForked([&] {
-            ::signal(SIGXFSZ, SIG_IGN);
-            Engine engine(folder.path());
-            return failureOf(engine, host);
-        });
-        EXPECT_EQ(run.out, "Não foi possível gravar o arquivo \"" +
-                               (mode == Mode::Join ? joined : host.first) +
-                               "\": o arquivo passou do tamanho máximo permitido. " +
-                               std::string(messages::kFilesUnchanged));
-        EXPECT_EQ(readFile(host.first), content);
+        host.first = first;
+        host.second = fault.mode == Mode::Join ? work.write("b.txt", kFirst) : "";
+        host.runMode = fault.mode;
+        const InjectedFault injected(fault.operation, fault.target, std::make_error_code(fault.error));
+        EXPECT_EQ(failure(), fault.message + " " + std::string(messages::kFilesUnchanged));
+        EXPECT_EQ(readFile(first), kFirst);
         EXPECT_EQ(readFile(joined), "old output");
-        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+        expectNoTemps();
     }
 }
 

@@ -1,0 +1,19 @@
+# Fails when the engine (src/layout, src/files, src/run, src/staging) includes a Qt header, or when a
+# part of it other than src/files includes a header of the operating system.
+file(GLOB_RECURSE engine_files ${SOURCE_DIR}/layout/* ${SOURCE_DIR}/files/* ${SOURCE_DIR}/run/*
+     ${SOURCE_DIR}/staging/*)
+set(offenders "")
+foreach(file IN LISTS engine_files)
+    file(STRINGS ${file} qt REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+    set(system "")
+    if(NOT file MATCHES "/src/files/")
+        file(STRINGS ${file} system
+             REGEX "^[ \t]*#[ \t]*include[ \t]*<(sys/|unistd|fcntl|pwd|spawn|windows|shlobj|io\\.h|direct\\.h)")
+    endif()
+    if(qt OR system)
+        list(APPEND offenders ${file})
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "The engine includes Qt or system headers: ${offenders}")
+endif()
