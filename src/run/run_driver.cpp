@@ -6,10 +6,12 @@
 #include "files/input_file.hpp"
 #include "files/system_error.hpp"
 #include "run/file_loading.hpp"
+#include "run/messages.hpp"
 #include "run/output_assembly.hpp"
 #include "run/product_dedup.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
+#include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
@@ -20,6 +22,14 @@ namespace {
 
 bool namesNoFile(const std::string& path) {
     return path.empty() || path == ".";
+}
+
+// Decided once a file has been read through: a file that holds not one line of a record type that the
+// program handles would lose everything, so nothing is replaced.
+void requireRecords(const StagingLoad& load, const std::string& path) {
+    if (load.recognized() == 0) {
+        throw RunError(messages::notSintegra(path), path);
+    }
 }
 
 void resetTables(StagingStore& store, ProgressReporter& progress) {
@@ -89,6 +99,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
         secondLoad_->withdraw();
         return staged;
     }
+    requireRecords(*secondLoad_, secondPath_);
     staged.kept.overlay(secondLoad_->kept());
     staged.rows += secondLoad_->staged();
     summary_.inputs.push_back({secondPath_, secondLoad_->lines()});
@@ -121,6 +132,7 @@ RunResult Run::execute() {
     progress_.begin(Phase::Normalizing, first.size());
     loadFirstFile(first, normalized, firstLoad, progress_);
     progress_.finish();
+    requireRecords(firstLoad, firstPath);
     summary_.inputs.push_back({firstPath, firstLoad.lines()});
     summary_.dropped = firstLoad.dropped();
 

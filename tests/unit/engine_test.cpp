@@ -159,15 +159,6 @@ TEST_F(EngineTest, analyseIgnoresASecondFile) {
     EXPECT_EQ(result.summary.inputs.size(), 1u);
 }
 
-TEST_F(EngineTest, writesEmptyAndCtrlZOnlyFilesAsTwoEmptyLinesAndTotals) {
-    const std::string expected = "\r\n\r\n" + std::string(125, ' ') + "1";
-    for (const std::string content : {"", "\x1a\x1a\x1a"}) {
-        host.first = work.write("a.txt", content);
-        engine.run(host);
-        EXPECT_EQ(readFile(host.first), expected);
-    }
-}
-
 TEST_F(EngineTest, reportsNoFileAfterEmptyingTheTables) {
     host.first = work.write("a.txt", "50one");
     engine.run(host);
