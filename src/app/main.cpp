@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
-    const std::unique_ptr<sintegra::Engine> engine = openEngine(QApplication::applicationDirPath(), dialogs);
+    const std::unique_ptr<sintegra::Engine> engine = openEngine(dialogs);
     if (!engine) {
         return 1;
     }

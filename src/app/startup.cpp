@@ -6,6 +6,8 @@
 
 #include "app/dialogs.hpp"
 #include "app/qt_text.hpp"
+#include "files/program_folder.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/run_error.hpp"
 
@@ -19,13 +21,25 @@ void installPortugueseQtTexts(QCoreApplication& application) {
     }
 }
 
-std::unique_ptr<Engine> openEngine(const QString& programFolder, Dialogs& dialogs) {
+namespace {
+
+std::unique_ptr<Engine> startEngine(const ProgramFolders& folders, Dialogs& dialogs) {
     try {
-        return std::make_unique<Engine>(toEnginePath(programFolder));
+        return std::make_unique<Engine>(folders);
     } catch (const RunError& error) {
         dialogs.inform(nullptr, fromEngineText(error.what()));
         return nullptr;
     }
+}
+
+} // namespace
+
+std::unique_ptr<Engine> openEngine(const QString& programFolder, Dialogs& dialogs) {
+    return startEngine(programFoldersAt(pathFromText(toEnginePath(programFolder))), dialogs);
+}
+
+std::unique_ptr<Engine> openEngine(Dialogs& dialogs) {
+    return startEngine(defaultProgramFolders(), dialogs);
 }
 
 } // namespace sintegra::app

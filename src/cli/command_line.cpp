@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <memory>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -52,7 +53,8 @@ void describe(CLI::App& app, Options& options) {
     app.set_version_flag("--version", std::string(kProgramName) + " " + ORV_VERSION, "Mostra a versão e sai");
     app.add_option("--pasta", options.folder,
                    "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb e, ao juntar, sintegra.txt "
-                   "(padrão: a pasta do executável)")
+                   "(padrão: a pasta do executável ou, se não houver permissão de gravar nela, a pasta "
+                   "de dados do usuário)")
         ->type_name("PASTA")
         ->group("Opções");
     app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo")->group("Opções");
@@ -84,6 +86,13 @@ std::string usageProblem(const CLI::ParseError& error) {
     return error.what();
 }
 
+std::unique_ptr<Engine> openEngine(const std::string& folder) {
+    if (folder.empty()) {
+        return std::make_unique<Engine>(defaultProgramFolders());
+    }
+    return std::make_unique<Engine>(pathFromText(folder));
+}
+
 void installSignalHandlers() {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
@@ -96,8 +105,7 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
     ProgressBar bar(err);
     CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted);
     try {
-        Engine engine(options.folder.empty() ? executableFolder() : pathFromText(options.folder));
-        const RunResult result = engine.run(host);
+        const RunResult result = openEngine(options.folder)->run(host);
         bar.clear();
         switch (result.status) {
         case RunStatus::NoFileSelected:

@@ -56,6 +56,13 @@ void FolderLock::removeLeftovers() {
     clearList();
 }
 
+void FolderLock::removeIfCreated() noexcept {
+    if (created_) {
+        std::error_code ignored;
+        std::filesystem::remove(file_, ignored);
+    }
+}
+
 void FolderLock::append(char mark, const std::filesystem::path& path) noexcept {
     std::string entry(1, mark);
     entry += pathText(path);

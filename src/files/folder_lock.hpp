@@ -33,6 +33,10 @@ public:
     void added(const std::filesystem::path& path) noexcept override;
     void removed(const std::filesystem::path& path) noexcept override;
 
+    // Removes the lock file, if this lock created it, while still holding it: a start that fails
+    // leaves nothing behind.
+    void removeIfCreated() noexcept;
+
 private:
     void removeLeftovers();
     void append(char mark, const std::filesystem::path& path) noexcept;
@@ -42,7 +46,7 @@ private:
     struct NativeDeleter {
         void operator()(Native* native) const noexcept;
     };
-    // Opens file_, creating it when missing, and locks it without waiting.
+    // Opens file_, creating it when missing (then sets created_), and locks it without waiting.
     void lock();
     std::string readList();
     void clearList() noexcept;
@@ -51,6 +55,7 @@ private:
     std::filesystem::path file_;
     std::unique_ptr<Native, NativeDeleter> native_;
     std::size_t pending_ = 0;
+    bool created_ = false;
 };
 
 // Whether a path names a temporary file that this program writes beside a user file.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "files/program_folder.hpp"
 #include "run/run_summary.hpp"
 
 namespace sintegra {
@@ -16,8 +17,11 @@ class StagingStore;
 class Engine {
 public:
     // Takes the program folder, removes what a killed run left there and prepares a fresh staging
-    // store from Sintegra.mod. Throws RunError, whose message names the file and the folder.
-    explicit Engine(std::filesystem::path programFolder);
+    // store from Sintegra.mod. Throws RunError, whose message names the file and the folder; a start
+    // that fails leaves nothing behind.
+    explicit Engine(const ProgramFolders& folders);
+    // Everything in one folder.
+    explicit Engine(const std::filesystem::path& programFolder);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
@@ -26,9 +30,13 @@ public:
     // as it was, and the message says so.
     RunResult run(RunHost& host);
 
+    // Where Sintegra.mdb, Sintegra.lck and the join's output are.
     const std::filesystem::path& programFolder() const noexcept { return folder_; }
 
 private:
+    void start(const ProgramFolders& folders);
+    void leaveNothingBehind(bool madeFolder) noexcept;
+
     std::filesystem::path folder_;
     std::unique_ptr<FolderLock> lock_;
     std::unique_ptr<StagingStore> store_;

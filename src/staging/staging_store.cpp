@@ -34,12 +34,8 @@ void removeStale(const std::filesystem::path& store) {
 }
 
 void copyTemplate(const std::filesystem::path& from, const std::filesystem::path& to) {
+    requireTemplate(from);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(from, error)) {
-        throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
-                             " não foi encontrado na pasta " + inQuotes(from.parent_path()) + ".",
-                         pathText(from));
-    }
     if (!std::filesystem::copy_file(from, to, error)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
                              ": " + systemCause(error) + ".",
@@ -59,11 +55,27 @@ int sqliteCode(const std::exception& error) {
 
 } // namespace
 
+void requireTemplate(const std::filesystem::path& templateFile) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(templateFile, error)) {
+        throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
+                             " não foi encontrado na pasta " + inQuotes(templateFile.parent_path()) + ".",
+                         pathText(templateFile));
+    }
+}
+
+void removeStore(const std::filesystem::path& folder) {
+    removeStale(folder / kStoreFileName);
+}
+
 StagingStore::StagingStore(const std::filesystem::path& programFolder)
-    : file_(pathText(programFolder / kStoreFileName)) {
-    const std::filesystem::path templateFile = programFolder / kTemplateFileName;
-    removeStale(programFolder / kStoreFileName);
-    copyTemplate(templateFile, programFolder / kStoreFileName);
+    : StagingStore(programFolder, programFolder / kTemplateFileName) {}
+
+StagingStore::StagingStore(const std::filesystem::path& storeFolder,
+                           const std::filesystem::path& templateFile)
+    : file_(pathText(storeFolder / kStoreFileName)) {
+    removeStale(storeFolder / kStoreFileName);
+    copyTemplate(templateFile, storeFolder / kStoreFileName);
     open(templateFile);
 }
 

@@ -280,7 +280,7 @@ private slots:
         QVERIFY(sintegra::app::openEngine(QString::fromStdString(folder.path().string()), *dialogs_) ==
                 nullptr);
         QCOMPARE(dialogs_->messages.value(0).text,
-                 QStringLiteral("O Sintegra ORV já está em uso nesta pasta."));
+                 QStringLiteral("O Sintegra ORV já está em uso nesta pasta. Nenhum arquivo foi alterado."));
         QCOMPARE(running.finish().status, 0);
     }
 };

@@ -28,6 +28,7 @@ protected:
     test::TempFolder work;
 };
 
+// A start that fails leaves the program folder as it found it.
 TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) {
     const std::string file = work.write("a.txt", "50one\r\n");
     const std::string model = folder.file("Sintegra.mod");
@@ -39,24 +40,27 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) 
          "O modelo do banco de trabalho Sintegra.mod não foi encontrado na pasta \"" + pasta() + "\"."},
         {[&] { writeFile(model, ""); }, unusable + "faltam tabelas de trabalho (REG50 a REG88)."},
         {[&] { writeFile(model, std::string(8192, 'x')); }, unusable + "o arquivo não é um banco de dados."},
-        {[&] {
-             fs::remove(store);
-             fs::create_directories(fs::path(store) / "pasta");
-         },
+        {[&] { fs::create_directories(fs::path(store) / "pasta"); },
          "Não foi possível apagar o banco de trabalho \"" + store +
              "\": o caminho é uma pasta, não um arquivo."},
     };
     for (const auto& [breakIt, message] : faults) {
         breakIt();
+        const std::vector<std::string> before = test::folderEntries(folder.path());
         const test::ProcessResult run = test::runCli({"analisar", file, "--pasta", pasta()});
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + "\n");
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
         EXPECT_EQ(readFile(file), "50one\r\n");
+        EXPECT_EQ(test::folderEntries(folder.path()), before);
 
         fs::remove_all(store);
         writeFile(model, pristine);
         EXPECT_EQ(test::runCli({"-q", "juntar", file, file, "--pasta", pasta()}).status, 0);
         writeFile(file, "50one\r\n");
+        for (const std::string made :
+             {"Sintegra.mdb", "Sintegra.mdb-journal", "Sintegra.lck", "sintegra.txt"}) {
+            fs::remove_all(folder.path() / made);
+        }
     }
 }
 
