@@ -36,6 +36,7 @@ struct Options {
     std::string second;
     std::string folder;
     bool quiet = false;
+    bool noCopy = false;
 };
 
 void translateHelp(CLI::App& app) {
@@ -52,10 +53,13 @@ void describe(CLI::App& app, Options& options) {
     app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
     app.set_version_flag("--version", std::string(kProgramName) + " " + ORV_VERSION, "Mostra a versão e sai");
     app.add_option("--pasta", options.folder,
-                   "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb e, ao juntar, sintegra.txt "
-                   "(padrão: a pasta do executável ou, se não houver permissão de gravar nela, a pasta "
-                   "de dados do usuário)")
+                   "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb, Copias e, ao juntar, "
+                   "sintegra.txt (padrão: a pasta do executável ou, se não houver permissão de gravar "
+                   "nela, a pasta de dados do usuário)")
         ->type_name("PASTA")
+        ->group("Opções");
+    app.add_flag("--sem-copia", options.noCopy,
+                 "Não guarda em Copias o conteúdo anterior dos arquivos substituídos")
         ->group("Opções");
     app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo")->group("Opções");
     app.require_subcommand(1);
@@ -103,7 +107,8 @@ void installSignalHandlers() {
 int execute(const Options& options, std::ostream& out, std::ostream& err) {
     const bool showBar = !options.quiet && ::isatty(STDERR_FILENO) == 1;
     ProgressBar bar(err);
-    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted);
+    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted,
+                 !options.noCopy);
     try {
         const RunResult result = openEngine(options.folder)->run(host);
         bar.clear();

@@ -5,9 +5,10 @@
 namespace sintegra {
 
 // Where the program keeps its files. The template of the staging store is installed beside the
-// executable; the store, the lock file and the join's output go where this user may write.
+// executable; the store, the lock file, the copies and the join's output go where this user may
+// write.
 struct ProgramFolders {
-    std::filesystem::path data;      // Sintegra.mdb, Sintegra.lck, sintegra.txt
+    std::filesystem::path data;      // Sintegra.mdb, Sintegra.lck, Copias, sintegra.txt
     std::filesystem::path templates; // Sintegra.mod
     bool createData = false;         // made on first use; a folder that the user names must exist
 };

@@ -113,6 +113,12 @@ FileError::FileError(std::string message, std::filesystem::path path, std::error
     , path_(std::move(path))
     , cause_(cause) {}
 
+FileError FileError::afterChanges(std::string_view note) const {
+    FileError changed(std::string(what()) + " " + std::string(note), path_, cause_);
+    changed.filesUnchanged_ = false;
+    return changed;
+}
+
 FileError fileError(FileStep step, const std::filesystem::path& path, std::error_code cause) {
     return FileError(std::string("Não foi possível ") + stepWords(step) + " \"" + pathText(path) +
                          "\": " + systemCause(cause) + ".",

@@ -16,9 +16,15 @@ public:
     const std::filesystem::path& path() const noexcept { return path_; }
     const std::error_code& cause() const noexcept { return cause_; }
 
+    // False when a user file had been replaced already and could not be given its old bytes back.
+    bool filesUnchanged() const noexcept { return filesUnchanged_; }
+    // The same failure after such a replacement; note, added to the message, says which file.
+    FileError afterChanges(std::string_view note) const;
+
 private:
     std::filesystem::path path_;
     std::error_code cause_;
+    bool filesUnchanged_ = true;
 };
 
 enum class FileStep { Open, Read, Create, Write, Replace, CreateFolder };

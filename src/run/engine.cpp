@@ -100,6 +100,9 @@ RunResult Engine::run(RunHost& host) {
     } catch (const StoreError& error) {
         throw unchanged(error.what(), error.file());
     } catch (const FileError& error) {
+        if (!error.filesUnchanged()) {
+            throw RunError(error.what(), pathText(error.path()));
+        }
         throw unchanged(error.what(), pathText(error.path()));
     }
 }

@@ -26,11 +26,12 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Runs once with what the host says. Throws RunError when the run fails; every user file is then
-    // as it was, and the message says so.
+    // Runs once with what the host says. Throws RunError when the run fails; the message says
+    // whether every user file is as it was, which is the case but for a replace that could not be
+    // undone.
     RunResult run(RunHost& host);
 
-    // Where Sintegra.mdb, Sintegra.lck and the join's output are.
+    // Where Sintegra.mdb, Sintegra.lck, Copias and the join's output are.
     const std::filesystem::path& programFolder() const noexcept { return folder_; }
 
 private:

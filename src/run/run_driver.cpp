@@ -1,9 +1,12 @@
 #include "run/run_driver.hpp"
 
+#include <chrono>
 #include <optional>
 
 #include "files/atomic_file.hpp"
+#include "files/copy_folder.hpp"
 #include "files/input_file.hpp"
+#include "files/replacement.hpp"
 #include "files/system_error.hpp"
 #include "run/file_loading.hpp"
 #include "run/messages.hpp"
@@ -47,7 +50,8 @@ public:
         , host_(host)
         , folder_(folder)
         , temps_(temps)
-        , progress_(host) {}
+        , progress_(host)
+        , stamp_(copyStamp(std::chrono::system_clock::now())) {}
 
     RunResult execute();
 
@@ -61,12 +65,14 @@ private:
     void loadSecond(const InputFile& first, const AtomicFile& normalized);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
+    void putInPlace(const std::vector<AtomicFile*>& files);
 
     StagingStore& store_;
     RunHost& host_;
     const std::filesystem::path& folder_;
     TempRegistry* temps_;
     ProgressReporter progress_;
+    std::string stamp_; // the local time of the run, which names its copies
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     RunSummary summary_;
@@ -119,6 +125,22 @@ void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFil
     summary_.type90Records = totals.size();
 }
 
+// The old bytes of each file replaced are kept in Copias, as part of the replace.
+void Run::putInPlace(const std::vector<AtomicFile*>& files) {
+    std::optional<CopyFolder> copies;
+    if (host_.keepCopies()) {
+        copies.emplace(folder_ / kCopiesFolderName, stamp_, temps_);
+    }
+    for (const ReplacedFile& file : replaceAll(files, copies ? &*copies : nullptr)) {
+        if (!file.copy.empty()) {
+            summary_.copies.push_back({pathText(file.target), pathText(file.copy)});
+        }
+    }
+    if (copies) {
+        copies->prune();
+    }
+}
+
 RunResult Run::execute() {
     resetTables(store_, progress_);
     const std::string firstPath = host_.firstPath();
@@ -153,10 +175,7 @@ RunResult Run::execute() {
     // first, so that a write failing on it cannot come after the first file was replaced.
     progress_.begin(Phase::Saving, 1);
     output.prepare();
-    if (mode == Mode::Join) {
-        normalized.commit();
-    }
-    output.commit();
+    putInPlace(mode == Mode::Join ? std::vector{&normalized, &output} : std::vector{&output});
     return {RunStatus::Completed, std::move(summary_)};
 }
 

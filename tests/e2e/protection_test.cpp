@@ -1,4 +1,4 @@
-#include <unistd.h>
+#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,19 @@ namespace fs = std::filesystem;
 using test::readFile;
 using test::writeFile;
 
+// The copies that a run's summary names, by the file they were made of.
+std::map<std::string, std::string> namedCopies(const std::string& summary) {
+    std::map<std::string, std::string> copies;
+    const std::size_t list = summary.find("Cópias do conteúdo anterior:\n");
+    for (std::size_t at = summary.find("\n  ", list); list != std::string::npos && at != std::string::npos;
+         at = summary.find("\n  ", at + 1)) {
+        const std::size_t colon = summary.find(": ", at);
+        copies[summary.substr(at + 3, colon - at - 3)] =
+            summary.substr(colon + 2, summary.find('\n', colon) - colon - 2);
+    }
+    return copies;
+}
+
 class ProtectionTest : public ::testing::Test {
 protected:
     test::ProcessResult run(const std::vector<std::string>& files,
@@ -23,14 +36,15 @@ protected:
         arguments.insert(arguments.end(), options.begin(), options.end());
         return test::runCli(arguments);
     }
+    fs::path copies() const { return folder.path() / "Copias"; }
 
     test::ProgramFolder folder;
     test::TempFolder work;
 };
 
 // A file in which not one line has a record type that the program handles is refused, in either
-// place; one that has is processed.
-TEST_F(ProtectionTest, refusesWhatIsNotASintegraFile) {
+// place; one that has is processed, and every file replaced leaves a copy that the summary names.
+TEST_F(ProtectionTest, refusesWhatIsNotASintegraFileAndCopiesWhatItReplaces) {
     std::string binary = "\x7f"
                          "ELF"; // every line begins with a byte that no digit follows
     for (int byte = 0; byte < 4096; ++byte) {
@@ -50,61 +64,48 @@ TEST_F(ProtectionTest, refusesWhatIsNotASintegraFile) {
         }
         writeFile(joined, "an earlier join");
         const test::ProcessResult result = run(files);
-        if (!refused) {
-            EXPECT_EQ(result.status, 0) << result.err;
+        if (refused) {
+            EXPECT_EQ(result.status, 1);
+            EXPECT_EQ(result.err, "sintegra-orv-cli: O arquivo [" + files.back() +
+                                      "] não parece um arquivo do SINTEGRA: nenhum registro reconhecido. "
+                                      "Nenhum arquivo foi alterado.\n");
+            EXPECT_EQ(readFile(files.front()), first);
+            EXPECT_EQ(readFile(joined), "an earlier join");
+            EXPECT_FALSE(fs::exists(copies()));
             continue;
         }
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.err, "sintegra-orv-cli: O arquivo [" + files.back() +
-                                  "] não parece um arquivo do SINTEGRA: nenhum registro reconhecido. "
-                                  "Nenhum arquivo foi alterado.\n");
-        EXPECT_EQ(readFile(files.front()), first);
-        EXPECT_EQ(readFile(joined), "an earlier join");
+        EXPECT_EQ(result.status, 0) << result.err;
+        std::map<std::string, std::string> expected = {{files.front(), first}};
+        if (!second.empty()) {
+            expected[joined] = "an earlier join";
+        }
+        const std::map<std::string, std::string> named = namedCopies(result.err);
+        ASSERT_EQ(named.size(), expected.size()) << result.err;
+        for (const auto& [file, old] : expected) {
+            EXPECT_EQ(fs::path(named.at(file)).parent_path(), copies());
+            EXPECT_EQ(readFile(named.at(file)), old);
+        }
+        fs::remove_all(copies());
     }
 }
 
-// Root writes anywhere: the program runs as an ordinary user, through setpriv when the test is root.
-TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolder) {
-    const bool root = ::geteuid() == 0;
-    if (root && !fs::exists("/usr/bin/setpriv")) {
-        GTEST_SKIP() << "setpriv, which runs the program as an ordinary user, is not installed";
+TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
+    const std::string file = work.write("a.txt", "50one");
+    fs::create_directory(copies());
+    for (int second = 10; second < 30; ++second) {
+        writeFile(copies() / ("a (2001-02-03 04-05-" + std::to_string(second) + ").txt"), "old");
     }
-    test::TempFolder top;
-    const fs::path installed = top.path() / "bin";
-    const fs::path home = top.path() / "casa";
-    const fs::path xdg = top.path() / "dados";
-    for (const fs::path& made : {installed, home, xdg}) {
-        fs::create_directory(made);
-    }
-    const std::string first = top.write("a.txt", "50one");
-    const std::string second = top.write("b.txt", "54two");
-    fs::copy_file(ORV_CLI_PROGRAM, installed / "sintegra-orv-cli");
-    fs::copy_file(ORV_TEMPLATE_FILE, installed / "Sintegra.mod");
-    fs::permissions(top.path(), fs::perms::all);
-    fs::permissions(installed, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                   fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec);
-    for (const fs::path& owned : {home, xdg, fs::path(first), fs::path(second)}) {
-        EXPECT_EQ(root ? ::chown(owned.c_str(), 65534, 65534) : 0, 0);
-    }
-    for (const auto& [environment, data] :
-         {std::pair{"XDG_DATA_HOME=" + xdg.string(), xdg / "sintegra-orv"},
-          std::pair{std::string("XDG_DATA_HOME="), home / ".local/share/sintegra-orv"}}) {
-        std::vector<std::string> command = {(installed / "sintegra-orv-cli").string(), "juntar", first,
-                                            second, "-q"};
-        if (root) {
-            command.insert(command.begin(),
-                           {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
-        }
-        const test::ProcessResult result = test::runProcess(command, {"HOME=" + home.string(), environment});
-        EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_EQ(result.out,
-                  "Analise Terminada do arquivo [" + (data / "sintegra.txt").string() + "] finalizada !\n");
-        EXPECT_EQ(test::folderEntries(data),
-                  (std::vector<std::string>{"Sintegra.lck", "Sintegra.mdb", "Sintegra.mdb-journal",
-                                            "sintegra.txt"}));
-        EXPECT_EQ(test::folderEntries(installed),
-                  (std::vector<std::string>{"Sintegra.mod", "sintegra-orv-cli"}));
-    }
+    writeFile(copies() / "leia-me.txt", "not a copy");
+    ASSERT_EQ(run({file}, {"-q"}).status, 0);
+    const std::vector<std::string> kept = test::folderEntries(copies());
+    ASSERT_EQ(kept.size(), 21u);
+    EXPECT_EQ(kept.front(), "a (2001-02-03 04-05-11).txt");
+    EXPECT_TRUE(std::regex_match(kept[19], std::regex(R"(a \(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\)\.txt)")));
+    EXPECT_EQ(readFile(copies() / kept[19]), "50one");
+    EXPECT_EQ(kept.back(), "leia-me.txt");
+
+    ASSERT_EQ(run({file}, {"-q", "--sem-copia"}).status, 0);
+    EXPECT_EQ(test::folderEntries(copies()), kept);
 }
 
 } // namespace
