@@ -13,16 +13,18 @@ namespace sintegra::cli {
 class CliHost : public RunHost {
 public:
     CliHost(Mode mode, std::string first, std::string second, ProgressBar* bar,
-            const std::atomic<bool>& interrupted)
+            const std::atomic<bool>& interrupted, bool keepCopies = true)
         : mode_(mode)
         , first_(std::move(first))
         , second_(std::move(second))
         , bar_(bar)
-        , interrupted_(interrupted) {}
+        , interrupted_(interrupted)
+        , keepCopies_(keepCopies) {}
 
     std::string firstPath() override { return first_; }
     std::string secondPath() override { return second_; }
     Mode mode() override { return mode_; }
+    bool keepCopies() override { return keepCopies_; }
     bool progress(const Progress& progress) override;
 
 private:
@@ -31,6 +33,7 @@ private:
     std::string second_;
     ProgressBar* bar_;
     const std::atomic<bool>& interrupted_;
+    bool keepCopies_;
 };
 
 } // namespace sintegra::cli

@@ -2,7 +2,7 @@
 
 #include <atomic>
 #include <csignal>
-#include <filesystem>
+#include <memory>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -10,6 +10,8 @@
 #include "cli/cli_host.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/verify_command.hpp"
+#include "files/program_folder.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
@@ -35,6 +37,7 @@ struct Options {
     std::string second;
     std::string folder;
     bool quiet = false;
+    bool noCopy = false;
 };
 
 void translateHelp(CLI::App& app) {
@@ -51,9 +54,13 @@ void describe(CLI::App& app, Options& options) {
     app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
     app.set_version_flag("--version", std::string(kProgramName) + " " + ORV_VERSION, "Mostra a versão e sai");
     app.add_option("--pasta", options.folder,
-                   "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb e, ao juntar, sintegra.txt "
-                   "(padrão: a pasta do executável)")
+                   "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb, Copias e, ao juntar, "
+                   "sintegra.txt (padrão: a pasta do executável ou, se não houver permissão de gravar "
+                   "nela, a pasta de dados do usuário)")
         ->type_name("PASTA")
+        ->group("Opções");
+    app.add_flag("--sem-copia", options.noCopy,
+                 "Não guarda em Copias o conteúdo anterior dos arquivos substituídos")
         ->group("Opções");
     app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo")->group("Opções");
     app.require_subcommand(1);
@@ -84,10 +91,11 @@ std::string usageProblem(const CLI::ParseError& error) {
     return error.what();
 }
 
-std::filesystem::path executableFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : self.parent_path();
+std::unique_ptr<Engine> openEngine(const std::string& folder) {
+    if (folder.empty()) {
+        return std::make_unique<Engine>(defaultProgramFolders());
+    }
+    return std::make_unique<Engine>(pathFromText(folder));
 }
 
 void installSignalHandlers() {
@@ -100,10 +108,10 @@ void installSignalHandlers() {
 int execute(const Options& options, std::ostream& out, std::ostream& err) {
     const bool showBar = !options.quiet && ::isatty(STDERR_FILENO) == 1;
     ProgressBar bar(err);
-    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted);
+    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted,
+                 !options.noCopy);
     try {
-        Engine engine(options.folder.empty() ? executableFolder() : std::filesystem::path(options.folder));
-        const RunResult result = engine.run(host);
+        const RunResult result = openEngine(options.folder)->run(host);
         bar.clear();
         switch (result.status) {
         case RunStatus::NoFileSelected:

@@ -1,6 +1,7 @@
 #include "run/engine.hpp"
 
-#include "run/folder_lock.hpp"
+#include "files/folder_lock.hpp"
+#include "files/system_error.hpp"
 #include "run/messages.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/run_driver.hpp"
@@ -11,31 +12,83 @@
 namespace sintegra {
 namespace {
 
-RunError withFilesUnchanged(const std::runtime_error& error, const std::string& file, std::uint64_t line) {
-    return RunError(std::string(error.what()) + " " + std::string(messages::kFilesUnchanged), file, line);
+RunError unchanged(const std::string& message, const std::string& file, std::uint64_t line = 0) {
+    return RunError(message + " " + std::string(messages::kFilesUnchanged), file, line);
 }
 
-std::filesystem::path existingFolder(std::filesystem::path folder) {
+void requireFolder(const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
-        throw RunError("A pasta do programa \"" + folder.string() + "\" não existe.", folder.string());
+        throw RunError("A pasta do programa \"" + pathText(folder) + "\" não existe.", pathText(folder));
     }
-    return folder;
+}
+
+// Whether the folder had to be made.
+bool makeFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    const bool made = std::filesystem::create_directories(folder, error);
+    if (error) {
+        throw fileError(FileStep::CreateFolder, folder, error);
+    }
+    return made;
 }
 
 } // namespace
 
-Engine::Engine(std::filesystem::path programFolder)
-    : folder_(existingFolder(std::move(programFolder)))
-    , lock_(std::make_unique<FolderLock>(folder_)) {
+Engine::Engine(const ProgramFolders& folders)
+    : folder_(folders.data) {
     try {
-        store_ = std::make_unique<StagingStore>(folder_);
+        start(folders);
+    } catch (const FolderInUse&) {
+        throw unchanged(std::string(messages::kFolderInUse), pathText(folder_));
+    } catch (const FileError& error) {
+        throw unchanged(error.what(), pathText(error.path()));
     } catch (const StoreError& error) {
-        throw RunError(error.what(), error.file());
+        throw unchanged(error.what(), error.file());
+    } catch (const RunError& error) {
+        throw unchanged(error.what(), error.file());
     }
 }
 
+Engine::Engine(const std::filesystem::path& programFolder)
+    : Engine(programFoldersAt(programFolder)) {}
+
 Engine::~Engine() = default;
+
+// The user's data folder is made on first use, and nothing is made before the template is known to
+// be there. A folder that the user names must exist.
+void Engine::start(const ProgramFolders& folders) {
+    if (!folders.createData) {
+        requireFolder(folders.data);
+    }
+    const std::filesystem::path templateFile = folders.templates / kTemplateFileName;
+    requireTemplate(templateFile);
+    const bool madeFolder = folders.createData && makeFolder(folders.data);
+    try {
+        lock_ = std::make_unique<FolderLock>(folder_);
+        store_ = std::make_unique<StagingStore>(folder_, templateFile);
+    } catch (...) {
+        leaveNothingBehind(madeFolder);
+        throw;
+    }
+}
+
+// What another copy holds is not ours to remove: only a folder that this start took is cleaned.
+void Engine::leaveNothingBehind(bool madeFolder) noexcept {
+    if (lock_) {
+        try {
+            removeStore(folder_);
+        } catch (const StoreError&) {
+            // Then it was there before, and stays.
+        }
+        lock_->removeIfCreated();
+        lock_.reset();
+    }
+    if (madeFolder) {
+        std::error_code ignored;
+        std::filesystem::remove(folder_, ignored);
+    }
+}
 
 RunResult Engine::run(RunHost& host) {
     try {
@@ -43,9 +96,14 @@ RunResult Engine::run(RunHost& host) {
     } catch (const RunCancelled&) {
         return {RunStatus::Cancelled, {}};
     } catch (const RunError& error) {
-        throw withFilesUnchanged(error, error.file(), error.line());
+        throw unchanged(error.what(), error.file(), error.line());
     } catch (const StoreError& error) {
-        throw withFilesUnchanged(error, error.file(), 0);
+        throw unchanged(error.what(), error.file());
+    } catch (const FileError& error) {
+        if (!error.filesUnchanged()) {
+            throw RunError(error.what(), pathText(error.path()));
+        }
+        throw unchanged(error.what(), pathText(error.path()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "files/program_folder.hpp"
 #include "run/run_summary.hpp"
 
 namespace sintegra {
@@ -16,19 +17,27 @@ class StagingStore;
 class Engine {
 public:
     // Takes the program folder, removes what a killed run left there and prepares a fresh staging
-    // store from Sintegra.mod. Throws RunError, whose message names the file and the folder.
-    explicit Engine(std::filesystem::path programFolder);
+    // store from Sintegra.mod. Throws RunError, whose message names the file and the folder; a start
+    // that fails leaves nothing behind.
+    explicit Engine(const ProgramFolders& folders);
+    // Everything in one folder.
+    explicit Engine(const std::filesystem::path& programFolder);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Runs once with what the host says. Throws RunError when the run fails; every user file is then
-    // as it was, and the message says so.
+    // Runs once with what the host says. Throws RunError when the run fails; the message says
+    // whether every user file is as it was, which is the case but for a replace that could not be
+    // undone.
     RunResult run(RunHost& host);
 
+    // Where Sintegra.mdb, Sintegra.lck, Copias and the join's output are.
     const std::filesystem::path& programFolder() const noexcept { return folder_; }
 
 private:
+    void start(const ProgramFolders& folders);
+    void leaveNothingBehind(bool madeFolder) noexcept;
+
     std::filesystem::path folder_;
     std::unique_ptr<FolderLock> lock_;
     std::unique_ptr<StagingStore> store_;

@@ -3,9 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "run/atomic_file.hpp"
+#include "files/atomic_file.hpp"
+#include "files/input_file.hpp"
+#include "files/system_error.hpp"
 #include "run/byte_cleaning.hpp"
-#include "run/input_file.hpp"
 #include "run/line_normalization.hpp"
 #include "run/line_pump.hpp"
 #include "run/line_splitter.hpp"
@@ -41,9 +42,10 @@ void readLines(InputFile& input, Sink& sink, LineEmitter& emitter, Transform tra
 }
 
 RunError lineTooLong(const InputFile& input, std::uint64_t line) {
-    return RunError("A linha " + std::to_string(line) + " do arquivo \"" + input.path() +
+    const std::string path = pathText(input.path());
+    return RunError("A linha " + std::to_string(line) + " do arquivo \"" + path +
                         "\" é longa demais para ser processada (mais de 1.000.000.000 bytes).",
-                    input.path(), line);
+                    path, line);
 }
 
 class FirstFileSink {

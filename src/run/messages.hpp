@@ -16,4 +16,10 @@ inline std::string completion(std::string_view outputPath) {
     return "Analise Terminada do arquivo [" + std::string(outputPath) + "] finalizada !";
 }
 
+// An input file in which not one line has a record type that the program handles.
+inline std::string notSintegra(std::string_view path) {
+    return "O arquivo [" + std::string(path) +
+           "] não parece um arquivo do SINTEGRA: nenhum registro reconhecido.";
+}
+
 } // namespace sintegra::messages

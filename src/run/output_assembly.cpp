@@ -1,6 +1,6 @@
 #include "run/output_assembly.hpp"
 
-#include "run/atomic_file.hpp"
+#include "files/atomic_file.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "staging/staging_store.hpp"

@@ -58,6 +58,7 @@ void StagingLoad::accept(std::string_view line) {
         break;
     case Destination::Dropped:
         ++dropped_[std::string(line.substr(0, 2))];
+        ++droppedLines_;
         break;
     }
 }

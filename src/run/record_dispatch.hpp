@@ -46,6 +46,8 @@ public:
     std::uint64_t lines() const noexcept { return lines_; }
     // Lines that became rows of a staging table.
     std::uint64_t staged() const noexcept { return staged_; }
+    // Lines of a record type that the program handles: none, and the file is no SINTEGRA file.
+    std::uint64_t recognized() const noexcept { return lines_ - droppedLines_; }
     const KeptLines& kept() const noexcept { return kept_; }
     // Lines dropped, by record type code.
     const std::map<std::string, std::uint64_t>& dropped() const noexcept { return dropped_; }
@@ -56,6 +58,7 @@ private:
     std::uint64_t staged_ = 0;
     KeptLines kept_;
     std::map<std::string, std::uint64_t> dropped_;
+    std::uint64_t droppedLines_ = 0;
     PerStagedType<std::int64_t> lastIdBefore_{};
 };
 

@@ -1,14 +1,20 @@
 #include "run/run_driver.hpp"
 
+#include <chrono>
 #include <optional>
 
-#include "run/atomic_file.hpp"
+#include "files/atomic_file.hpp"
+#include "files/copy_folder.hpp"
+#include "files/input_file.hpp"
+#include "files/replacement.hpp"
+#include "files/system_error.hpp"
 #include "run/file_loading.hpp"
-#include "run/input_file.hpp"
+#include "run/messages.hpp"
 #include "run/output_assembly.hpp"
 #include "run/product_dedup.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
+#include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
@@ -19,6 +25,14 @@ namespace {
 
 bool namesNoFile(const std::string& path) {
     return path.empty() || path == ".";
+}
+
+// Decided once a file has been read through: a file that holds not one line of a record type that the
+// program handles would lose everything, so nothing is replaced.
+void requireRecords(const StagingLoad& load, const std::string& path) {
+    if (load.recognized() == 0) {
+        throw RunError(messages::notSintegra(path), path);
+    }
 }
 
 void resetTables(StagingStore& store, ProgressReporter& progress) {
@@ -36,7 +50,8 @@ public:
         , host_(host)
         , folder_(folder)
         , temps_(temps)
-        , progress_(host) {}
+        , progress_(host)
+        , stamp_(copyStamp(std::chrono::system_clock::now())) {}
 
     RunResult execute();
 
@@ -50,12 +65,14 @@ private:
     void loadSecond(const InputFile& first, const AtomicFile& normalized);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
+    void putInPlace(const std::vector<AtomicFile*>& files);
 
     StagingStore& store_;
     RunHost& host_;
     const std::filesystem::path& folder_;
     TempRegistry* temps_;
     ProgressReporter progress_;
+    std::string stamp_; // the local time of the run, which names its copies
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     RunSummary summary_;
@@ -67,7 +84,7 @@ void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
     if (namesNoFile(path)) {
         return;
     }
-    std::optional<InputFile> input(std::in_place, path);
+    std::optional<InputFile> input(std::in_place, pathFromText(path));
     if (input->sameFileAs(first)) {
         input.emplace(normalized.tempPath());
     }
@@ -88,6 +105,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
         secondLoad_->withdraw();
         return staged;
     }
+    requireRecords(*secondLoad_, secondPath_);
     staged.kept.overlay(secondLoad_->kept());
     staged.rows += secondLoad_->staged();
     summary_.inputs.push_back({secondPath_, secondLoad_->lines()});
@@ -107,19 +125,36 @@ void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFil
     summary_.type90Records = totals.size();
 }
 
+// The old bytes of each file replaced are kept in Copias, as part of the replace.
+void Run::putInPlace(const std::vector<AtomicFile*>& files) {
+    std::optional<CopyFolder> copies;
+    if (host_.keepCopies()) {
+        copies.emplace(folder_ / kCopiesFolderName, stamp_, temps_);
+    }
+    for (const ReplacedFile& file : replaceAll(files, copies ? &*copies : nullptr)) {
+        if (!file.copy.empty()) {
+            summary_.copies.push_back({pathText(file.target), pathText(file.copy)});
+        }
+    }
+    if (copies) {
+        copies->prune();
+    }
+}
+
 RunResult Run::execute() {
     resetTables(store_, progress_);
     const std::string firstPath = host_.firstPath();
     if (namesNoFile(firstPath)) {
         return {RunStatus::NoFileSelected, {}};
     }
-    InputFile first(firstPath);
-    AtomicFile normalized(firstPath, temps_);
+    InputFile first(pathFromText(firstPath));
+    AtomicFile normalized(pathFromText(firstPath), temps_);
     StoreTransaction transaction(store_);
     StagingLoad firstLoad(store_);
     progress_.begin(Phase::Normalizing, first.size());
     loadFirstFile(first, normalized, firstLoad, progress_);
     progress_.finish();
+    requireRecords(firstLoad, firstPath);
     summary_.inputs.push_back({firstPath, firstLoad.lines()});
     summary_.dropped = firstLoad.dropped();
 
@@ -132,18 +167,15 @@ RunResult Run::execute() {
     transaction.commit();
     progress_.finish();
 
-    summary_.outputPath = mode == Mode::Analyse ? firstPath : (folder_ / kJoinOutputName).string();
-    AtomicFile output(summary_.outputPath, temps_);
+    summary_.outputPath = mode == Mode::Analyse ? firstPath : pathText(folder_ / kJoinOutputName);
+    AtomicFile output(pathFromText(summary_.outputPath), temps_);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
 
     // The last moment to stop: from here on the files are put in place. The output is written out
     // first, so that a write failing on it cannot come after the first file was replaced.
     progress_.begin(Phase::Saving, 1);
     output.prepare();
-    if (mode == Mode::Join) {
-        normalized.commit();
-    }
-    output.commit();
+    putInPlace(mode == Mode::Join ? std::vector{&normalized, &output} : std::vector{&output});
     return {RunStatus::Completed, std::move(summary_)};
 }
 

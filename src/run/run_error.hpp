@@ -4,8 +4,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "staging/system_cause.hpp"
-
 namespace sintegra {
 
 // A run or a start-up that could not be completed. The message is for the user: it says what
@@ -21,10 +19,5 @@ private:
     std::string file_;
     std::uint64_t line_;
 };
-
-enum class FileStep { Open, Read, Create, Write, Replace };
-
-// "Não foi possível <step> o arquivo "<file>": <cause>."
-RunError fileError(FileStep step, const std::string& file, int error);
 
 } // namespace sintegra

@@ -30,6 +30,8 @@ public:
     virtual std::string secondPath() = 0;
     // Read when the output assembly starts.
     virtual Mode mode() = 0;
+    // Whether the old bytes of the files replaced are kept in Copias. Read when they are replaced.
+    virtual bool keepCopies() { return true; }
     // Called at most a few hundred times a phase; returning false cancels the run there.
     virtual bool progress(const Progress& progress) = 0;
 };

@@ -60,6 +60,12 @@ std::string formatSummary(const RunSummary& summary) {
     text +=
         "Registros de produto (tipo 75) repetidos removidos: " + std::to_string(summary.duplicatesRemoved) +
         "\n";
+    if (!summary.copies.empty()) {
+        text += "Cópias do conteúdo anterior:\n";
+    }
+    for (const KeptCopy& kept : summary.copies) {
+        text += "  " + kept.file + ": " + kept.copy + "\n";
+    }
     return text;
 }
 

@@ -14,10 +14,17 @@ struct FileSummary {
     std::uint64_t lines = 0;
 };
 
+// A file the run replaced and where its old bytes were kept.
+struct KeptCopy {
+    std::string file;
+    std::string copy;
+};
+
 // What a completed run did, for the user.
 struct RunSummary {
     std::string outputPath;
     std::vector<FileSummary> inputs;
+    std::vector<KeptCopy> copies;
     PerStagedType<std::uint64_t> written{};
     std::uint64_t type90Records = 0;
     std::map<std::string, std::uint64_t> dropped; // by record type code

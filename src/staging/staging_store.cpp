@@ -7,15 +7,15 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include "files/system_error.hpp"
 #include "staging/statements.hpp"
 #include "staging/store_error.hpp"
-#include "staging/system_cause.hpp"
 
 namespace sintegra {
 namespace {
 
 std::string inQuotes(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
+    return "\"" + pathText(path) + "\"";
 }
 
 // A crash can leave a rollback journal beside the store. It must go before the template is
@@ -33,23 +33,19 @@ void removeStale(const std::filesystem::path& store) {
         }
         if (error) {
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                                 systemCause(error.value()) + ".",
-                             file.string());
+                                 systemCause(error) + ".",
+                             pathText(file));
         }
     }
 }
 
 void copyTemplate(const std::filesystem::path& from, const std::filesystem::path& to) {
+    requireTemplate(from);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(from, error)) {
-        throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
-                             " não foi encontrado na pasta " + inQuotes(from.parent_path()) + ".",
-                         from.string());
-    }
     if (!std::filesystem::copy_file(from, to, error)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
-                             ": " + systemCause(error.value()) + ".",
-                         to.string());
+                             ": " + systemCause(error) + ".",
+                         pathText(to));
     }
 }
 
@@ -65,11 +61,27 @@ int sqliteCode(const std::exception& error) {
 
 } // namespace
 
+void requireTemplate(const std::filesystem::path& templateFile) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(templateFile, error)) {
+        throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
+                             " não foi encontrado na pasta " + inQuotes(templateFile.parent_path()) + ".",
+                         pathText(templateFile));
+    }
+}
+
+void removeStore(const std::filesystem::path& folder) {
+    removeStale(folder / kStoreFileName);
+}
+
 StagingStore::StagingStore(const std::filesystem::path& programFolder)
-    : file_((programFolder / kStoreFileName).string()) {
-    const std::filesystem::path templateFile = programFolder / kTemplateFileName;
-    removeStale(file_);
-    copyTemplate(templateFile, file_);
+    : StagingStore(programFolder, programFolder / kTemplateFileName) {}
+
+StagingStore::StagingStore(const std::filesystem::path& storeFolder,
+                           const std::filesystem::path& templateFile)
+    : file_(pathText(storeFolder / kStoreFileName)) {
+    removeStale(storeFolder / kStoreFileName);
+    copyTemplate(templateFile, storeFolder / kStoreFileName);
     open(templateFile);
 }
 
@@ -116,9 +128,11 @@ void StagingStore::fail(const std::exception& error) const {
     if ((code & 0xff) == SQLITE_IOERR) {
         sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &system);
     }
-    throw StoreError("Erro no banco de trabalho " + inQuotes(file_) + ": " +
-                         (system != 0 ? systemCause(system) : storeCause(code, error.what())) + ".",
-                     file_);
+    throw StoreError(
+        "Erro no banco de trabalho \"" + file_ + "\": " +
+            (system != 0 ? systemCause({system, std::system_category()}) : storeCause(code, error.what())) +
+            ".",
+        file_);
 }
 
 std::uint64_t StagingStore::execute(std::string_view sql) {

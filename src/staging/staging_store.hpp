@@ -28,6 +28,8 @@ class StagingStore {
 public:
     // Replaces Sintegra.mdb with a fresh copy of Sintegra.mod, both in programFolder, and opens it.
     explicit StagingStore(const std::filesystem::path& programFolder);
+    // The same with the template elsewhere.
+    StagingStore(const std::filesystem::path& storeFolder, const std::filesystem::path& templateFile);
     ~StagingStore();
     StagingStore(const StagingStore&) = delete;
     StagingStore& operator=(const StagingStore&) = delete;
@@ -62,6 +64,11 @@ private:
     PerStagedType<std::unique_ptr<SQLite::Statement>> batchInserts_;
     std::vector<RowBatch> batches_;
 };
+
+// Throws StoreError when the template is not there.
+void requireTemplate(const std::filesystem::path& templateFile);
+// Removes Sintegra.mdb and what SQLite keeps beside it from folder. Throws StoreError.
+void removeStore(const std::filesystem::path& folder);
 
 // Ends the transaction it began with a rollback, unless it was committed.
 class StoreTransaction {

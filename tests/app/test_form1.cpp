@@ -16,6 +16,7 @@
 #include "app/qt/qt_text.hpp"
 #include "app/startup.hpp"
 #include "cli/cli_host.hpp"
+#include "files/program_folder.hpp"
 #include "program_folder.hpp"
 #include "scripted_dialogs.hpp"
 #include "support/running_copy.hpp"
@@ -289,7 +290,7 @@ private slots:
 
     void withoutItsTemplateTheProgramNamesTheFileAndFolder() {
         QTemporaryDir empty;
-        QVERIFY(sintegra::app::openEngine(toEnginePath(empty.path()), inform()) == nullptr);
+        QVERIFY(sintegra::app::openEngine(sintegra::programFoldersAt(toEnginePath(empty.path())), inform()) == nullptr);
         const QString message = dialogs_->messages.value(0).text;
         QVERIFY2(message.contains(QStringLiteral("Sintegra.mod")) && message.contains(empty.path()),
                  qPrintable(message));
@@ -300,9 +301,9 @@ private slots:
         const sintegra::test::ProgramFolder folder;
         const sintegra::test::TempFolder work;
         sintegra::test::RunningCopy running(folder.path(), work.path());
-        QVERIFY(sintegra::app::openEngine(folder.path(), inform()) == nullptr);
+        QVERIFY(sintegra::app::openEngine(sintegra::programFoldersAt(folder.path()), inform()) == nullptr);
         QCOMPARE(dialogs_->messages.value(0).text,
-                 QStringLiteral("O Sintegra ORV já está em uso nesta pasta."));
+                 QStringLiteral("O Sintegra ORV já está em uso nesta pasta. Nenhum arquivo foi alterado."));
         QCOMPARE(running.finish().status, 0);
     }
 };

@@ -93,8 +93,8 @@ TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
 
     const test::ProcessResult noFolder = runCli({"analisar", missing, "--pasta", work.file("sem pasta")});
     EXPECT_EQ(noFolder.status, 1);
-    EXPECT_EQ(noFolder.err,
-              "sintegra-orv-cli: A pasta do programa \"" + work.file("sem pasta") + "\" não existe.\n");
+    EXPECT_EQ(noFolder.err, "sintegra-orv-cli: A pasta do programa \"" + work.file("sem pasta") +
+                                "\" não existe. Nenhum arquivo foi alterado.\n");
 
     const test::ProcessResult noTemplate =
         runCli({"analisar", work.write("a.txt", "50"), "--pasta", work.path().string()});
@@ -117,7 +117,8 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
         arguments.insert(arguments.end(), {"--pasta", pasta()});
         const test::ProcessResult run = runCli(arguments);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + "\n");
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + " " +
+                               std::string(messages::kFilesUnchanged) + "\n");
     }
     EXPECT_EQ(readFile(file), "50one");
     EXPECT_EQ(std::filesystem::last_write_time(store), storeWritten);

@@ -12,6 +12,7 @@
 #include "layout/record_types.hpp"
 #include "run/engine.hpp"
 #include "run/line_normalization.hpp"
+#include "run/run_error.hpp"
 #include "support/files.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
@@ -37,6 +38,7 @@ Folders& folders() {
 }
 
 struct Expected {
+    bool refused = false; // a file holds not one line of a record type that the program handles
     std::string normalizedFirst;
     std::string type10;
     std::string type11;
@@ -66,6 +68,12 @@ void keepLastProducts(std::vector<std::string>& products) {
     products = std::move(kept);
 }
 
+bool anyHandled(const std::vector<std::string>& lines, std::size_t from) {
+    return std::any_of(
+        lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end(),
+        [](const std::string& line) { return isHandledCode(std::string_view(line).substr(0, 2)); });
+}
+
 Expected expectedRun(std::string_view first, std::optional<std::string_view> second) {
     Expected expected;
     std::vector<std::string> loaded;
@@ -73,10 +81,13 @@ Expected expectedRun(std::string_view first, std::optional<std::string_view> sec
         loaded.push_back(normalizeLine(line));
     }
     expected.normalizedFirst = test::crlfJoined(loaded);
+    expected.refused = !anyHandled(loaded, 0);
     if (second) {
+        const std::size_t firstLines = loaded.size();
         for (std::string& line : fuzz::modelLines(fuzz::modelUpToEnd(*second))) {
             loaded.push_back(std::move(line));
         }
+        expected.refused = expected.refused || !anyHandled(loaded, firstLines);
     }
     for (const std::string& line : loaded) {
         const std::string_view code = std::string_view(line).substr(0, 2);
@@ -148,6 +159,20 @@ void checkOutput(const std::string& text, const Expected& expected) {
                 "the type 90 records count what was written");
 }
 
+void checkRefused(Engine& engine, test::ScriptedHost& host, std::string_view first,
+                  std::optional<std::string_view> second) {
+    std::string message;
+    try {
+        engine.run(host);
+    } catch (const RunError& error) {
+        message = error.what();
+    }
+    fuzz::check(message.find("não parece um arquivo do SINTEGRA") != std::string::npos,
+                "a file without a record the program handles is refused");
+    fuzz::check(test::readFile(host.first) == first && (!second || test::readFile(host.second) == *second),
+                "a refused run leaves every file as it was");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -167,10 +192,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         host.second = folder.work.file("b.txt");
         test::writeFile(host.second, *second);
     }
+    const Expected expected = expectedRun(first, second);
+    if (expected.refused) {
+        checkRefused(folder.engine, host, first, second);
+        return 0;
+    }
     const RunResult result = folder.engine.run(host);
     fuzz::check(result.status == RunStatus::Completed, "the run completes");
 
-    const Expected expected = expectedRun(first, second);
     const std::string output = test::readFile(result.summary.outputPath);
     checkOutput(output, expected);
     fuzz::check(test::readFile(host.first) == (join ? expected.normalizedFirst : output),

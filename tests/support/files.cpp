@@ -1,5 +1,6 @@
 #include "support/files.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -49,6 +50,15 @@ std::string record(std::string_view text, std::size_t width) {
     std::string line(text);
     line.resize(width, ' ');
     return line;
+}
+
+std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace sintegra::test

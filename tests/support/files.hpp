@@ -19,6 +19,9 @@ std::vector<std::string> crlfLines(std::string_view text);
 // A record line: code and body, padded with spaces to the record width.
 std::string record(std::string_view text, std::size_t width = 126);
 
+// The names in a folder, sorted.
+std::vector<std::string> folderEntries(const std::filesystem::path& folder);
+
 // Every temporary file that the program might have left in the folders.
 std::vector<std::string> leftoverTemps(std::initializer_list<std::filesystem::path> folders);
 

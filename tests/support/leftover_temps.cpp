@@ -1,4 +1,4 @@
-#include "run/folder_lock.hpp"
+#include "files/folder_lock.hpp"
 #include "support/files.hpp"
 
 namespace sintegra::test {

@@ -13,6 +13,7 @@ struct ScriptedHost : RunHost {
     std::string first;
     std::string second;
     Mode runMode = Mode::Analyse;
+    bool copies = true;
     // Called at every report; returning false cancels the run there.
     std::function<bool(const Progress&)> onProgress;
 
@@ -33,6 +34,7 @@ struct ScriptedHost : RunHost {
         ++modeReads;
         return runMode;
     }
+    bool keepCopies() override { return copies; }
     bool progress(const Progress& progress) override {
         if (progress.done > progress.total) {
             throw std::logic_error("progress past its total");

@@ -7,6 +7,7 @@
 #include "app/qt/qt_translation.hpp"
 #include "app/qt/screenshot.hpp"
 #include "app/startup.hpp"
+#include "files/program_folder.hpp"
 #include "run/engine.hpp"
 
 using namespace sintegra::app;
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
     const std::unique_ptr<sintegra::Engine> engine =
-        openEngine(toEnginePath(QApplication::applicationDirPath()),
+        openEngine(sintegra::defaultProgramFolders(),
                    [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); });
     if (!engine) {
         return 1;

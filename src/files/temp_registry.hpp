@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace sintegra {
 
@@ -9,8 +9,8 @@ namespace sintegra {
 class TempRegistry {
 public:
     virtual ~TempRegistry() = default;
-    virtual void added(const std::string& path) noexcept = 0;
-    virtual void removed(const std::string& path) noexcept = 0;
+    virtual void added(const std::filesystem::path& path) noexcept = 0;
+    virtual void removed(const std::filesystem::path& path) noexcept = 0;
 };
 
 } // namespace sintegra

@@ -1,0 +1,132 @@
+#include "files/atomic_file.hpp"
+
+#include <cstdio>
+#include <random>
+
+#include "files/injected_fault.hpp"
+#include "files/system_error.hpp"
+#include "files/temp_registry.hpp"
+
+namespace sintegra {
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+constexpr int kNameAttempts = 8;
+
+std::filesystem::path tempName(const std::filesystem::path& target) {
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    char suffix[17];
+    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+    std::filesystem::path name = ".";
+    name += target.filename();
+    name += ".orv-";
+    name += suffix;
+    return target.parent_path() / name;
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::filesystem::path target, TempRegistry* registry)
+    : target_(std::move(target))
+    , registry_(registry) {
+    inspectTarget();
+    createTemp();
+    buffer_.reserve(kBufferSize);
+}
+
+AtomicFile::~AtomicFile() {
+    discard();
+}
+
+void AtomicFile::createTemp() {
+    for (int attempt = 0;; ++attempt) {
+        temp_ = tempName(resolved_);
+        if (registry_ != nullptr) {
+            registry_->added(temp_);
+        }
+        const std::error_code error = openTemp();
+        if (!error) {
+            return;
+        }
+        if (registry_ != nullptr) {
+            registry_->removed(temp_);
+        }
+        temp_.clear();
+        if (error != std::errc::file_exists || attempt == kNameAttempts) {
+            throw fileError(FileStep::Create, target_, error);
+        }
+    }
+}
+
+void AtomicFile::write(std::string_view bytes) {
+    if (buffer_.size() + bytes.size() > kBufferSize) {
+        flush();
+        if (bytes.size() >= kBufferSize) {
+            writeAll(bytes.data(), bytes.size());
+            return;
+        }
+    }
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+}
+
+void AtomicFile::flush() {
+    writeAll(buffer_.data(), buffer_.size());
+    buffer_.clear();
+}
+
+void AtomicFile::writeAll(const char* data, std::size_t size) {
+    if (size == 0) {
+        return;
+    }
+    std::error_code error = InjectedFault::check(FileOperation::Write, target_);
+    if (!error) {
+        error = writeTemp(data, size);
+    }
+    if (error) {
+        throw fileError(FileStep::Write, target_, error);
+    }
+}
+
+void AtomicFile::prepare() {
+    if (prepared_) {
+        return;
+    }
+    flush();
+    std::error_code error = InjectedFault::check(FileOperation::Flush, target_);
+    if (!error) {
+        error = finishTemp();
+    }
+    if (error) {
+        throw fileError(FileStep::Write, target_, error);
+    }
+    prepared_ = true;
+}
+
+void AtomicFile::commit() {
+    prepare();
+    std::error_code error = InjectedFault::check(FileOperation::Replace, target_);
+    if (!error) {
+        error = replaceTarget();
+    }
+    if (error) {
+        throw fileError(FileStep::Replace, target_, error);
+    }
+    if (registry_ != nullptr) {
+        registry_->removed(temp_);
+    }
+    temp_.clear();
+}
+
+void AtomicFile::discard() noexcept {
+    closeTemp();
+    if (!temp_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temp_, ignored);
+        if (registry_ != nullptr) {
+            registry_->removed(temp_);
+        }
+        temp_.clear();
+    }
+}
+
+} // namespace sintegra

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace sintegra {
+
+class TempRegistry;
+
+// A file written beside its target and put in the target's place by commit(), so that the target
+// is either left as it was or replaced whole. The target's permissions are kept, and a symbolic
+// link stays a link: the file it names is replaced. Without a commit the temporary file is removed.
+// Failures throw FileError naming the target.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::filesystem::path target, TempRegistry* registry = nullptr);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void write(std::string_view bytes);
+    // Hands the buffered bytes to the temporary file, so that it can be read back.
+    void flush();
+    // Makes the bytes durable, so that commit() is left with the replace only.
+    void prepare();
+    // Prepares the file if that is still to do, and puts it in the target's place.
+    void commit();
+
+    const std::filesystem::path& target() const noexcept { return target_; }
+    const std::filesystem::path& tempPath() const noexcept { return temp_; }
+    // The file that commit() replaces, links followed, and whether it was there when this one began.
+    const std::filesystem::path& replaced() const noexcept { return resolved_; }
+    bool replacesAFile() const noexcept { return targetExists_; }
+
+private:
+    void createTemp();
+    void writeAll(const char* data, std::size_t size);
+    void discard() noexcept;
+
+    // Per system, in atomic_file_<system>.cpp.
+    struct Native; // the temporary file's descriptor or handle, what is kept of the target
+    struct NativeDeleter {
+        void operator()(Native* native) const noexcept;
+    };
+    // Sets resolved_, targetExists_ and native_; refuses a folder and a write-protected file or folder.
+    void inspectTarget();
+    std::error_code openTemp(); // fails when temp_ exists
+    std::error_code writeTemp(const char* data, std::size_t size);
+    std::error_code finishTemp(); // gives it the target's attributes, flushes it to disk, closes it
+    std::error_code replaceTarget();
+    void closeTemp() noexcept;
+
+    std::filesystem::path target_;   // as the user named it
+    std::filesystem::path resolved_; // the file that is replaced
+    std::filesystem::path temp_;
+    TempRegistry* registry_;
+    std::unique_ptr<Native, NativeDeleter> native_;
+    bool targetExists_ = false;
+    bool prepared_ = false;
+    std::vector<char> buffer_;
+};
+
+} // namespace sintegra

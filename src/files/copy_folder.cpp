@@ -1,0 +1,118 @@
+#include "files/copy_folder.hpp"
+
+#include <algorithm>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "files/atomic_file.hpp"
+#include "files/input_file.hpp"
+#include "files/system_error.hpp"
+
+namespace sintegra {
+namespace {
+
+constexpr std::size_t kCopyChunk = 1 << 20;
+constexpr std::string_view kStampShape = "0000-00-00 00-00-00";
+
+void copyBytes(const std::filesystem::path& from, AtomicFile& to) {
+    InputFile input(from);
+    const auto buffer = std::make_unique<char[]>(kCopyChunk);
+    for (std::size_t got; (got = input.read(buffer.get(), kCopyChunk)) > 0;) {
+        to.write({buffer.get(), got});
+    }
+    to.commit();
+}
+
+bool hasStampShape(std::string_view text) {
+    return text.size() == kStampShape.size() &&
+           std::equal(text.begin(), text.end(), kStampShape.begin(),
+                      [](char c, char shape) { return shape == '0' ? c >= '0' && c <= '9' : c == shape; });
+}
+
+// What makes a copy newer: its stamp, then its number in the same second.
+using Age = std::pair<std::string, unsigned long>;
+
+std::optional<Age> ageOf(const std::filesystem::path& file) {
+    std::string stem = pathText(file.stem());
+    unsigned long number = 1;
+    const std::size_t open = stem.rfind(" (");
+    if (stem.ends_with(')') && open != std::string::npos && open + 3 < stem.size() &&
+        stem.find_first_not_of("0123456789", open + 2) == stem.size() - 1) {
+        number = std::stoul(stem.substr(open + 2));
+        stem.resize(open);
+    }
+    const std::size_t stampAt = stem.size() - std::min(stem.size(), kStampShape.size() + 1);
+    if (stampAt < 2 || !stem.ends_with(')') || stem.compare(stampAt - 2, 2, " (") != 0 ||
+        !hasStampShape(std::string_view(stem).substr(stampAt, kStampShape.size()))) {
+        return std::nullopt;
+    }
+    return Age{stem.substr(stampAt, kStampShape.size()), number};
+}
+
+} // namespace
+
+CopyFolder::CopyFolder(std::filesystem::path folder, std::string stamp, TempRegistry* temps)
+    : folder_(std::move(folder))
+    , stamp_(std::move(stamp))
+    , temps_(temps) {}
+
+std::filesystem::path CopyFolder::keep(const std::filesystem::path& file,
+                                       const std::filesystem::path& named) {
+    std::error_code error;
+    std::filesystem::create_directory(folder_, error);
+    if (error) {
+        throw fileError(FileStep::CreateFolder, folder_, error);
+    }
+    const std::filesystem::path copy = freeName(named);
+    AtomicFile output(copy, temps_);
+    copyBytes(file, output);
+    return copy;
+}
+
+void CopyFolder::restore(const std::filesystem::path& copy, const std::filesystem::path& target) {
+    AtomicFile output(target, temps_);
+    copyBytes(copy, output);
+}
+
+std::filesystem::path CopyFolder::freeName(const std::filesystem::path& named) const {
+    const std::string stem = pathText(named.stem()) + " (" + stamp_ + ")";
+    const std::string extension = pathText(named.extension());
+    std::filesystem::path copy = folder_ / pathFromText(stem + extension);
+    for (unsigned long number = 2; std::filesystem::exists(copy); ++number) {
+        copy = folder_ / pathFromText(stem + " (" + std::to_string(number) + ")" + extension);
+    }
+    return copy;
+}
+
+void CopyFolder::prune() const noexcept {
+    std::vector<std::pair<Age, std::filesystem::path>> copies;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder_, error), end; entry != end;
+         entry.increment(error)) {
+        if (const std::optional<Age> age = ageOf(entry->path()); age && entry->is_regular_file(error)) {
+            copies.emplace_back(*age, entry->path());
+        }
+    }
+    std::sort(copies.begin(), copies.end(), std::greater<>());
+    for (std::size_t i = kCopiesKept; i < copies.size(); ++i) {
+        std::filesystem::remove(copies[i].second, error);
+    }
+}
+
+// std::localtime shares its result between callers; the lock keeps two runs apart.
+std::string copyStamp(std::chrono::system_clock::time_point time) {
+    static std::mutex lock;
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+    char text[32] = "0000-00-00 00-00-00";
+    const std::lock_guard guard(lock);
+    if (const std::tm* local = std::localtime(&seconds)) {
+        std::strftime(text, sizeof text, "%Y-%m-%d %H-%M-%S", local);
+    }
+    return text;
+}
+
+} // namespace sintegra

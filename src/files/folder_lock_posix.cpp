@@ -1,0 +1,94 @@
+#include "files/folder_lock.hpp"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/system_error.hpp"
+
+namespace sintegra {
+namespace {
+
+constexpr int kLockAttempts = 8;
+
+std::error_code lastError() {
+    return {errno, std::system_category()};
+}
+
+// A lock taken on a file that a failing start removed meanwhile holds nothing.
+bool stillNamedBy(int fd, const std::filesystem::path& file) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(file.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+} // namespace
+
+struct FolderLock::Native {
+    int fd = -1;
+    ~Native() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
+void FolderLock::NativeDeleter::operator()(Native* native) const noexcept {
+    delete native;
+}
+
+void FolderLock::lock() {
+    native_.reset(new Native);
+    for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+        int fd = ::open(file_.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+        created_ = fd < 0 && errno == ENOENT;
+        if (created_) {
+            fd = ::open(file_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        }
+        if (fd < 0) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            throw fileError(FileStep::Open, file_, lastError());
+        }
+        native_->fd = fd;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) {
+                throw FolderInUse();
+            }
+            throw fileError(FileStep::Open, file_, lastError());
+        }
+        if (stillNamedBy(fd, file_)) {
+            return;
+        }
+        ::close(fd);
+        native_->fd = -1;
+    }
+    throw FolderInUse();
+}
+
+std::string FolderLock::readList() {
+    std::string text;
+    char buffer[4096];
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::pread(native_->fd, buffer, sizeof buffer, offset);
+        if (got <= 0) {
+            return text;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+        offset += got;
+    }
+}
+
+void FolderLock::clearList() noexcept {
+    [[maybe_unused]] const int ignored = ::ftruncate(native_->fd, 0);
+}
+
+void FolderLock::appendToList(const std::string& entry) noexcept {
+    [[maybe_unused]] const ssize_t ignored = ::write(native_->fd, entry.data(), entry.size());
+}
+
+} // namespace sintegra

@@ -1,0 +1,63 @@
+#include "files/input_file.hpp"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/system_error.hpp"
+
+namespace sintegra {
+namespace {
+
+std::error_code lastError() {
+    return {errno, std::system_category()};
+}
+
+} // namespace
+
+InputFile::InputFile(std::filesystem::path path)
+    : path_(std::move(path)) {
+    // Without O_NONBLOCK a FIFO would hold open() until a writer came, and only SIGKILL ends that; for a
+    // regular file, the only kind read, it changes nothing.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        throw fileError(FileStep::Open, path_, lastError());
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const std::error_code error = lastError();
+        ::close(fd);
+        throw fileError(FileStep::Open, path_, error);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode)) {
+            throw fileError(FileStep::Open, path_, std::make_error_code(std::errc::is_a_directory));
+        }
+        throw FileError(
+            "Não foi possível abrir o arquivo \"" + pathText(path_) + "\": não é um arquivo comum.", path_);
+    }
+    handle_ = fd;
+    size_ = static_cast<std::uint64_t>(info.st_size);
+    volume_ = static_cast<std::uint64_t>(info.st_dev);
+    index_ = static_cast<std::uint64_t>(info.st_ino);
+}
+
+InputFile::~InputFile() {
+    ::close(static_cast<int>(handle_));
+}
+
+std::size_t InputFile::read(char* buffer, std::size_t capacity) {
+    for (;;) {
+        const ssize_t got = ::read(static_cast<int>(handle_), buffer, capacity);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            throw fileError(FileStep::Read, path_, lastError());
+        }
+    }
+}
+
+} // namespace sintegra

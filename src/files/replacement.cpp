@@ -1,0 +1,77 @@
+#include "files/replacement.hpp"
+
+#include "files/atomic_file.hpp"
+#include "files/copy_folder.hpp"
+#include "files/system_error.hpp"
+
+namespace sintegra {
+namespace {
+
+void removeCopies(const std::vector<ReplacedFile>& replaced) noexcept {
+    for (const ReplacedFile& file : replaced) {
+        std::error_code ignored;
+        std::filesystem::remove(file.copy, ignored);
+    }
+}
+
+// A target that held no file before is empty again when the new one goes.
+bool putBack(const ReplacedFile& file, const AtomicFile& replaced, CopyFolder* copies) noexcept {
+    try {
+        if (!replaced.replacesAFile()) {
+            return std::filesystem::remove(replaced.replaced());
+        }
+        if (copies == nullptr || file.copy.empty()) {
+            return false;
+        }
+        copies->restore(file.copy, replaced.replaced());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+FileError undo(const FileError& failure, const std::vector<AtomicFile*>& files,
+               const std::vector<ReplacedFile>& replaced, std::size_t failed, CopyFolder* copies) {
+    std::string note;
+    for (std::size_t i = 0; i < failed; ++i) {
+        if (putBack(replaced[i], *files[i], copies)) {
+            continue;
+        }
+        note += std::string(note.empty() ? "" : " ") + "O arquivo \"" + pathText(replaced[i].target) +
+                "\" já tinha sido substituído";
+        note += replaced[i].copy.empty()
+                    ? "."
+                    : "; o conteúdo anterior está em \"" + pathText(replaced[i].copy) + "\".";
+    }
+    if (note.empty()) {
+        removeCopies(replaced);
+        return failure;
+    }
+    return failure.afterChanges(note);
+}
+
+} // namespace
+
+std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, CopyFolder* copies) {
+    std::vector<ReplacedFile> replaced;
+    try {
+        for (AtomicFile* file : files) {
+            file->prepare();
+            const bool keep = copies != nullptr && file->replacesAFile();
+            replaced.push_back({file->target(), keep ? copies->keep(file->replaced(), file->target()) : ""});
+        }
+    } catch (const FileError&) {
+        removeCopies(replaced);
+        throw;
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        try {
+            files[i]->commit();
+        } catch (const FileError& failure) {
+            throw undo(failure, files, replaced, i, copies);
+        }
+    }
+    return replaced;
+}
+
+} // namespace sintegra

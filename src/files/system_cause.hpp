@@ -1,0 +1,32 @@
+#pragma once
+
+#include <system_error>
+
+// Private to src/files: each system sorts its own error codes into the causes that the user is told.
+namespace sintegra::detail {
+
+enum class Cause {
+    Missing,
+    Exists,
+    Denied,
+    DiskFull,
+    QuotaExceeded,
+    FileTooLarge,
+    ReadOnlyDisk,
+    IsFolder,
+    NotFolder,
+    DeviceError,
+    NameTooLong,
+    TooManyOpenFiles,
+    TooManyLinks,
+    InUse,
+    NoMemory,
+    Other,
+};
+
+// The cause of a std::errc value.
+Cause causeOfErrc(int value);
+// The cause of a code of the system's own category (errno, GetLastError()).
+Cause causeOfSystemCode(int value);
+
+} // namespace sintegra::detail

@@ -1,0 +1,148 @@
+#include "files/system_error.hpp"
+
+#include "files/system_cause.hpp"
+
+namespace sintegra {
+namespace {
+
+using detail::Cause;
+
+const char* words(Cause cause) {
+    switch (cause) {
+    case Cause::Missing:
+        return "o arquivo ou a pasta não existe";
+    case Cause::Exists:
+        return "já existe um arquivo com esse nome";
+    case Cause::Denied:
+        return "permissão negada";
+    case Cause::DiskFull:
+        return "não há espaço livre no disco";
+    case Cause::QuotaExceeded:
+        return "a cota de disco foi excedida";
+    case Cause::FileTooLarge:
+        return "o arquivo passou do tamanho máximo permitido";
+    case Cause::ReadOnlyDisk:
+        return "o disco está protegido contra gravação";
+    case Cause::IsFolder:
+        return "o caminho é uma pasta, não um arquivo";
+    case Cause::NotFolder:
+        return "uma parte do caminho não é uma pasta";
+    case Cause::DeviceError:
+        return "erro de leitura ou gravação no dispositivo";
+    case Cause::NameTooLong:
+        return "o nome do arquivo é longo demais";
+    case Cause::TooManyOpenFiles:
+        return "há arquivos abertos demais";
+    case Cause::TooManyLinks:
+        return "há links simbólicos demais no caminho";
+    case Cause::InUse:
+        return "o arquivo está em uso por outro programa";
+    case Cause::NoMemory:
+        return "não há memória suficiente";
+    case Cause::Other:
+        break;
+    }
+    return nullptr;
+}
+
+const char* stepWords(FileStep step) {
+    switch (step) {
+    case FileStep::Open:
+        return "abrir o arquivo";
+    case FileStep::Read:
+        return "ler o arquivo";
+    case FileStep::Create:
+        return "criar um arquivo temporário na pasta do arquivo";
+    case FileStep::Write:
+        return "gravar o arquivo";
+    case FileStep::Replace:
+        return "substituir o arquivo";
+    case FileStep::CreateFolder:
+        return "criar a pasta";
+    }
+    return "";
+}
+
+} // namespace
+
+namespace detail {
+
+Cause causeOfErrc(int value) {
+    switch (static_cast<std::errc>(value)) {
+    case std::errc::no_such_file_or_directory:
+        return Cause::Missing;
+    case std::errc::file_exists:
+        return Cause::Exists;
+    case std::errc::permission_denied:
+    case std::errc::operation_not_permitted:
+        return Cause::Denied;
+    case std::errc::no_space_on_device:
+        return Cause::DiskFull;
+    case std::errc::file_too_large:
+        return Cause::FileTooLarge;
+    case std::errc::read_only_file_system:
+        return Cause::ReadOnlyDisk;
+    case std::errc::is_a_directory:
+    case std::errc::directory_not_empty: // what removing a folder as a file gives
+        return Cause::IsFolder;
+    case std::errc::not_a_directory:
+        return Cause::NotFolder;
+    case std::errc::io_error:
+        return Cause::DeviceError;
+    case std::errc::filename_too_long:
+        return Cause::NameTooLong;
+    case std::errc::too_many_files_open:
+    case std::errc::too_many_files_open_in_system:
+        return Cause::TooManyOpenFiles;
+    case std::errc::too_many_symbolic_link_levels:
+        return Cause::TooManyLinks;
+    case std::errc::device_or_resource_busy:
+    case std::errc::text_file_busy:
+        return Cause::InUse;
+    case std::errc::not_enough_memory:
+        return Cause::NoMemory;
+    default:
+        return Cause::Other;
+    }
+}
+
+} // namespace detail
+
+FileError::FileError(std::string message, std::filesystem::path path, std::error_code cause)
+    : std::runtime_error(std::move(message))
+    , path_(std::move(path))
+    , cause_(cause) {}
+
+FileError FileError::afterChanges(std::string_view note) const {
+    FileError changed(std::string(what()) + " " + std::string(note), path_, cause_);
+    changed.filesUnchanged_ = false;
+    return changed;
+}
+
+FileError fileError(FileStep step, const std::filesystem::path& path, std::error_code cause) {
+    return FileError(std::string("Não foi possível ") + stepWords(step) + " \"" + pathText(path) +
+                         "\": " + systemCause(cause) + ".",
+                     path, cause);
+}
+
+std::string systemCause(std::error_code cause) {
+    detail::Cause sorted = detail::Cause::Other;
+    if (cause.category() == std::system_category()) {
+        sorted = detail::causeOfSystemCode(cause.value());
+    } else if (cause.category() == std::generic_category()) {
+        sorted = detail::causeOfErrc(cause.value());
+    }
+    const char* text = words(sorted);
+    return text != nullptr ? text : cause.message();
+}
+
+std::string pathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path pathFromText(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+} // namespace sintegra

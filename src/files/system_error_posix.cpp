@@ -1,0 +1,15 @@
+#include <cerrno>
+
+#include "files/system_cause.hpp"
+
+namespace sintegra::detail {
+
+// errno values are those of std::errc, but for the few that it lacks.
+Cause causeOfSystemCode(int value) {
+    if (value == EDQUOT) {
+        return Cause::QuotaExceeded;
+    }
+    return causeOfErrc(value);
+}
+
+} // namespace sintegra::detail

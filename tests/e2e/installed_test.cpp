@@ -1,0 +1,60 @@
+// POSIX only: a folder that an ordinary user may not write, and setpriv to become one.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "support/files.hpp"
+#include "support/process.hpp"
+#include "support/temp_folder.hpp"
+
+namespace sintegra {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Root writes anywhere: the program runs as an ordinary user, through setpriv when the test is root.
+TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolder) {
+    const bool root = ::geteuid() == 0;
+    if (root && !fs::exists("/usr/bin/setpriv")) {
+        GTEST_SKIP() << "setpriv, which runs the program as an ordinary user, is not installed";
+    }
+    test::TempFolder top;
+    const fs::path installed = top.path() / "bin";
+    const fs::path home = top.path() / "casa";
+    const fs::path xdg = top.path() / "dados";
+    for (const fs::path& made : {installed, home, xdg}) {
+        fs::create_directory(made);
+    }
+    const std::string first = top.write("a.txt", "50one");
+    const std::string second = top.write("b.txt", "54two");
+    fs::copy_file(ORV_CLI_PROGRAM, installed / "sintegra-orv-cli");
+    fs::copy_file(ORV_TEMPLATE_FILE, installed / "Sintegra.mod");
+    fs::permissions(top.path(), fs::perms::all);
+    fs::permissions(installed, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                   fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec);
+    for (const fs::path& owned : {home, xdg, fs::path(first), fs::path(second)}) {
+        EXPECT_EQ(root ? ::chown(owned.c_str(), 65534, 65534) : 0, 0);
+    }
+    for (const auto& [environment, data] :
+         {std::pair{"XDG_DATA_HOME=" + xdg.string(), xdg / "sintegra-orv"},
+          std::pair{std::string("XDG_DATA_HOME="), home / ".local/share/sintegra-orv"}}) {
+        std::vector<std::string> command = {(installed / "sintegra-orv-cli").string(), "juntar", first,
+                                            second, "-q"};
+        if (root) {
+            command.insert(command.begin(),
+                           {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+        }
+        const test::ProcessResult result = test::runProcess(command, {"HOME=" + home.string(), environment});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out,
+                  "Analise Terminada do arquivo [" + (data / "sintegra.txt").string() + "] finalizada !\n");
+        EXPECT_EQ(test::folderEntries(data),
+                  (std::vector<std::string>{"Copias", "Sintegra.lck", "Sintegra.mdb", "Sintegra.mdb-journal",
+                                            "sintegra.txt"}));
+        EXPECT_EQ(test::folderEntries(installed),
+                  (std::vector<std::string>{"Sintegra.mod", "sintegra-orv-cli"}));
+    }
+}
+
+} // namespace
+} // namespace sintegra

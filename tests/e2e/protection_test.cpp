@@ -1,0 +1,112 @@
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "support/files.hpp"
+#include "support/process.hpp"
+#include "support/temp_folder.hpp"
+
+namespace sintegra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::writeFile;
+
+// The copies that a run's summary names, by the file they were made of.
+std::map<std::string, std::string> namedCopies(const std::string& summary) {
+    std::map<std::string, std::string> copies;
+    const std::size_t list = summary.find("Cópias do conteúdo anterior:\n");
+    for (std::size_t at = summary.find("\n  ", list); list != std::string::npos && at != std::string::npos;
+         at = summary.find("\n  ", at + 1)) {
+        const std::size_t colon = summary.find(": ", at);
+        copies[summary.substr(at + 3, colon - at - 3)] =
+            summary.substr(colon + 2, summary.find('\n', colon) - colon - 2);
+    }
+    return copies;
+}
+
+class ProtectionTest : public ::testing::Test {
+protected:
+    test::ProcessResult run(const std::vector<std::string>& files,
+                            const std::vector<std::string>& options = {}) {
+        std::vector<std::string> arguments = {files.size() == 1 ? "analisar" : "juntar"};
+        arguments.insert(arguments.end(), files.begin(), files.end());
+        arguments.insert(arguments.end(), {"--pasta", folder.path().string()});
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return test::runCli(arguments);
+    }
+    fs::path copies() const { return folder.path() / "Copias"; }
+
+    test::ProgramFolder folder;
+    test::TempFolder work;
+};
+
+// A file in which not one line has a record type that the program handles is refused, in either
+// place; one that has is processed, and every file replaced leaves a copy that the summary names.
+TEST_F(ProtectionTest, refusesWhatIsNotASintegraFileAndCopiesWhatItReplaces) {
+    std::string binary = "\x7f"
+                         "ELF"; // every line begins with a byte that no digit follows
+    for (int byte = 0; byte < 4096; ++byte) {
+        binary += static_cast<char>(byte * 7 % 256);
+    }
+    const std::string record = "50one\r\n";
+    const std::string letter = "Prezados,\r\nsegue o arquivo do mês.\r\n";
+    const std::string joined = folder.file("sintegra.txt");
+    const std::vector<std::tuple<std::string, std::string, bool>> cases = {
+        {binary, "", true},     {"", "", true},      {"\x1a\x1a\x1a", "", true}, {letter, "", true},
+        {record, letter, true}, {record, "", false}, {record, "54two", false},
+    };
+    for (const auto& [first, second, refused] : cases) {
+        std::vector<std::string> files = {work.write("a.txt", first)};
+        if (!second.empty()) {
+            files.push_back(work.write("b.txt", second));
+        }
+        writeFile(joined, "an earlier join");
+        const test::ProcessResult result = run(files);
+        if (refused) {
+            EXPECT_EQ(result.status, 1);
+            EXPECT_EQ(result.err, "sintegra-orv-cli: O arquivo [" + files.back() +
+                                      "] não parece um arquivo do SINTEGRA: nenhum registro reconhecido. "
+                                      "Nenhum arquivo foi alterado.\n");
+            EXPECT_EQ(readFile(files.front()), first);
+            EXPECT_EQ(readFile(joined), "an earlier join");
+            EXPECT_FALSE(fs::exists(copies()));
+            continue;
+        }
+        EXPECT_EQ(result.status, 0) << result.err;
+        std::map<std::string, std::string> expected = {{files.front(), first}};
+        if (!second.empty()) {
+            expected[joined] = "an earlier join";
+        }
+        const std::map<std::string, std::string> named = namedCopies(result.err);
+        ASSERT_EQ(named.size(), expected.size()) << result.err;
+        for (const auto& [file, old] : expected) {
+            EXPECT_EQ(fs::path(named.at(file)).parent_path(), copies());
+            EXPECT_EQ(readFile(named.at(file)), old);
+        }
+        fs::remove_all(copies());
+    }
+}
+
+TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
+    const std::string file = work.write("a.txt", "50one");
+    fs::create_directory(copies());
+    for (int second = 10; second < 30; ++second) {
+        writeFile(copies() / ("a (2001-02-03 04-05-" + std::to_string(second) + ").txt"), "old");
+    }
+    writeFile(copies() / "leia-me.txt", "not a copy");
+    ASSERT_EQ(run({file}, {"-q"}).status, 0);
+    const std::vector<std::string> kept = test::folderEntries(copies());
+    ASSERT_EQ(kept.size(), 21u);
+    EXPECT_EQ(kept.front(), "a (2001-02-03 04-05-11).txt");
+    EXPECT_TRUE(std::regex_match(kept[19], std::regex(R"(a \(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\)\.txt)")));
+    EXPECT_EQ(readFile(copies() / kept[19]), "50one");
+    EXPECT_EQ(kept.back(), "leia-me.txt");
+
+    ASSERT_EQ(run({file}, {"-q", "--sem-copia"}).status, 0);
+    EXPECT_EQ(test::folderEntries(copies()), kept);
+}
+
+} // namespace
+} // namespace sintegra
