@@ -1,15 +1,14 @@
 #include "cli/verify_command.hpp"
 
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/exit_status.hpp"
+#include "files/input_file.hpp"
+#include "files/system_error.hpp"
 #include "run/line_splitter.hpp"
-#include "staging/system_cause.hpp"
 #include "verify/checker.hpp"
 #include "verify/json_report.hpp"
 #include "verify/report.hpp"
@@ -45,34 +44,13 @@ private:
     std::uint64_t lines_ = 0;
 };
 
-struct ReadFailure {
-    int error;
-};
-
-std::ifstream openFile(const std::filesystem::path& path) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        throw ReadFailure{EISDIR};
-    }
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw ReadFailure{errno != 0 ? errno : EIO};
-    }
-    return file;
-}
-
 // Feeds every line of the file to the checker, then ends it; returns the number of lines.
-std::uint64_t checkFile(std::ifstream& file, verify::Checker& checker) {
+std::uint64_t checkFile(InputFile& file, verify::Checker& checker) {
     LineFeeder feeder(checker);
     LineSplitter<LineFeeder> splitter(feeder);
     std::vector<char> buffer(kChunkSize);
-    while (file) {
-        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        splitter.feed(std::string_view(buffer.data(), static_cast<std::size_t>(file.gcount())));
-    }
-    if (file.bad()) {
-        throw ReadFailure{EIO};
+    while (const std::size_t size = file.read(buffer.data(), buffer.size())) {
+        splitter.feed(std::string_view(buffer.data(), size));
     }
     splitter.finish();
     checker.finish();
@@ -93,7 +71,7 @@ void addVerifyCommand(CLI::App& app, VerifyOptions& options) {
 
 int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err) {
     try {
-        std::ifstream file = openFile(options.file);
+        InputFile file(pathFromText(options.file));
         std::uint64_t errors = 0;
         if (options.json) {
             verify::JsonReportWriter writer(out, options.file);
@@ -110,9 +88,8 @@ int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
         }
         out << std::flush;
         return errors == 0 ? kExitSuccess : kExitFindings;
-    } catch (const ReadFailure& failure) {
-        err << "sintegra-orv-cli: não foi possível ler " << options.file << ": " << systemCause(failure.error)
-            << ".\n";
+    } catch (const FileError& error) {
+        err << "sintegra-orv-cli: " << error.what() << '\n';
         return kExitFailure;
     }
 }

@@ -290,7 +290,8 @@ private slots:
 
     void withoutItsTemplateTheProgramNamesTheFileAndFolder() {
         QTemporaryDir empty;
-        QVERIFY(sintegra::app::openEngine(sintegra::programFoldersAt(toEnginePath(empty.path())), inform()) == nullptr);
+        QVERIFY(sintegra::app::openEngine(sintegra::programFoldersAt(toEnginePath(empty.path())), inform()) ==
+                nullptr);
         const QString message = dialogs_->messages.value(0).text;
         QVERIFY2(message.contains(QStringLiteral("Sintegra.mod")) && message.contains(empty.path()),
                  qPrintable(message));
