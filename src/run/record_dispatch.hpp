@@ -40,8 +40,6 @@ public:
     explicit StagingLoad(StagingStore& store);
 
     void accept(std::string_view line);
-    // Takes back every row this file added to the staging tables.
-    void withdraw();
 
     std::uint64_t lines() const noexcept { return lines_; }
     // Lines that became rows of a staging table.
@@ -56,7 +54,6 @@ private:
     std::uint64_t staged_ = 0;
     KeptLines kept_;
     std::map<std::string, std::uint64_t> dropped_;
-    PerStagedType<std::int64_t> lastIdBefore_{};
 };
 
 // Collects one line of the second input file as read, holding only what its dispatch uses: the

@@ -6,13 +6,11 @@
 #include "run/file_loading.hpp"
 #include "run/input_file.hpp"
 #include "run/output_assembly.hpp"
-#include "run/product_dedup.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/statements.hpp"
 
 namespace sintegra {
 namespace {
@@ -22,10 +20,8 @@ bool namesNoFile(const std::string& path) {
 }
 
 void resetTables(StagingStore& store, ProgressReporter& progress) {
-    progress.begin(Phase::Resetting, kStagedTypeCount);
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        store.execute(sql::deleteAll(type));
-    }
+    progress.begin(Phase::Resetting, 1);
+    store.clear();
     progress.finish();
 }
 
@@ -71,6 +67,7 @@ void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
     if (input->sameFileAs(first)) {
         input.emplace(normalized.tempPath());
     }
+    store_.beginSecond();
     secondLoad_.emplace(store_);
     progress_.begin(Phase::LoadingSecond, input->size());
     loadSecondFile(*input, *secondLoad_, progress_);
@@ -85,7 +82,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
         return staged;
     }
     if (mode == Mode::Analyse) {
-        secondLoad_->withdraw();
+        store_.withdrawSecond();
         return staged;
     }
     staged.kept.overlay(secondLoad_->kept());
@@ -128,7 +125,7 @@ RunResult Run::execute() {
     const Staged staged = settleSecond(mode, firstLoad);
 
     progress_.begin(Phase::RemovingDuplicates, 1);
-    summary_.duplicatesRemoved = removeDuplicateProducts(store_);
+    summary_.duplicatesRemoved = store_.removeDuplicateProducts();
     transaction.commit();
     progress_.finish();
 

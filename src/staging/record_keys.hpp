@@ -23,6 +23,13 @@ struct Type60Order {
     std::size_t dateSize = 0;
     // 60M 1, 60A 2, 60D 3, 60I 4, any other sub-type 5; sub-types ignore the case of ASCII letters.
     int tipo = 5;
+
+    std::string_view dateBytes() const noexcept { return {date.data(), dateSize}; }
+    // Bytes compare as unsigned, as SQLite compares BLOBs.
+    bool operator<(const Type60Order& other) const noexcept {
+        const int dates = dateBytes().compare(other.dateBytes());
+        return dates != 0 ? dates < 0 : tipo < other.tipo;
+    }
 };
 
 Type60Order type60Order(std::string_view registro);

@@ -50,10 +50,13 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     }
 }
 
-// Rows per insert statement: enough to spread the cost of a statement, AUTOINCREMENT's included.
+// Rows per insert statement: enough to spread the cost of a statement.
 constexpr std::size_t kBatchRows = 16;
 // A batch holding long lines is written sooner.
 constexpr std::size_t kBatchBytes = 1 << 20;
+// Type 60 rows are held until this many bytes, then written as one sorted run: the fewer the runs,
+// the cheaper their merge.
+constexpr std::size_t kType60RunBytes = 4 << 20;
 
 int sqliteCode(const std::exception& error) {
     const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
@@ -80,7 +83,9 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
         db_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         // Scratch data, rebuilt by every run: no durability needed, and one connection only.
         db_->exec("PRAGMA locking_mode = EXCLUSIVE");
-        db_->exec("PRAGMA journal_mode = TRUNCATE");
+        // The journal lives in memory: it holds only the pages that a run changes of what the last
+        // committed run left, and no file of it is left beside the store.
+        db_->exec("PRAGMA journal_mode = MEMORY");
         db_->exec("PRAGMA synchronous = OFF");
         db_->exec("PRAGMA temp_store = FILE");
         db_->exec("PRAGMA cache_size = -8192");
@@ -90,6 +95,7 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
             throw SQLite::Exception("faltam tabelas de trabalho (REG50 a REG88)");
         }
         prepareInserts();
+        productKeys_ = std::make_unique<ProductKeys>(*db_);
     } catch (const std::exception& error) {
         throw StoreError("O modelo do banco de trabalho " + inQuotes(templateFile) +
                              " não pode ser usado: " + storeCause(sqliteCode(error), error.what()) + ".",
@@ -127,50 +133,94 @@ std::uint64_t StagingStore::execute(std::string_view sql) {
     }
 }
 
-std::uint64_t StagingStore::execute(const std::string& sql, std::int64_t parameter) {
-    flushAll();
+void StagingStore::clear() {
+    StoreTransaction transaction(*this);
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        execute(sql::deleteAll(type));
+    }
+    transaction.commit();
+    runs_.clear();
     try {
-        SQLite::Statement statement(*db_, sql);
-        statement.bind(1, static_cast<int64_t>(parameter));
-        return static_cast<std::uint64_t>(statement.exec());
+        productKeys_->clear();
     } catch (const SQLite::Exception& error) {
         fail(error);
     }
+    lastBeforeSecond_.reset();
 }
 
-std::uint64_t StagingStore::queryCount(const std::string& sql) {
-    flushAll();
-    try {
-        SQLite::Statement statement(*db_, sql);
-        statement.executeStep();
-        return static_cast<std::uint64_t>(statement.getColumn(0).getInt64());
-    } catch (const SQLite::Exception& error) {
-        fail(error);
-    }
-}
-
-void StagingStore::insert(StagedType type, std::string_view registro) {
+void StagingStore::stage(StagedType type, std::string_view registro) {
     RowBatch& batch = batches_.at(type);
     batch.add(registro);
-    if (batch.rows() == kBatchRows || batch.bytes() >= kBatchBytes) {
+    const bool full = type == kType60 ? batch.bytes() >= kType60RunBytes
+                                      : batch.rows() == kBatchRows || batch.bytes() >= kBatchBytes;
+    if (full) {
         flush(type);
+    }
+}
+
+// The second file's rows follow the first's in every table, REG60 included: its first file's
+// rows are written out as a run of their own here.
+void StagingStore::beginSecond() {
+    flushAll();
+    PerStagedType<std::int64_t> last{};
+    try {
+        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+            last[type] = db_->execAndGet(sql::lastRowid(type)).getInt64();
+        }
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    lastBeforeSecond_ = last;
+    runsBeforeSecond_ = runs_.count();
+}
+
+void StagingStore::withdrawSecond() {
+    flushAll();
+    if (!lastBeforeSecond_) {
+        return;
+    }
+    try {
+        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+            SQLite::Statement statement(*db_, sql::deleteAfter(type));
+            statement.bind(1, static_cast<int64_t>((*lastBeforeSecond_)[type]));
+            statement.exec();
+        }
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    runs_.truncate(runsBeforeSecond_);
+    productKeys_->forgetAfter((*lastBeforeSecond_)[kType75]);
+    lastBeforeSecond_.reset();
+}
+
+// Rows are removed in rowid order, page after page.
+std::uint64_t StagingStore::removeDuplicateProducts() {
+    flushAll();
+    try {
+        SQLite::Statement remove(*db_, std::string(sql::kDeleteProduct));
+        std::uint64_t removed = 0;
+        for (const std::int64_t row : productKeys_->superseded()) {
+            remove.bind(1, static_cast<int64_t>(row));
+            removed += static_cast<std::uint64_t>(remove.exec());
+            remove.reset();
+        }
+        return removed;
+    } catch (const SQLite::Exception& error) {
+        fail(error);
     }
 }
 
 void StagingStore::flush(StagedType type) {
     RowBatch& batch = batches_[type];
+    if (batch.rows() == 0) {
+        return;
+    }
     try {
-        std::size_t written = 0;
-        for (; batch.rows() - written >= kBatchRows; written += kBatchRows) {
-            batch.bind(*batchInserts_[type], written, kBatchRows);
-            batchInserts_[type]->exec();
-            batchInserts_[type]->reset();
+        if (type == kType60) {
+            batch.sortByType60Order();
         }
-        for (; written < batch.rows(); ++written) {
-            batch.bind(*singleInserts_[type], written, 1);
-            singleInserts_[type]->exec();
-            singleInserts_[type]->reset();
-        }
+        write(type, batch);
+        written(type, batch);
         batch.clear();
     } catch (const SQLite::Exception& error) {
         batch.clear();
@@ -180,20 +230,51 @@ void StagingStore::flush(StagedType type) {
     }
 }
 
+void StagingStore::write(StagedType type, RowBatch& batch) {
+    std::size_t written = 0;
+    for (; batch.rows() - written >= kBatchRows; written += kBatchRows) {
+        batch.bind(*batchInserts_[type], written, kBatchRows);
+        batchInserts_[type]->exec();
+        batchInserts_[type]->reset();
+    }
+    for (; written < batch.rows(); ++written) {
+        batch.bind(*singleInserts_[type], written, 1);
+        singleInserts_[type]->exec();
+        singleInserts_[type]->reset();
+    }
+}
+
+// A batch takes the rowids that follow the table's greatest, one after the other.
+void StagingStore::written(StagedType type, const RowBatch& batch) {
+    const std::int64_t last = sqlite3_last_insert_rowid(db_->getHandle());
+    const std::int64_t first = last - static_cast<std::int64_t>(batch.rows()) + 1;
+    if (type == kType60) {
+        runs_.add(first, last);
+    } else if (type == kType75) {
+        for (std::size_t row = 0; row < batch.rows(); ++row) {
+            if (const auto code = productKey(batch.registro(row))) {
+                productKeys_->add(*code, first + static_cast<std::int64_t>(row));
+            }
+        }
+    }
+}
+
 void StagingStore::flushAll() {
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
         flush(type);
     }
 }
 
-void StagingStore::forEachRegistro(const std::string& sql,
-                                   const std::function<void(std::string_view)>& visit) {
+void StagingStore::forEachInOutputOrder(StagedType type, const std::function<void(std::string_view)>& visit) {
     flushAll();
     try {
-        SQLite::Statement statement(*db_, sql);
-        const int column = statement.getColumnIndex("Registro");
+        if (type == kType60) {
+            runs_.forEachInOrder(*db_, visit);
+            return;
+        }
+        SQLite::Statement statement(*db_, sql::rowsInLoadOrder(type));
         while (statement.executeStep()) {
-            const SQLite::Column registro = statement.getColumn(column);
+            const SQLite::Column registro = statement.getColumn(0);
             visit({static_cast<const char*>(registro.getBlob()),
                    static_cast<std::size_t>(registro.getBytes())});
         }
@@ -213,6 +294,11 @@ void StagingStore::commit() {
 void StagingStore::rollback() noexcept {
     for (RowBatch& batch : batches_) {
         batch.clear();
+    }
+    runs_.clear();
+    lastBeforeSecond_.reset();
+    if (productKeys_) {
+        productKeys_->forget();
     }
     try {
         if (db_ && sqlite3_get_autocommit(db_->getHandle()) == 0) {

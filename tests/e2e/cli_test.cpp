@@ -1,3 +1,5 @@
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "run/messages.hpp"
@@ -44,6 +46,11 @@ TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + pasta() + "/sintegra.txt] finalizada !\n");
     EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"Sintegra.lck", "Sintegra.mdb", "Sintegra.mod", "sintegra.txt"}));
 }
 
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {

@@ -1,0 +1,168 @@
+#include "staging/product_keys.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include "staging/statements.hpp"
+
+namespace sintegra {
+namespace {
+
+using Key = ProductKeys::Key;
+
+// 3 MiB of keys a run; a spilled run is read back 96 KiB at a time.
+constexpr std::size_t kRunKeys = 1 << 17;
+constexpr std::size_t kChunkKeys = 1 << 12;
+
+std::string_view codeOf(const Key& key) {
+    return {key.code.data(), key.size};
+}
+
+bool before(const Key& a, const Key& b) {
+    const int codes = codeOf(a).compare(codeOf(b));
+    return codes != 0 ? codes < 0 : a.row < b.row;
+}
+
+void check(sqlite3* db, int result) {
+    if (result != SQLITE_OK) {
+        throw SQLite::Exception(db, result);
+    }
+}
+
+// One sorted run read in order: the run in memory, or a spilled one a chunk at a time.
+class RunReader {
+public:
+    explicit RunReader(const std::vector<Key>& keys)
+        : keys_(&keys) {}
+
+    RunReader(sqlite3* db, std::int64_t rowid)
+        : db_(db) {
+        check(db_, sqlite3_blob_open(db_, "temp", "ProductRuns", "Run", rowid, 0, &blob_));
+        total_ = static_cast<std::size_t>(sqlite3_blob_bytes(blob_)) / sizeof(Key);
+        refill();
+    }
+
+    ~RunReader() {
+        if (blob_ != nullptr) {
+            sqlite3_blob_close(blob_);
+        }
+    }
+    RunReader(const RunReader&) = delete;
+    RunReader& operator=(const RunReader&) = delete;
+
+    const Key* current() const { return at_ < keys_->size() ? &(*keys_)[at_] : nullptr; }
+
+    void advance() {
+        if (++at_ == keys_->size() && blob_ != nullptr) {
+            refill();
+        }
+    }
+
+private:
+    void refill() {
+        const std::size_t count = std::min(kChunkKeys, total_ - read_);
+        chunk_.resize(count);
+        check(db_, sqlite3_blob_read(blob_, chunk_.data(), static_cast<int>(count * sizeof(Key)),
+                                     static_cast<int>(read_ * sizeof(Key))));
+        read_ += count;
+        at_ = 0;
+        keys_ = &chunk_;
+    }
+
+    sqlite3* db_ = nullptr;
+    sqlite3_blob* blob_ = nullptr;
+    const std::vector<Key>* keys_ = nullptr;
+    std::vector<Key> chunk_;
+    std::size_t total_ = 0;
+    std::size_t read_ = 0;
+    std::size_t at_ = 0;
+};
+
+} // namespace
+
+void ProductKeys::add(std::string_view code, std::int64_t row) {
+    Key key{};
+    std::memcpy(key.code.data(), code.data(), code.size());
+    key.size = static_cast<std::uint8_t>(code.size());
+    key.row = row;
+    run_.push_back(key);
+    if (run_.size() == kRunKeys) {
+        spill();
+    }
+}
+
+void ProductKeys::spill() {
+    std::ranges::sort(run_, before);
+    if (spilled_.empty()) {
+        db_.exec(std::string(sql::kCreateProductRuns));
+    }
+    SQLite::Statement insert(db_, std::string(sql::kInsertProductRun));
+    insert.bindNoCopy(1, run_.data(), static_cast<int>(run_.size() * sizeof(Key)));
+    insert.exec();
+    spilled_.push_back(db_.getLastInsertRowid());
+    run_.clear();
+}
+
+// Keys sort by code, then row: of a code's keys, every one but the last is superseded.
+std::vector<std::int64_t> ProductKeys::superseded() {
+    std::ranges::sort(run_, before);
+    std::vector<std::unique_ptr<RunReader>> readers;
+    for (const std::int64_t rowid : spilled_) {
+        readers.push_back(std::make_unique<RunReader>(db_.getHandle(), rowid));
+    }
+    readers.push_back(std::make_unique<RunReader>(run_));
+    std::vector<std::size_t> heap;
+    for (std::size_t i = 0; i < readers.size(); ++i) {
+        if (readers[i]->current() != nullptr) {
+            heap.push_back(i);
+        }
+    }
+    const auto after = [&readers](std::size_t a, std::size_t b) {
+        return before(*readers[b]->current(), *readers[a]->current());
+    };
+    std::ranges::make_heap(heap, after);
+    std::vector<std::int64_t> rows;
+    std::optional<Key> previous;
+    while (!heap.empty()) {
+        std::ranges::pop_heap(heap, after);
+        RunReader& reader = *readers[heap.back()];
+        const Key key = *reader.current();
+        reader.advance();
+        if (reader.current() != nullptr) {
+            std::ranges::push_heap(heap, after);
+        } else {
+            heap.pop_back();
+        }
+        if (key.row > lastRow_) {
+            continue;
+        }
+        if (previous && codeOf(*previous) == codeOf(key)) {
+            rows.push_back(previous->row);
+        }
+        previous = key;
+    }
+    std::ranges::sort(rows);
+    return rows;
+}
+
+void ProductKeys::clear() {
+    if (!spilled_.empty()) {
+        db_.exec(std::string(sql::kDropProductRuns));
+    }
+    forget();
+}
+
+void ProductKeys::forget() noexcept {
+    run_.clear();
+    spilled_.clear();
+    lastRow_ = std::numeric_limits<std::int64_t>::max();
+}
+
+} // namespace sintegra
