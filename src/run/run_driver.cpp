@@ -8,6 +8,7 @@
 #include "run/output_assembly.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
+#include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
@@ -43,7 +44,8 @@ private:
         std::uint64_t rows;
     };
 
-    void loadSecond(const InputFile& first, const AtomicFile& normalized);
+    void loadSecond(const InputFile& first);
+    void passFirstAgain(InputFile& input, const FirstFilePass& pass);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
 
@@ -52,27 +54,38 @@ private:
     const std::filesystem::path& folder_;
     TempRegistry* temps_;
     ProgressReporter progress_;
+    std::string firstPath_;
+    NormalizedDigest firstDigest_;
+    std::optional<AtomicFile> normalized_;
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     RunSummary summary_;
 };
 
-// Both labels may name the same file: it is then read again as the run has just normalized it.
-void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
+// Both labels may name the same file: it is then read again as the run normalized it.
+void Run::loadSecond(const InputFile& first) {
     const std::string path = host_.secondPath();
     if (namesNoFile(path)) {
         return;
     }
-    std::optional<InputFile> input(std::in_place, path);
-    if (input->sameFileAs(first)) {
-        input.emplace(normalized.tempPath());
-    }
+    InputFile input(path);
     store_.beginSecond();
     secondLoad_.emplace(store_);
-    progress_.begin(Phase::LoadingSecond, input->size());
-    loadSecondFile(*input, *secondLoad_, progress_);
+    progress_.begin(Phase::LoadingSecond, input.size());
+    if (input.sameFileAs(first)) {
+        passFirstAgain(input, {&*secondLoad_, nullptr});
+    } else {
+        loadSecondFile(input, *secondLoad_, progress_);
+    }
     progress_.finish();
     secondPath_ = path;
+}
+
+// A later pass over the first file stands for the first one only if it reads the same lines.
+void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
+    if (passFirstFile(input, pass, progress_) != firstDigest_) {
+        throw RunError("O arquivo \"" + firstPath_ + "\" foi alterado durante a execução.", firstPath_);
+    }
 }
 
 // Analyse mode reads one file only, even if the host named a second one.
@@ -104,23 +117,27 @@ void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFil
     summary_.type90Records = totals.size();
 }
 
+// The first file's normalized form is written as it is read when the host foresees join mode; the
+// mode read when the output is assembled decides, and the form is made then if it was not foreseen.
 RunResult Run::execute() {
     resetTables(store_, progress_);
-    const std::string firstPath = host_.firstPath();
-    if (namesNoFile(firstPath)) {
+    firstPath_ = host_.firstPath();
+    if (namesNoFile(firstPath_)) {
         return {RunStatus::NoFileSelected, {}};
     }
-    InputFile first(firstPath);
-    AtomicFile normalized(firstPath, temps_);
+    InputFile first(firstPath_);
+    if (host_.mode() == Mode::Join) {
+        normalized_.emplace(firstPath_, temps_);
+    }
     StoreTransaction transaction(store_);
     StagingLoad firstLoad(store_);
     progress_.begin(Phase::Normalizing, first.size());
-    loadFirstFile(first, normalized, firstLoad, progress_);
+    firstDigest_ = passFirstFile(first, {&firstLoad, normalized_ ? &*normalized_ : nullptr}, progress_);
     progress_.finish();
-    summary_.inputs.push_back({firstPath, firstLoad.lines()});
+    summary_.inputs.push_back({firstPath_, firstLoad.lines()});
     summary_.dropped = firstLoad.dropped();
 
-    loadSecond(first, normalized);
+    loadSecond(first);
     const Mode mode = host_.mode();
     const Staged staged = settleSecond(mode, firstLoad);
 
@@ -129,7 +146,14 @@ RunResult Run::execute() {
     transaction.commit();
     progress_.finish();
 
-    summary_.outputPath = mode == Mode::Analyse ? firstPath : (folder_ / kJoinOutputName).string();
+    if (mode == Mode::Join && !normalized_) {
+        normalized_.emplace(firstPath_, temps_);
+        InputFile again(firstPath_);
+        progress_.begin(Phase::Normalizing, again.size());
+        passFirstAgain(again, {nullptr, &*normalized_});
+        progress_.finish();
+    }
+    summary_.outputPath = mode == Mode::Analyse ? firstPath_ : (folder_ / kJoinOutputName).string();
     AtomicFile output(summary_.outputPath, temps_);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
 
@@ -138,7 +162,7 @@ RunResult Run::execute() {
     progress_.begin(Phase::Saving, 1);
     output.prepare();
     if (mode == Mode::Join) {
-        normalized.commit();
+        normalized_->commit();
     }
     output.commit();
     return {RunStatus::Completed, std::move(summary_)};

@@ -1,5 +1,6 @@
 #include <functional>
 #include <sys/stat.h>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -60,8 +61,9 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) 
     }
 }
 
-// A file-size limit stands for a full disk. The normalized copy of the first file reaches a limit
-// below its size first; a limit above it is then reached by the staging store as it grows past.
+// A file-size limit stands for a full disk. In join mode the normalized copy of the first file
+// reaches a limit below its size first; the staging store reaches it in analyse mode, which writes
+// no such copy, and in both modes when the limit is above the first file's size.
 TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheCauseWithEveryFileAsItWas) {
     const std::string first = work.file("a.txt");
     bench::writeSyntheticSintegra(first, 20000, 3);
@@ -69,26 +71,28 @@ TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheCauseWithEveryFileAsItWas) {
     bench::writeSyntheticSintegra(second, 5000, 4);
     const std::string content = readFile(first);
     writeFile(joined(), "old output");
-    const std::vector<std::pair<std::size_t, std::string>> limits = {
-        {content.size() / 2, "Não foi possível gravar o arquivo \"" + first +
-                                 "\": o arquivo passou do tamanho máximo permitido."},
-        {content.size() + 4096, "Erro no banco de trabalho \"" + folder.file("Sintegra.mdb") +
-                                    "\": o arquivo passou do tamanho máximo permitido."},
+    const std::string storeFull = "Erro no banco de trabalho \"" + folder.file("Sintegra.mdb") +
+                                  "\": o arquivo passou do tamanho máximo permitido.";
+    const std::string firstFull =
+        "Não foi possível gravar o arquivo \"" + first + "\": o arquivo passou do tamanho máximo permitido.";
+    const std::vector<std::tuple<std::string, std::size_t, std::string>> limits = {
+        {"analisar", content.size() / 2, storeFull},
+        {"juntar", content.size() / 2, firstFull},
+        {"analisar", content.size() + 4096, storeFull},
+        {"juntar", content.size() + 4096, storeFull},
     };
-    for (const auto& [limit, message] : limits) {
-        for (const std::string mode : {"analisar", "juntar"}) {
-            std::vector<std::string> command = test::cliCommand({mode, first, "--pasta", pasta(), "-q"});
-            if (mode == "juntar") {
-                command.insert(command.begin() + 3, second);
-            }
-            command.insert(command.begin(), {"/usr/bin/prlimit", "--fsize=" + std::to_string(limit), "--"});
-            const test::ProcessResult run = test::runProcess(command);
-            EXPECT_EQ(run.status, 1);
-            EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
-            EXPECT_EQ(readFile(first), content);
-            EXPECT_EQ(readFile(joined()), "old output");
-            EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+    for (const auto& [mode, limit, message] : limits) {
+        std::vector<std::string> command = test::cliCommand({mode, first, "--pasta", pasta(), "-q"});
+        if (mode == "juntar") {
+            command.insert(command.begin() + 3, second);
         }
+        command.insert(command.begin(), {"/usr/bin/prlimit", "--fsize=" + std::to_string(limit), "--"});
+        const test::ProcessResult run = test::runProcess(command);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
+        EXPECT_EQ(readFile(first), content);
+        EXPECT_EQ(readFile(joined()), "old output");
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
     EXPECT_EQ(test::runCli({"juntar", first, second, "--pasta", pasta(), "-q"}).status, 0);
 }
