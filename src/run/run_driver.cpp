@@ -6,6 +6,7 @@
 #include "run/file_loading.hpp"
 #include "run/input_file.hpp"
 #include "run/output_assembly.hpp"
+#include "run/output_writer.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_error.hpp"
@@ -108,12 +109,14 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
 }
 
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
-    summary_.written = assembleOutput(store_, kept, stagedRows, output, progress_);
+    OutputWriter writer(output);
+    summary_.written = assembleOutput(store_, kept, stagedRows, writer, progress_);
     const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
     for (std::size_t i = 0; i < totals.size(); ++i) {
-        output.write(i == 0 ? "" : "\r\n");
-        output.write(totals[i]);
+        writer.write(i == 0 ? "" : "\r\n");
+        writer.write(totals[i]);
     }
+    writer.finish();
     summary_.type90Records = totals.size();
 }
 
