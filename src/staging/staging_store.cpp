@@ -193,14 +193,20 @@ void StagingStore::withdrawSecond() {
     lastBeforeSecond_.reset();
 }
 
-// Rows are removed in rowid order, page after page.
+// Rows are removed in rowid order, page after page, and rows that follow each other as one range:
+// a join of a file with itself removes every row of the first.
 std::uint64_t StagingStore::removeDuplicateProducts() {
     flushAll();
     try {
-        SQLite::Statement remove(*db_, std::string(sql::kDeleteProduct));
+        const std::vector<std::int64_t> rows = productKeys_->superseded();
+        SQLite::Statement remove(*db_, std::string(sql::kDeleteProducts));
         std::uint64_t removed = 0;
-        for (const std::int64_t row : productKeys_->superseded()) {
-            remove.bind(1, static_cast<int64_t>(row));
+        for (std::size_t first = 0, last = 0; first < rows.size(); first = ++last) {
+            while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) {
+                ++last;
+            }
+            remove.bind(1, static_cast<int64_t>(rows[first]));
+            remove.bind(2, static_cast<int64_t>(rows[last]));
             removed += static_cast<std::uint64_t>(remove.exec());
             remove.reset();
         }

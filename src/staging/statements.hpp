@@ -28,7 +28,8 @@ std::string insertRows(StagedType type, std::size_t rows);
 inline constexpr std::string_view kType60Run =
     "SELECT Registro FROM REG60 WHERE rowid BETWEEN ?1 AND ?2 ORDER BY rowid";
 
-inline constexpr std::string_view kDeleteProduct = "DELETE FROM REG75 WHERE rowid = ?";
+// Drops the REG75 rows whose rowids lie between parameters 1 and 2.
+inline constexpr std::string_view kDeleteProducts = "DELETE FROM REG75 WHERE rowid BETWEEN ?1 AND ?2";
 
 // Sorted runs of product codes that did not fit in memory, in the connection's temporary database.
 inline constexpr std::string_view kCreateProductRuns =
