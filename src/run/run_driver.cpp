@@ -1,5 +1,6 @@
 #include "run/run_driver.hpp"
 
+#include <future>
 #include <optional>
 
 #include "run/atomic_file.hpp"
@@ -58,6 +59,7 @@ private:
     std::string firstPath_;
     NormalizedDigest firstDigest_;
     std::optional<AtomicFile> normalized_;
+    std::future<void> normalizedPrepared_; // waited for before normalized_ goes
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     RunSummary summary_;
@@ -136,6 +138,10 @@ RunResult Run::execute() {
     StagingLoad firstLoad(store_);
     progress_.begin(Phase::Normalizing, first.size());
     firstDigest_ = passFirstFile(first, {&firstLoad, normalized_ ? &*normalized_ : nullptr}, progress_);
+    if (normalized_) {
+        // Flushed to disk while the run goes on.
+        normalizedPrepared_ = std::async(std::launch::async, [this] { normalized_->prepare(); });
+    }
     progress_.finish();
     summary_.inputs.push_back({firstPath_, firstLoad.lines()});
     summary_.dropped = firstLoad.dropped();
@@ -165,6 +171,9 @@ RunResult Run::execute() {
     progress_.begin(Phase::Saving, 1);
     output.prepare();
     if (mode == Mode::Join) {
+        if (normalizedPrepared_.valid()) {
+            normalizedPrepared_.get();
+        }
         normalized_->commit();
     }
     output.commit();
