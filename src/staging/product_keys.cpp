@@ -17,9 +17,9 @@ namespace {
 
 using Key = ProductKeys::Key;
 
-// 3 MiB of keys a run; a spilled run is read back 96 KiB at a time.
+// 3 MiB of keys a run; a spilled run is read back 24 KiB at a time.
 constexpr std::size_t kRunKeys = 1 << 17;
-constexpr std::size_t kChunkKeys = 1 << 12;
+constexpr std::size_t kChunkKeys = 1 << 10;
 
 std::string_view codeOf(const Key& key) {
     return {key.code.data(), key.size};
@@ -92,6 +92,8 @@ void ProductKeys::add(std::string_view code, std::int64_t row) {
     std::memcpy(key.code.data(), code.data(), code.size());
     key.size = static_cast<std::uint8_t>(code.size());
     key.row = row;
+    firstRow_ = std::min(firstRow_, row);
+    lastAdded_ = std::max(lastAdded_, row);
     run_.push_back(key);
     if (run_.size() == kRunKeys) {
         spill();
@@ -110,8 +112,7 @@ void ProductKeys::spill() {
     run_.clear();
 }
 
-// Keys sort by code, then row: of a code's keys, every one but the last is superseded.
-std::vector<std::int64_t> ProductKeys::superseded() {
+void ProductKeys::forEachInOrder(const std::function<void(const Key&)>& visit) {
     std::ranges::sort(run_, before);
     std::vector<std::unique_ptr<RunReader>> readers;
     for (const std::int64_t rowid : spilled_) {
@@ -128,28 +129,48 @@ std::vector<std::int64_t> ProductKeys::superseded() {
         return before(*readers[b]->current(), *readers[a]->current());
     };
     std::ranges::make_heap(heap, after);
-    std::vector<std::int64_t> rows;
-    std::optional<Key> previous;
     while (!heap.empty()) {
         std::ranges::pop_heap(heap, after);
         RunReader& reader = *readers[heap.back()];
-        const Key key = *reader.current();
+        visit(*reader.current());
         reader.advance();
         if (reader.current() != nullptr) {
             std::ranges::push_heap(heap, after);
         } else {
             heap.pop_back();
         }
+    }
+}
+
+// Keys sort by code, then row: of a code's keys, every one but the last is superseded. The rows
+// are marked in a bitmap, one bit a row, and handed over in order.
+void ProductKeys::forEachSuperseded(const std::function<void(std::int64_t first, std::int64_t last)>& range) {
+    if (firstRow_ > lastAdded_) {
+        return;
+    }
+    std::vector<bool> superseded(static_cast<std::size_t>(lastAdded_ - firstRow_) + 1);
+    std::optional<Key> previous;
+    forEachInOrder([&](const Key& key) {
         if (key.row > lastRow_) {
-            continue;
+            return;
         }
         if (previous && codeOf(*previous) == codeOf(key)) {
-            rows.push_back(previous->row);
+            superseded[static_cast<std::size_t>(previous->row - firstRow_)] = true;
         }
         previous = key;
+    });
+    for (std::size_t bit = 0; bit < superseded.size();) {
+        const std::size_t first = bit;
+        while (bit < superseded.size() && superseded[bit]) {
+            ++bit;
+        }
+        if (bit > first) {
+            range(firstRow_ + static_cast<std::int64_t>(first),
+                  firstRow_ + static_cast<std::int64_t>(bit) - 1);
+        } else {
+            ++bit;
+        }
     }
-    std::ranges::sort(rows);
-    return rows;
 }
 
 void ProductKeys::clear() {
@@ -162,6 +183,8 @@ void ProductKeys::clear() {
 void ProductKeys::forget() noexcept {
     run_.clear();
     spilled_.clear();
+    firstRow_ = std::numeric_limits<std::int64_t>::max();
+    lastAdded_ = 0;
     lastRow_ = std::numeric_limits<std::int64_t>::max();
 }
 

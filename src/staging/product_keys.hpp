@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,9 @@ public:
     void add(std::string_view code, std::int64_t row);
     // Rows after this one are no longer staged.
     void forgetAfter(std::int64_t row) { lastRow_ = std::min(lastRow_, row); }
-    // The rows whose code a later row repeats, in ascending order.
-    std::vector<std::int64_t> superseded();
+    // Hands over the rows whose code a later row repeats, in ascending order, as ranges of rows
+    // that follow each other.
+    void forEachSuperseded(const std::function<void(std::int64_t first, std::int64_t last)>& range);
     // Forgets every key, and the runs it spilled.
     void clear();
     // Forgets every key, when a rollback has taken the spilled runs away.
@@ -42,11 +44,15 @@ public:
 
 private:
     void spill();
+    // Every key of every run, by code, then row.
+    void forEachInOrder(const std::function<void(const Key&)>& visit);
 
     SQLite::Database& db_;
     std::vector<Key> run_;
     std::vector<std::int64_t> spilled_; // the rowids of the runs in the temporary table
-    std::int64_t lastRow_ = std::numeric_limits<std::int64_t>::max();
+    std::int64_t firstRow_ = std::numeric_limits<std::int64_t>::max(); // the rows added
+    std::int64_t lastAdded_ = 0;
+    std::int64_t lastRow_ = std::numeric_limits<std::int64_t>::max(); // the rows still staged
 };
 
 } // namespace sintegra

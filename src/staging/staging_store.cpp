@@ -198,18 +198,14 @@ void StagingStore::withdrawSecond() {
 std::uint64_t StagingStore::removeDuplicateProducts() {
     flushAll();
     try {
-        const std::vector<std::int64_t> rows = productKeys_->superseded();
         SQLite::Statement remove(*db_, std::string(sql::kDeleteProducts));
         std::uint64_t removed = 0;
-        for (std::size_t first = 0, last = 0; first < rows.size(); first = ++last) {
-            while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) {
-                ++last;
-            }
-            remove.bind(1, static_cast<int64_t>(rows[first]));
-            remove.bind(2, static_cast<int64_t>(rows[last]));
+        productKeys_->forEachSuperseded([&](std::int64_t first, std::int64_t last) {
+            remove.bind(1, static_cast<int64_t>(first));
+            remove.bind(2, static_cast<int64_t>(last));
             removed += static_cast<std::uint64_t>(remove.exec());
             remove.reset();
-        }
+        });
         return removed;
     } catch (const SQLite::Exception& error) {
         fail(error);
