@@ -1,7 +1,6 @@
 #include "staging/product_keys.hpp"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -10,6 +9,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include "staging/record_keys.hpp"
 #include "staging/statements.hpp"
 
 namespace sintegra {
@@ -21,13 +21,15 @@ using Key = ProductKeys::Key;
 constexpr std::size_t kRunKeys = 1 << 17;
 constexpr std::size_t kChunkKeys = 1 << 10;
 
-std::string_view codeOf(const Key& key) {
-    return {key.code.data(), key.size};
+bool sameCode(const Key& a, const Key& b) {
+    return a.high == b.high && a.low == b.low;
 }
 
 bool before(const Key& a, const Key& b) {
-    const int codes = codeOf(a).compare(codeOf(b));
-    return codes != 0 ? codes < 0 : a.row < b.row;
+    if (a.high != b.high) {
+        return a.high < b.high;
+    }
+    return a.low != b.low ? a.low < b.low : a.row < b.row;
 }
 
 void check(sqlite3* db, int result) {
@@ -88,10 +90,10 @@ private:
 } // namespace
 
 void ProductKeys::add(std::string_view code, std::int64_t row) {
-    Key key{};
-    std::memcpy(key.code.data(), code.data(), code.size());
-    key.size = static_cast<std::uint8_t>(code.size());
-    key.row = row;
+    // The six bytes after the first eight leave the number's lowest two bytes for the size.
+    static_assert(kProductCodeSize <= 14);
+    const std::string_view rest = code.substr(std::min<std::size_t>(8, code.size()));
+    const Key key{bytesRank(code), bytesRank(rest) | code.size(), row};
     firstRow_ = std::min(firstRow_, row);
     lastAdded_ = std::max(lastAdded_, row);
     run_.push_back(key);
@@ -154,7 +156,7 @@ void ProductKeys::forEachSuperseded(const std::function<void(std::int64_t first,
         if (key.row > lastRow_) {
             return;
         }
-        if (previous && codeOf(*previous) == codeOf(key)) {
+        if (previous && sameCode(*previous, key)) {
             superseded[static_cast<std::size_t>(previous->row - firstRow_)] = true;
         }
         previous = key;

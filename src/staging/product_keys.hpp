@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -36,9 +35,11 @@ public:
     // Forgets every key, when a rollback has taken the spilled runs away.
     void forget() noexcept;
 
+    // A code as two numbers that order codes as their bytes compare: the first eight bytes, then
+    // the other six and the size.
     struct Key {
-        std::array<char, kProductCodeSize> code;
-        std::uint8_t size;
+        std::uint64_t high;
+        std::uint64_t low;
         std::int64_t row;
     };
 

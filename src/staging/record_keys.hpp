@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -24,14 +25,22 @@ struct Type60Order {
     // 60M 1, 60A 2, 60D 3, 60I 4, any other sub-type 5; sub-types ignore the case of ASCII letters.
     int tipo = 5;
 
+    // The date's bytes as a number that orders them as SQLite orders BLOBs, then the size.
+    std::uint64_t dateRank = 0;
+
     std::string_view dateBytes() const noexcept { return {date.data(), dateSize}; }
-    // Bytes compare as unsigned, as SQLite compares BLOBs.
     bool operator<(const Type60Order& other) const noexcept {
-        const int dates = dateBytes().compare(other.dateBytes());
-        return dates != 0 ? dates < 0 : tipo < other.tipo;
+        if (dateRank != other.dateRank) {
+            return dateRank < other.dateRank;
+        }
+        return dateSize != other.dateSize ? dateSize < other.dateSize : tipo < other.tipo;
     }
 };
 
 Type60Order type60Order(std::string_view registro);
+
+// Up to eight bytes as a big-endian number, zeros after them: such numbers order the bytes as
+// unsigned bytes compare, a shorter one first where one is the other's beginning, but for its size.
+std::uint64_t bytesRank(std::string_view bytes) noexcept;
 
 } // namespace sintegra

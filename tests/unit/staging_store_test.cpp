@@ -91,11 +91,18 @@ StagedFiles stageTwoFiles(StagingStore& store, bool withdrawSecond) {
                 const char sub = "MADIRmX"[pick(7)];
                 const std::string date = sub == 'R' ? "0" + std::to_string(2 + pick(2)) + "2013"
                                                     : "2013030" + std::to_string(1 + pick(4));
-                files.lines60.push_back(record("60" + std::string(1, sub) + date + serial));
+                const std::string line = "60" + std::string(1, sub) + date;
+                // Some lines end early, with a byte above 127 in their date.
+                files.lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(8)) + "\xe9"
+                                                      : record(line + serial));
                 store.stage(kType60, files.lines60.back());
             } else {
                 const std::string code = std::to_string(100000 + pick(40000)) + "00000000";
-                files.lines75.push_back(pick(50) == 0 ? "75short" + serial : product(code, "x" + serial));
+                const int kind = pick(50);
+                // Some lines are too short for a code, some end within it, after a byte above 127.
+                files.lines75.push_back(kind == 0   ? "75short" + serial
+                                        : kind == 1 ? product(code.substr(0, pick(14)) + "\x80")
+                                                    : product(code, "x" + serial));
                 store.stage(kType75, files.lines75.back());
             }
         }
