@@ -3,7 +3,7 @@
 // into an SQLite table with one prepared statement in one transaction, with SQLite's default
 // settings. Analyse is set against the insert of its N lines, join against the insert of the 2N
 // lines of its two files. Each measurement is a process of its own, so that its peak memory is its
-// own; with --repeat K each is taken K times and the fastest kept.
+// own; with --repeat K each is taken K times, in K rounds, and the fastest kept.
 // Usage: run_bench [--repeat K] [LINES...]   (default 1000000)
 #include <algorithm>
 #include <chrono>
@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -35,7 +36,7 @@ struct Measure {
     double peakMiB = 0;
 };
 
-Measure measureOnce(std::vector<std::string> argv) {
+Measure measure(std::vector<std::string> argv) {
     std::vector<char*> pointers;
     for (std::string& argument : argv) {
         pointers.push_back(argument.data());
@@ -60,19 +61,6 @@ Measure measureOnce(std::vector<std::string> argv) {
     }
     return {std::chrono::duration<double>(end - start).count(),
             static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
-
-// The fastest of several runs, and the highest peak memory; prepare runs before each.
-template <class Prepare>
-Measure measure(int repeat, const std::vector<std::string>& argv, Prepare prepare) {
-    Measure best{1e300, 0};
-    for (int i = 0; i < repeat; ++i) {
-        prepare();
-        const Measure one = measureOnce(argv);
-        best.seconds = std::min(best.seconds, one.seconds);
-        best.peakMiB = std::max(best.peakMiB, one.peakMiB);
-    }
-    return best;
 }
 
 // The baseline: read the lines of the files and insert each into one table, one statement, one
@@ -126,14 +114,26 @@ void rewriteLineEnds(const fs::path& from, const fs::path& to, const LineEnds& e
     }
 }
 
-void report(std::uint64_t lines, const char* ends, const char* name, const Measure& run,
-            const Measure& baseline) {
+// One line of the table: a command, what it is set against, and the best of its runs.
+struct Item {
+    std::uint64_t lines;
+    std::string ends;
+    std::string name;
+    std::vector<std::string> command;
+    std::function<void()> prepare;
+    std::size_t baseline; // index of the item it is set against
+    Measure best{1e300, 0};
+};
+
+void report(const Item& item, const Item& baseline) {
     std::printf("%10llu  %-6s %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx\n",
-                static_cast<unsigned long long>(lines), ends, name, run.seconds,
-                static_cast<double>(lines) / run.seconds, run.peakMiB, run.seconds / baseline.seconds);
-    std::fflush(stdout);
+                static_cast<unsigned long long>(item.lines), item.ends.c_str(), item.name.c_str(),
+                item.best.seconds, static_cast<double>(item.lines) / item.best.seconds, item.best.peakMiB,
+                item.best.seconds / baseline.best.seconds);
 }
 
+// Every command runs once a round, so that each meets the same load of a shared machine; the
+// fastest run of each is kept, with the highest peak memory.
 void benchmark(const std::string& self, int repeat, std::uint64_t lines, const fs::path& work) {
     const fs::path generated = work / "generated.txt";
     sintegra::bench::writeSyntheticSintegra(generated.string(), lines);
@@ -141,34 +141,52 @@ void benchmark(const std::string& self, int repeat, std::uint64_t lines, const f
     fs::create_directories(folder);
     fs::copy_file(ORV_TEMPLATE_FILE, folder / "Sintegra.mod", fs::copy_options::overwrite_existing);
     const std::string database = (work / "baseline.db").string();
-    const auto nothing = [] {};
-    const Measure baseline = measure(repeat, {self, "--baseline", database, generated.string()}, nothing);
-    report(lines, "", "baseline", baseline, baseline);
-    const Measure baseline2 =
-        measure(repeat, {self, "--baseline", database, generated.string(), generated.string()}, nothing);
-    report(2 * lines, "", "baseline", baseline2, baseline2);
-    fs::remove(database);
-
-    const fs::path input = work / "input.txt";
     const fs::path copy = work / "copy.txt";
-    const auto fresh = [&] { fs::copy_file(input, copy, fs::copy_options::overwrite_existing); };
+    std::vector<Item> items = {
+        {lines, "", "baseline", {self, "--baseline", database, generated.string()}, [] {}, 0},
+        {2 * lines,
+         "",
+         "baseline",
+         {self, "--baseline", database, generated.string(), generated.string()},
+         [] {},
+         1},
+    };
     for (const LineEnds& ends : kLineEnds) {
+        const fs::path input = work / ("input " + std::string(ends.name) + ".txt");
         rewriteLineEnds(generated, input, ends);
-        report(lines, ends.name, "analyse",
-               measure(repeat, {ORV_CLI_PROGRAM, "analisar", copy.string(), "--pasta", folder.string(), "-q"},
-                       fresh),
-               baseline);
-        report(2 * lines, ends.name, "join",
-               measure(repeat,
-                       {ORV_CLI_PROGRAM, "juntar", copy.string(), input.string(), "--pasta", folder.string(),
-                        "-q"},
-                       fresh),
-               baseline2);
+        const auto fresh = [input, copy] {
+            fs::copy_file(input, copy, fs::copy_options::overwrite_existing);
+        };
+        items.push_back({lines,
+                         ends.name,
+                         "analyse",
+                         {ORV_CLI_PROGRAM, "analisar", copy.string(), "--pasta", folder.string(), "-q"},
+                         fresh,
+                         0});
+        items.push_back(
+            {2 * lines,
+             ends.name,
+             "join",
+             {ORV_CLI_PROGRAM, "juntar", copy.string(), input.string(), "--pasta", folder.string(), "-q"},
+             fresh,
+             1});
     }
+    for (int round = 0; round < repeat; ++round) {
+        for (Item& item : items) {
+            item.prepare();
+            const Measure one = measure(item.command);
+            item.best.seconds = std::min(item.best.seconds, one.seconds);
+            item.best.peakMiB = std::max(item.best.peakMiB, one.peakMiB);
+        }
+    }
+    for (const Item& item : items) {
+        report(item, items[item.baseline]);
+    }
+    std::fflush(stdout);
     fs::remove_all(folder);
-    fs::remove(generated);
-    fs::remove(input);
-    fs::remove(copy);
+    for (const auto& entry : fs::directory_iterator(work)) {
+        fs::remove(entry.path());
+    }
 }
 
 } // namespace
