@@ -46,10 +46,13 @@ private:
         std::uint64_t rows;
     };
 
+    void loadFirst(InputFile& first, StagingLoad& load);
     void loadSecond(const InputFile& first);
     void passFirstAgain(InputFile& input, const FirstFilePass& pass);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
+    void normalizeForJoin();
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
+    void save(Mode mode, AtomicFile& output);
 
     StagingStore& store_;
     RunHost& host_;
@@ -64,6 +67,23 @@ private:
     std::string secondPath_;
     RunSummary summary_;
 };
+
+// The first file's normalized form is written as it is read when the host foresees join mode; the
+// mode read when the output is assembled decides (normalizeForJoin).
+void Run::loadFirst(InputFile& first, StagingLoad& load) {
+    if (host_.mode() == Mode::Join) {
+        normalized_.emplace(firstPath_, temps_);
+    }
+    progress_.begin(Phase::Normalizing, first.size());
+    firstDigest_ = passFirstFile(first, {&load, normalized_ ? &*normalized_ : nullptr}, progress_);
+    if (normalized_) {
+        // Flushed to disk while the run goes on.
+        normalizedPrepared_ = std::async(std::launch::async, [this] { normalized_->prepare(); });
+    }
+    progress_.finish();
+    summary_.inputs.push_back({firstPath_, load.lines()});
+    summary_.dropped = load.dropped();
+}
 
 // Both labels may name the same file: it is then read again as the run normalized it.
 void Run::loadSecond(const InputFile& first) {
@@ -122,52 +142,22 @@ void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFil
     summary_.type90Records = totals.size();
 }
 
-// The first file's normalized form is written as it is read when the host foresees join mode; the
-// mode read when the output is assembled decides, and the form is made then if it was not foreseen.
-RunResult Run::execute() {
-    resetTables(store_, progress_);
-    firstPath_ = host_.firstPath();
-    if (namesNoFile(firstPath_)) {
-        return {RunStatus::NoFileSelected, {}};
-    }
-    InputFile first(firstPath_);
-    if (host_.mode() == Mode::Join) {
-        normalized_.emplace(firstPath_, temps_);
-    }
-    StoreTransaction transaction(store_);
-    StagingLoad firstLoad(store_);
-    progress_.begin(Phase::Normalizing, first.size());
-    firstDigest_ = passFirstFile(first, {&firstLoad, normalized_ ? &*normalized_ : nullptr}, progress_);
+// A host in join mode that did not foresee it at the start gets the first file's normalized form
+// from a second pass.
+void Run::normalizeForJoin() {
     if (normalized_) {
-        // Flushed to disk while the run goes on.
-        normalizedPrepared_ = std::async(std::launch::async, [this] { normalized_->prepare(); });
+        return;
     }
+    normalized_.emplace(firstPath_, temps_);
+    InputFile again(firstPath_);
+    progress_.begin(Phase::Normalizing, again.size());
+    passFirstAgain(again, {nullptr, &*normalized_});
     progress_.finish();
-    summary_.inputs.push_back({firstPath_, firstLoad.lines()});
-    summary_.dropped = firstLoad.dropped();
+}
 
-    loadSecond(first);
-    const Mode mode = host_.mode();
-    const Staged staged = settleSecond(mode, firstLoad);
-
-    progress_.begin(Phase::RemovingDuplicates, 1);
-    summary_.duplicatesRemoved = store_.removeDuplicateProducts();
-    transaction.commit();
-    progress_.finish();
-
-    if (mode == Mode::Join && !normalized_) {
-        normalized_.emplace(firstPath_, temps_);
-        InputFile again(firstPath_);
-        progress_.begin(Phase::Normalizing, again.size());
-        passFirstAgain(again, {nullptr, &*normalized_});
-        progress_.finish();
-    }
-    summary_.outputPath = mode == Mode::Analyse ? firstPath_ : (folder_ / kJoinOutputName).string();
-    AtomicFile output(summary_.outputPath, temps_);
-    writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
-
-    // The last moment to stop: from here on the files are put in place. The output is written out
-    // first, so that a write failing on it cannot come after the first file was replaced.
+// The last moment to stop: from here on the files are put in place. The output is written out
+// first, so that a write failing on it cannot come after the first file was replaced.
+void Run::save(Mode mode, AtomicFile& output) {
     progress_.begin(Phase::Saving, 1);
     output.prepare();
     if (mode == Mode::Join) {
@@ -177,6 +167,34 @@ RunResult Run::execute() {
         normalized_->commit();
     }
     output.commit();
+}
+
+RunResult Run::execute() {
+    resetTables(store_, progress_);
+    firstPath_ = host_.firstPath();
+    if (namesNoFile(firstPath_)) {
+        return {RunStatus::NoFileSelected, {}};
+    }
+    InputFile first(firstPath_);
+    StoreTransaction transaction(store_);
+    StagingLoad firstLoad(store_);
+    loadFirst(first, firstLoad);
+    loadSecond(first);
+    const Mode mode = host_.mode();
+    const Staged staged = settleSecond(mode, firstLoad);
+
+    progress_.begin(Phase::RemovingDuplicates, 1);
+    summary_.duplicatesRemoved = store_.removeDuplicateProducts();
+    transaction.commit();
+    progress_.finish();
+
+    if (mode == Mode::Join) {
+        normalizeForJoin();
+    }
+    summary_.outputPath = mode == Mode::Analyse ? firstPath_ : (folder_ / kJoinOutputName).string();
+    AtomicFile output(summary_.outputPath, temps_);
+    writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
+    save(mode, output);
     return {RunStatus::Completed, std::move(summary_)};
 }
 
