@@ -52,7 +52,7 @@ private:
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
     void normalizeForJoin();
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
-    void save(Mode mode, AtomicFile& output);
+    void save(Mode mode, AtomicFile& output, StoreTransaction& transaction);
 
     StagingStore& store_;
     RunHost& host_;
@@ -155,11 +155,14 @@ void Run::normalizeForJoin() {
     progress_.finish();
 }
 
-// The last moment to stop: from here on the files are put in place. The output is written out
-// first, so that a write failing on it cannot come after the first file was replaced.
-void Run::save(Mode mode, AtomicFile& output) {
+// The last moment to stop: from here on the files are put in place. The output goes to disk while
+// the store commits, and first, so that a write failing on it cannot come after the first file was
+// replaced.
+void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
     progress_.begin(Phase::Saving, 1);
-    output.prepare();
+    std::future<void> prepared = std::async(std::launch::async, [&output] { output.prepare(); });
+    transaction.commit();
+    prepared.get();
     if (mode == Mode::Join) {
         if (normalizedPrepared_.valid()) {
             normalizedPrepared_.get();
@@ -185,7 +188,6 @@ RunResult Run::execute() {
 
     progress_.begin(Phase::RemovingDuplicates, 1);
     summary_.duplicatesRemoved = store_.removeDuplicateProducts();
-    transaction.commit();
     progress_.finish();
 
     if (mode == Mode::Join) {
@@ -194,7 +196,7 @@ RunResult Run::execute() {
     summary_.outputPath = mode == Mode::Analyse ? firstPath_ : (folder_ / kJoinOutputName).string();
     AtomicFile output(summary_.outputPath, temps_);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
-    save(mode, output);
+    save(mode, output, transaction);
     return {RunStatus::Completed, std::move(summary_)};
 }
 

@@ -144,26 +144,22 @@ void ProductKeys::forEachInOrder(const std::function<void(const Key&)>& visit) {
     }
 }
 
-// Keys sort by code, then row: of a code's keys, every one but the last is superseded. The rows
-// are marked in a bitmap, one bit a row, and handed over in order.
-void ProductKeys::forEachSuperseded(const std::function<void(std::int64_t first, std::int64_t last)>& range) {
-    if (firstRow_ > lastAdded_) {
-        return;
-    }
-    std::vector<bool> superseded(static_cast<std::size_t>(lastAdded_ - firstRow_) + 1);
-    std::optional<Key> previous;
-    forEachInOrder([&](const Key& key) {
-        if (key.row > lastRow_) {
-            return;
-        }
-        if (previous && sameCode(*previous, key)) {
-            superseded[static_cast<std::size_t>(previous->row - firstRow_)] = true;
-        }
-        previous = key;
-    });
-    for (std::size_t bit = 0; bit < superseded.size();) {
+void SupersededRows::mark(std::int64_t row) {
+    const auto bit = static_cast<std::size_t>(row - firstRow_);
+    count_ += bits_[bit] ? 0 : 1;
+    bits_[bit] = true;
+}
+
+bool SupersededRows::contains(std::int64_t row) const noexcept {
+    return row >= firstRow_ && static_cast<std::size_t>(row - firstRow_) < bits_.size() &&
+           bits_[static_cast<std::size_t>(row - firstRow_)];
+}
+
+void SupersededRows::forEachRange(
+    const std::function<void(std::int64_t first, std::int64_t last)>& range) const {
+    for (std::size_t bit = 0; bit < bits_.size();) {
         const std::size_t first = bit;
-        while (bit < superseded.size() && superseded[bit]) {
+        while (bit < bits_.size() && bits_[bit]) {
             ++bit;
         }
         if (bit > first) {
@@ -173,6 +169,25 @@ void ProductKeys::forEachSuperseded(const std::function<void(std::int64_t first,
             ++bit;
         }
     }
+}
+
+// Keys sort by code, then row: of a code's keys, every one but the last is superseded.
+SupersededRows ProductKeys::superseded() {
+    if (firstRow_ > lastAdded_) {
+        return {};
+    }
+    SupersededRows superseded(firstRow_, static_cast<std::size_t>(lastAdded_ - firstRow_) + 1);
+    std::optional<Key> previous;
+    forEachInOrder([&](const Key& key) {
+        if (key.row > lastRow_) {
+            return;
+        }
+        if (previous && sameCode(*previous, key)) {
+            superseded.mark(previous->row);
+        }
+        previous = key;
+    });
+    return superseded;
 }
 
 void ProductKeys::clear() {

@@ -15,6 +15,26 @@ class Database;
 
 namespace sintegra {
 
+// Type 75 rows that a later row of the same product code supersedes, one bit a row.
+class SupersededRows {
+public:
+    SupersededRows() = default;
+    SupersededRows(std::int64_t firstRow, std::size_t rows)
+        : firstRow_(firstRow)
+        , bits_(rows) {}
+
+    void mark(std::int64_t row);
+    bool contains(std::int64_t row) const noexcept;
+    std::uint64_t count() const noexcept { return count_; }
+    // Hands over the rows in ascending order, as ranges of rows that follow each other.
+    void forEachRange(const std::function<void(std::int64_t first, std::int64_t last)>& range) const;
+
+private:
+    std::int64_t firstRow_ = 0;
+    std::vector<bool> bits_;
+    std::uint64_t count_ = 0;
+};
+
 // The product codes of the staged type 75 rows, kept to find the rows that a later row of the
 // same code supersedes. Codes are sorted in runs of bounded size, and a full run goes to a table of
 // the connection's temporary database, so that memory stays bounded whatever the number of rows.
@@ -27,9 +47,8 @@ public:
     void add(std::string_view code, std::int64_t row);
     // Rows after this one are no longer staged.
     void forgetAfter(std::int64_t row) { lastRow_ = std::min(lastRow_, row); }
-    // Hands over the rows whose code a later row repeats, in ascending order, as ranges of rows
-    // that follow each other.
-    void forEachSuperseded(const std::function<void(std::int64_t first, std::int64_t last)>& range);
+    // The rows whose code a later row repeats.
+    SupersededRows superseded();
     // Forgets every key, and the runs it spilled.
     void clear();
     // Forgets every key, when a rollback has taken the spilled runs away.

@@ -58,6 +58,12 @@ constexpr std::size_t kBatchBytes = 1 << 20;
 // the cheaper their merge.
 constexpr std::size_t kType60RunBytes = 4 << 20;
 
+void check(sqlite3* db, int result) {
+    if (result != SQLITE_OK) {
+        throw SQLite::Exception(db, result);
+    }
+}
+
 int sqliteCode(const std::exception& error) {
     const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
     return sqlite != nullptr ? sqlite->getErrorCode() : SQLITE_ERROR;
@@ -134,6 +140,7 @@ std::uint64_t StagingStore::execute(std::string_view sql) {
 }
 
 void StagingStore::clear() {
+    superseded_ = {};
     StoreTransaction transaction(*this);
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
         execute(sql::deleteAll(type));
@@ -193,23 +200,39 @@ void StagingStore::withdrawSecond() {
     lastBeforeSecond_.reset();
 }
 
-// Rows are removed in rowid order, page after page, and rows that follow each other as one range:
-// a join of a file with itself removes every row of the first.
+// The rows go at the commit, so that the deleting overlaps whatever the run does meanwhile (the
+// output's flush to disk). Until then the staged rows are written to the file, so that reading them
+// writes nothing.
 std::uint64_t StagingStore::removeDuplicateProducts() {
     flushAll();
     try {
-        SQLite::Statement remove(*db_, std::string(sql::kDeleteProducts));
-        std::uint64_t removed = 0;
-        productKeys_->forEachSuperseded([&](std::int64_t first, std::int64_t last) {
-            remove.bind(1, static_cast<int64_t>(first));
-            remove.bind(2, static_cast<int64_t>(last));
-            removed += static_cast<std::uint64_t>(remove.exec());
-            remove.reset();
-        });
-        return removed;
+        superseded_ = productKeys_->superseded();
+        check(db_->getHandle(), sqlite3_db_cacheflush(db_->getHandle()));
     } catch (const SQLite::Exception& error) {
         fail(error);
     }
+    const std::uint64_t removed = superseded_.count();
+    if (sqlite3_get_autocommit(db_->getHandle()) != 0) {
+        deleteSuperseded();
+    }
+    return removed;
+}
+
+// Rows are deleted in rowid order, page after page, and rows that follow each other as one range:
+// a join of a file with itself removes every row of the first.
+void StagingStore::deleteSuperseded() {
+    try {
+        SQLite::Statement remove(*db_, std::string(sql::kDeleteProducts));
+        superseded_.forEachRange([&remove](std::int64_t first, std::int64_t last) {
+            remove.bind(1, static_cast<int64_t>(first));
+            remove.bind(2, static_cast<int64_t>(last));
+            remove.exec();
+            remove.reset();
+        });
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    superseded_ = {};
 }
 
 void StagingStore::flush(StagedType type) {
@@ -276,6 +299,9 @@ void StagingStore::forEachInOutputOrder(StagedType type, const std::function<voi
         }
         SQLite::Statement statement(*db_, sql::rowsInLoadOrder(type));
         while (statement.executeStep()) {
+            if (type == kType75 && superseded_.contains(statement.getColumn(1).getInt64())) {
+                continue;
+            }
             const SQLite::Column registro = statement.getColumn(0);
             visit({static_cast<const char*>(registro.getBlob()),
                    static_cast<std::size_t>(registro.getBytes())});
@@ -290,6 +316,8 @@ void StagingStore::begin() {
 }
 
 void StagingStore::commit() {
+    flushAll();
+    deleteSuperseded();
     execute("COMMIT");
 }
 
@@ -299,6 +327,7 @@ void StagingStore::rollback() noexcept {
     }
     runs_.clear();
     lastBeforeSecond_.reset();
+    superseded_ = {};
     if (productKeys_) {
         productKeys_->forget();
     }

@@ -47,7 +47,8 @@ public:
     // ...and this takes every one of them back.
     void withdrawSecond();
     // Of the type 75 rows that share a product code only the one staged last stays, unchanged and
-    // in its place. Returns the number of rows removed.
+    // in its place. Returns the number of rows removed. Within a transaction the rows leave the
+    // tables when it commits; they are no longer read from here on.
     std::uint64_t removeDuplicateProducts();
     // Hands the Registro of every row of the type's table to visit, in output order: type 60 by
     // date and sub-type, then load order; every other type in load order.
@@ -65,6 +66,7 @@ private:
     void write(StagedType type, RowBatch& batch);
     void written(StagedType type, const RowBatch& batch);
     void flushAll();
+    void deleteSuperseded();
     [[noreturn]] void fail(const std::exception& error) const;
 
     std::string file_;
@@ -76,6 +78,7 @@ private:
     Type60Runs runs_;
     std::size_t runsBeforeSecond_ = 0;
     std::unique_ptr<ProductKeys> productKeys_;
+    SupersededRows superseded_; // removed, and deleted at the commit
 };
 
 // Ends the transaction it began with a rollback, unless it was committed.

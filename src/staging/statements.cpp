@@ -42,7 +42,7 @@ const std::string& deleteAfter(StagedType type) {
 }
 
 const std::string& rowsInLoadOrder(StagedType type) {
-    static const Catalogue statements = perTable("SELECT Registro FROM ", " ORDER BY IDSEQUENCIA");
+    static const Catalogue statements = perTable("SELECT Registro, rowid FROM ", " ORDER BY IDSEQUENCIA");
     return statements.at(type);
 }
 

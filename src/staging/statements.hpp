@@ -14,7 +14,8 @@ const std::string& deleteAll(StagedType type);
 const std::string& lastRowid(StagedType type);
 // Drops the rows after a given rowid (bound as parameter 1).
 const std::string& deleteAfter(StagedType type);
-// The rows of a table in load order. Not for REG60, which is read run by run.
+// The Registro and rowid of the rows of a table in load order. Not for REG60, which is read run by
+// run.
 const std::string& rowsInLoadOrder(StagedType type);
 
 // The values a staged row is given: Registro and the keys its table keeps (Nprod for REG75), or for
