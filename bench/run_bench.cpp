@@ -3,7 +3,8 @@
 // into an SQLite table with one prepared statement in one transaction, with SQLite's default
 // settings. Analyse is set against the insert of its N lines, join against the insert of the 2N
 // lines of its two files. Each measurement is a process of its own, so that its peak memory is its
-// own; with --repeat K each is taken K times, in K rounds, and the fastest kept.
+// own; with --repeat K each is taken K times, in K rounds, and the fastest kept. The processor time
+// (user and system, of every thread) is reported too: on a shared machine it varies less.
 // Usage: run_bench [--repeat K] [LINES...]   (default 1000000)
 #include <algorithm>
 #include <chrono>
@@ -33,8 +34,13 @@ namespace fs = std::filesystem;
 
 struct Measure {
     double seconds = 0;
+    double cpuSeconds = 0; // user and system, every thread
     double peakMiB = 0;
 };
+
+double seconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
 
 Measure measure(std::vector<std::string> argv) {
     std::vector<char*> pointers;
@@ -60,7 +66,7 @@ Measure measure(std::vector<std::string> argv) {
         throw std::runtime_error(argv[0] + " failed");
     }
     return {std::chrono::duration<double>(end - start).count(),
-            static_cast<double>(usage.ru_maxrss) / 1024.0};
+            seconds(usage.ru_utime) + seconds(usage.ru_stime), static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 // The baseline: read the lines of the files and insert each into one table, one statement, one
@@ -122,14 +128,15 @@ struct Item {
     std::vector<std::string> command;
     std::function<void()> prepare;
     std::size_t baseline; // index of the item it is set against
-    Measure best{1e300, 0};
+    Measure best{1e300, 1e300, 0};
 };
 
 void report(const Item& item, const Item& baseline) {
-    std::printf("%10llu  %-6s %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx\n",
+    std::printf("%10llu  %-6s %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx %8.2f s %7.2fx\n",
                 static_cast<unsigned long long>(item.lines), item.ends.c_str(), item.name.c_str(),
                 item.best.seconds, static_cast<double>(item.lines) / item.best.seconds, item.best.peakMiB,
-                item.best.seconds / baseline.best.seconds);
+                item.best.seconds / baseline.best.seconds, item.best.cpuSeconds,
+                item.best.cpuSeconds / baseline.best.cpuSeconds);
 }
 
 // Every command runs once a round, so that each meets the same load of a shared machine; the
@@ -176,6 +183,7 @@ void benchmark(const std::string& self, int repeat, std::uint64_t lines, const f
             item.prepare();
             const Measure one = measure(item.command);
             item.best.seconds = std::min(item.best.seconds, one.seconds);
+            item.best.cpuSeconds = std::min(item.best.cpuSeconds, one.cpuSeconds);
             item.best.peakMiB = std::max(item.best.peakMiB, one.peakMiB);
         }
     }
@@ -210,8 +218,8 @@ int main(int argc, char** argv) {
     const fs::path self = fs::read_symlink("/proc/self/exe");
     const fs::path work = fs::temp_directory_path() / ("orv-bench-" + std::to_string(::getpid()));
     fs::create_directories(work);
-    std::printf("%10s  %-6s %-9s %10s %18s %12s %8s\n", "lines", "ends", "run", "time", "throughput",
-                "peak memory", "vs base");
+    std::printf("%10s  %-6s %-9s %10s %18s %12s %8s %10s %8s\n", "lines", "ends", "run", "time", "throughput",
+                "peak memory", "vs base", "cpu", "vs base");
     for (const std::uint64_t lines : sizes) {
         benchmark(self.string(), repeat, lines, work);
     }
