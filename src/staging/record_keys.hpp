@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "layout/record_columns.hpp"
 
@@ -25,16 +26,15 @@ struct Type60Order {
     // 60M 1, 60A 2, 60D 3, 60I 4, any other sub-type 5; sub-types ignore the case of ASCII letters.
     int tipo = 5;
 
-    // The date's bytes as a number that orders them as SQLite orders BLOBs, then the size.
+    // The date's bytes as a number that orders them as SQLite orders BLOBs.
     std::uint64_t dateRank = 0;
 
     std::string_view dateBytes() const noexcept { return {date.data(), dateSize}; }
-    bool operator<(const Type60Order& other) const noexcept {
-        if (dateRank != other.dateRank) {
-            return dateRank < other.dateRank;
-        }
-        return dateSize != other.dateSize ? dateSize < other.dateSize : tipo < other.tipo;
+    // What the order compares: the date's rank, then its size and Tipo.
+    std::pair<std::uint64_t, std::uint32_t> rank() const noexcept {
+        return {dateRank, static_cast<std::uint32_t>(dateSize << 8 | static_cast<std::size_t>(tipo))};
     }
+    bool operator<(const Type60Order& other) const noexcept { return rank() < other.rank(); }
 };
 
 Type60Order type60Order(std::string_view registro);

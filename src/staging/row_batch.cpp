@@ -25,8 +25,25 @@ void RowBatch::add(std::string_view registro) {
     rows_.push_back(row);
 }
 
+// Small keys are sorted, and the rows then gathered in their order: cheaper than moving whole rows
+// about in the sort.
 void RowBatch::sortByType60Order() {
-    std::ranges::stable_sort(rows_, [](const Row& a, const Row& b) { return a.order < b.order; });
+    struct Key {
+        std::pair<std::uint64_t, std::uint32_t> rank;
+        std::size_t row;
+    };
+    std::vector<Key> keys;
+    keys.reserve(rows_.size());
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        keys.push_back({rows_[row].order.rank(), row});
+    }
+    std::ranges::stable_sort(keys, {}, &Key::rank);
+    std::vector<Row> sorted;
+    sorted.reserve(rows_.size());
+    for (const Key& key : keys) {
+        sorted.push_back(rows_[key.row]);
+    }
+    rows_ = std::move(sorted);
 }
 
 void RowBatch::bind(SQLite::Statement& statement, std::size_t first, std::size_t count) const {
