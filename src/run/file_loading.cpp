@@ -109,6 +109,7 @@ void pumpLines(InputFile& input, StagingLoad* load, ProgressReporter& progress, 
 
 } // namespace
 
+// Each line's hash is mixed in by the FNV prime, so that the order of the lines counts too.
 void NormalizedDigest::add(std::string_view line) noexcept {
     ++lines_;
     hash_ = (hash_ ^ std::hash<std::string_view>{}(line)) * 1099511628211u;
