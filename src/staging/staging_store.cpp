@@ -50,8 +50,8 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     }
 }
 
-// Rows per insert statement: enough to spread the cost of a statement.
-constexpr std::size_t kBatchRows = 16;
+// Rows per insert statement: enough to spread the cost of a statement over many rows.
+constexpr std::size_t kBatchRows = 256;
 // A batch holding long lines is written sooner.
 constexpr std::size_t kBatchBytes = 1 << 20;
 // Type 60 rows are held until this many bytes, then written as one sorted run: the fewer the runs,
