@@ -1,15 +1,18 @@
-// Whole-run benchmark: analyse, verify and join synthetic files of N lines with sintegra-orv-cli, next to a
-// baseline measured in the same run: inserting the same lines into an SQLite table with one prepared
-// statement in one transaction, with SQLite's default settings ("tuned": with the staging store's
-// scratch settings). Each measurement is a process of its own, so that its peak memory is its own.
-// Usage: run_bench [LINES...]   (default 1000000)
+// Whole-run benchmark: analyse, verify and join synthetic files of N lines with sintegra-orv-cli,
+// with every kind of line end, next to a baseline measured in the same run: inserting the same lines
+// into an SQLite table with one prepared statement in one transaction, with SQLite's default
+// settings. Analyse and verify are set against the insert of their N lines, join against the insert
+// of the 2N lines of its two files. Each measurement is a process of its own, so that its peak memory
+// is its own; with --repeat K each is taken K times, in K rounds, and the fastest kept. The processor
+// time (user and system, of every thread) is reported too: on a shared machine it varies less.
+// Usage: run_bench [--repeat K] [LINES...]   (default 1000000)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <iostream>
+#include <functional>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -31,11 +34,16 @@ namespace fs = std::filesystem;
 
 struct Measure {
     double seconds = 0;
+    double cpuSeconds = 0; // user and system, every thread
     double peakMiB = 0;
 };
 
+double seconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
+
 // Runs a program to its end; its exit status must be one of okStatuses.
-Measure measure(std::vector<std::string> argv, std::initializer_list<int> okStatuses = {0}) {
+Measure measure(std::vector<std::string> argv, const std::vector<int>& okStatuses) {
     std::vector<char*> pointers;
     for (std::string& argument : argv) {
         pointers.push_back(argument.data());
@@ -60,88 +68,155 @@ Measure measure(std::vector<std::string> argv, std::initializer_list<int> okStat
         throw std::runtime_error(argv[0] + " failed");
     }
     return {std::chrono::duration<double>(end - start).count(),
-            static_cast<double>(usage.ru_maxrss) / 1024.0};
+            seconds(usage.ru_utime) + seconds(usage.ru_stime), static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
-// The baseline: read the lines and insert each into one table, one statement, one transaction.
-// Plain SQLite settings, or with tuned the scratch settings of the staging store.
-int insertBaseline(const std::string& input, const std::string& database, bool tuned) {
+// The baseline: read the lines of the files and insert each into one table, one statement, one
+// transaction, SQLite's default settings.
+int insertBaseline(const std::string& database, const std::vector<std::string>& inputs) {
     fs::remove(database);
     SQLite::Database db(database, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    if (tuned) {
-        db.exec("PRAGMA journal_mode = TRUNCATE");
-        db.exec("PRAGMA synchronous = OFF");
-    }
     db.exec("CREATE TABLE lines (Registro BLOB NOT NULL)");
     SQLite::Statement insert(db, "INSERT INTO lines (Registro) VALUES (?)");
     SQLite::Transaction transaction(db);
-    std::FILE* file = std::fopen(input.c_str(), "rb");
     std::vector<char> line(1 << 16);
-    while (std::fgets(line.data(), static_cast<int>(line.size()), file) != nullptr) {
-        std::size_t size = std::strlen(line.data());
-        while (size > 0 && (line[size - 1] == '\n' || line[size - 1] == '\r')) {
-            --size;
+    for (const std::string& input : inputs) {
+        std::FILE* file = std::fopen(input.c_str(), "rb");
+        while (std::fgets(line.data(), static_cast<int>(line.size()), file) != nullptr) {
+            std::size_t size = std::strlen(line.data());
+            while (size > 0 && (line[size - 1] == '\n' || line[size - 1] == '\r')) {
+                --size;
+            }
+            insert.bindNoCopy(1, line.data(), static_cast<int>(size));
+            insert.exec();
+            insert.reset();
         }
-        insert.bindNoCopy(1, line.data(), static_cast<int>(size));
-        insert.exec();
-        insert.reset();
+        std::fclose(file);
     }
-    std::fclose(file);
     transaction.commit();
     return 0;
 }
 
-void report(const char* name, std::uint64_t lines, const Measure& run, const Measure& baseline) {
-    std::printf("%10llu  %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx baseline\n",
-                static_cast<unsigned long long>(lines), name, run.seconds,
-                static_cast<double>(lines) / run.seconds, run.peakMiB, run.seconds / baseline.seconds);
+struct LineEnds {
+    const char* name;
+    std::vector<std::string> ends; // taken in turn, line after line
+};
+
+const std::vector<LineEnds> kLineEnds = {
+    {"CR LF", {"\r\n"}}, {"LF", {"\n"}}, {"CR", {"\r"}}, {"mixed", {"\r\n", "\n", "\r"}}};
+
+// The generated file, whose lines end in CR LF, with other line ends.
+void rewriteLineEnds(const fs::path& from, const fs::path& to, const LineEnds& ends) {
+    std::FILE* in = std::fopen(from.c_str(), "rb");
+    std::FILE* out = std::fopen(to.c_str(), "wb");
+    std::vector<char> line(1 << 16);
+    for (std::size_t i = 0; std::fgets(line.data(), static_cast<int>(line.size()), in) != nullptr; ++i) {
+        const std::size_t size = std::strlen(line.data()) - 2;
+        const std::string& end = ends.ends[i % ends.ends.size()];
+        std::fwrite(line.data(), 1, size, out);
+        std::fwrite(end.data(), 1, end.size(), out);
+    }
+    std::fclose(in);
+    if (std::fclose(out) != 0) {
+        throw std::runtime_error("cannot write " + to.string());
+    }
 }
 
-void benchmark(const std::string& self, std::uint64_t lines, const fs::path& work) {
-    const fs::path input = work / "input.txt";
-    sintegra::bench::writeSyntheticSintegra(input.string(), lines);
+// One line of the table: a command, what it is set against, and the best of its runs.
+struct Item {
+    std::uint64_t lines;
+    std::string ends;
+    std::string name;
+    std::vector<std::string> command;
+    std::function<void()> prepare;
+    std::size_t baseline; // index of the item it is set against
+    std::vector<int> okStatuses = {0};
+    Measure best{1e300, 1e300, 0};
+};
+
+void report(const Item& item, const Item& baseline) {
+    std::printf("%10llu  %-6s %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx %8.2f s %7.2fx\n",
+                static_cast<unsigned long long>(item.lines), item.ends.c_str(), item.name.c_str(),
+                item.best.seconds, static_cast<double>(item.lines) / item.best.seconds, item.best.peakMiB,
+                item.best.seconds / baseline.best.seconds, item.best.cpuSeconds,
+                item.best.cpuSeconds / baseline.best.cpuSeconds);
+}
+
+// Every command runs once a round, so that each meets the same load of a shared machine; the
+// fastest run of each is kept, with the highest peak memory.
+void benchmark(const std::string& self, int repeat, std::uint64_t lines, const fs::path& work) {
+    const fs::path generated = work / "generated.txt";
+    sintegra::bench::writeSyntheticSintegra(generated.string(), lines);
     const fs::path folder = work / "program";
     fs::create_directories(folder);
     fs::copy_file(ORV_TEMPLATE_FILE, folder / "Sintegra.mod", fs::copy_options::overwrite_existing);
-
     const std::string database = (work / "baseline.db").string();
-    const Measure baseline = measure({self, "--baseline", input.string(), database});
-    report("baseline", lines, baseline, baseline);
-    report("tuned", lines, measure({self, "--baseline-tuned", input.string(), database}), baseline);
-
-    const fs::path analysed = work / "analyse.txt";
-    fs::copy_file(input, analysed, fs::copy_options::overwrite_existing);
-    report("analyse", lines,
-           measure({ORV_CLI_PROGRAM, "analisar", analysed.string(), "--pasta", folder.string(), "-q"}),
-           baseline);
-
-    // Verifying reads the same lines and must take no longer than analysing them; the synthetic
-    // lines are random digits, so it finds errors on nearly every line (exit status 3).
-    report("verify", lines, measure({ORV_CLI_PROGRAM, "verificar", input.string()}, {0, 3}), baseline);
-
-    const fs::path joined = work / "join.txt";
-    fs::copy_file(input, joined, fs::copy_options::overwrite_existing);
-    report("join", 2 * lines,
-           measure({ORV_CLI_PROGRAM, "juntar", joined.string(), input.string(), "--pasta", folder.string(),
-                    "-q"}),
-           baseline);
+    const fs::path copy = work / "copy.txt";
+    std::vector<Item> items = {
+        {lines, "", "baseline", {self, "--baseline", database, generated.string()}, [] {}, 0},
+        {2 * lines,
+         "",
+         "baseline",
+         {self, "--baseline", database, generated.string(), generated.string()},
+         [] {},
+         1},
+        // Verifying reads the same lines and must take no longer than analysing them; the synthetic
+        // lines are random digits, so it finds errors on nearly every line (exit status 3).
+        {lines, "", "verify", {ORV_CLI_PROGRAM, "verificar", generated.string()}, [] {}, 0, {0, 3}},
+    };
+    for (const LineEnds& ends : kLineEnds) {
+        const fs::path input = work / ("input " + std::string(ends.name) + ".txt");
+        rewriteLineEnds(generated, input, ends);
+        const auto fresh = [input, copy] {
+            fs::copy_file(input, copy, fs::copy_options::overwrite_existing);
+        };
+        items.push_back({lines,
+                         ends.name,
+                         "analyse",
+                         {ORV_CLI_PROGRAM, "analisar", copy.string(), "--pasta", folder.string(), "-q"},
+                         fresh,
+                         0});
+        items.push_back(
+            {2 * lines,
+             ends.name,
+             "join",
+             {ORV_CLI_PROGRAM, "juntar", copy.string(), input.string(), "--pasta", folder.string(), "-q"},
+             fresh,
+             1});
+    }
+    for (int round = 0; round < repeat; ++round) {
+        for (Item& item : items) {
+            item.prepare();
+            const Measure one = measure(item.command, item.okStatuses);
+            item.best.seconds = std::min(item.best.seconds, one.seconds);
+            item.best.cpuSeconds = std::min(item.best.cpuSeconds, one.cpuSeconds);
+            item.best.peakMiB = std::max(item.best.peakMiB, one.peakMiB);
+        }
+    }
+    for (const Item& item : items) {
+        report(item, items[item.baseline]);
+    }
     std::fflush(stdout);
     fs::remove_all(folder);
-    fs::remove(input);
-    fs::remove(analysed);
-    fs::remove(joined);
-    fs::remove(work / "baseline.db");
+    for (const auto& entry : fs::directory_iterator(work)) {
+        fs::remove(entry.path());
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]).starts_with("--baseline")) {
-        return insertBaseline(argv[2], argv[3], std::string(argv[1]) == "--baseline-tuned");
+    if (argc >= 4 && std::string(argv[1]) == "--baseline") {
+        return insertBaseline(argv[2], std::vector<std::string>(argv + 3, argv + argc));
     }
+    int repeat = 1;
     std::vector<std::uint64_t> sizes;
     for (int i = 1; i < argc; ++i) {
-        sizes.push_back(std::stoull(argv[i]));
+        if (std::string(argv[i]) == "--repeat" && i + 1 < argc) {
+            repeat = std::max(1, std::stoi(argv[++i]));
+        } else {
+            sizes.push_back(std::stoull(argv[i]));
+        }
     }
     if (sizes.empty()) {
         sizes.push_back(1'000'000);
@@ -149,10 +224,10 @@ int main(int argc, char** argv) {
     const fs::path self = fs::read_symlink("/proc/self/exe");
     const fs::path work = fs::temp_directory_path() / ("orv-bench-" + std::to_string(::getpid()));
     fs::create_directories(work);
-    std::printf("%10s  %-9s %10s %18s %12s %16s\n", "lines", "run", "time", "throughput", "peak memory",
-                "vs baseline");
+    std::printf("%10s  %-6s %-9s %10s %18s %12s %8s %10s %8s\n", "lines", "ends", "run", "time", "throughput",
+                "peak memory", "vs base", "cpu", "vs base");
     for (const std::uint64_t lines : sizes) {
-        benchmark(self.string(), lines, work);
+        benchmark(self.string(), repeat, lines, work);
     }
     fs::remove_all(work);
     return 0;

@@ -1,5 +1,6 @@
 #include "run/file_loading.hpp"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,24 +51,29 @@ RunError lineTooLong(const InputFile& input, std::uint64_t line) {
 
 class FirstFileSink {
 public:
-    FirstFileSink(AtomicFile& normalized, LineEmitter& emitter)
+    FirstFileSink(AtomicFile* normalized, LineEmitter& emitter, NormalizedDigest& digest)
         : normalized_(normalized)
-        , emitter_(emitter) {}
+        , emitter_(emitter)
+        , digest_(digest) {}
 
     void addBytes(std::string_view bytes) { fitter_.addBytes(bytes); }
 
     void endLine() {
         const std::string_view line = fitter_.finish();
-        if (emitter_.lines() > 0) {
-            normalized_.write("\r\n");
+        if (normalized_ != nullptr) {
+            if (emitter_.lines() > 0) {
+                normalized_->write("\r\n");
+            }
+            normalized_->write(line);
         }
-        normalized_.write(line);
+        digest_.add(line);
         emitter_.line(line);
     }
 
 private:
-    AtomicFile& normalized_;
+    AtomicFile* normalized_;
     LineEmitter& emitter_;
+    NormalizedDigest& digest_;
     LineFitter fitter_;
 };
 
@@ -86,7 +92,7 @@ private:
 
 // Reads on the pump's thread while this one stages what it reads.
 template <class Read>
-void pumpLines(InputFile& input, StagingLoad& load, ProgressReporter& progress, Read read) {
+void pumpLines(InputFile& input, StagingLoad* load, ProgressReporter& progress, Read read) {
     LinePump pump([&input, read](LineEmitter& emitter) {
         try {
             read(emitter);
@@ -94,25 +100,37 @@ void pumpLines(InputFile& input, StagingLoad& load, ProgressReporter& progress, 
             throw lineTooLong(input, emitter.lines() + 1);
         }
     });
-    pump.drain([&load](std::string_view line) { load.accept(line); },
-               [&progress](std::uint64_t done) { progress.advance(done); });
+    pump.drain(
+        [load](std::string_view line) {
+            if (load != nullptr) {
+                load->accept(line);
+            }
+        },
+        [&progress](std::uint64_t done) { progress.advance(done); });
 }
 
 } // namespace
 
-void loadFirstFile(InputFile& input, AtomicFile& normalized, StagingLoad& load, ProgressReporter& progress) {
-    pumpLines(input, load, progress, [&input, &normalized](LineEmitter& emitter) {
-        FirstFileSink sink(normalized, emitter);
+// Each line's hash is mixed in by the FNV prime, so that the order of the lines counts too.
+void NormalizedDigest::add(std::string_view line) noexcept {
+    ++lines_;
+    hash_ = (hash_ ^ std::hash<std::string_view>{}(line)) * 1099511628211u;
+}
+
+NormalizedDigest passFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress) {
+    NormalizedDigest digest;
+    pumpLines(input, pass.load, progress, [&input, &pass, &digest](LineEmitter& emitter) {
+        FirstFileSink sink(pass.normalized, emitter, digest);
         readLines(input, sink, emitter, [](char* data, std::size_t& size) {
             size = cleanBytes(data, size);
             return true;
         });
-        normalized.flush();
     });
+    return digest;
 }
 
 void loadSecondFile(InputFile& input, StagingLoad& load, ProgressReporter& progress) {
-    pumpLines(input, load, progress, [&input](LineEmitter& emitter) {
+    pumpLines(input, &load, progress, [&input](LineEmitter& emitter) {
         SecondFileSink sink(emitter);
         readLines(input, sink, emitter, [](const char* data, std::size_t& size) {
             const std::size_t end = std::string_view(data, size).find('\x1a');

@@ -22,8 +22,9 @@ public:
             afterCr_ = false;
             start = chunk.front() == '\n' ? 1 : 0;
         }
+        LineEnds ends(chunk);
         while (start < chunk.size()) {
-            const std::size_t end = lineEnd(chunk, start);
+            const std::size_t end = ends.next(start);
             if (end > start) {
                 sink_.addBytes(chunk.substr(start, end - start));
                 inLine_ = true;
@@ -54,11 +55,35 @@ public:
     }
 
 private:
-    static std::size_t lineEnd(std::string_view chunk, std::size_t from) {
-        const std::size_t cr = chunk.find('\r', from);
-        const std::size_t lf = chunk.substr(0, cr).find('\n', from);
-        return std::min({cr, lf, chunk.size()});
-    }
+    // The next CR and the next LF of a chunk, each searched for again only once passed: a chunk
+    // costs one pass for each, whichever of them ends its lines.
+    class LineEnds {
+    public:
+        explicit LineEnds(std::string_view chunk)
+            : chunk_(chunk)
+            , cr_(find('\r', 0))
+            , lf_(find('\n', 0)) {}
+
+        // Where the line that starts at from ends: at its CR or LF, or at the end of the chunk.
+        std::size_t next(std::size_t from) {
+            if (cr_ < from) {
+                cr_ = find('\r', from);
+            }
+            if (lf_ < from) {
+                lf_ = find('\n', from);
+            }
+            return std::min(cr_, lf_);
+        }
+
+    private:
+        std::size_t find(char byte, std::size_t from) const {
+            return std::min(chunk_.find(byte, from), chunk_.size());
+        }
+
+        std::string_view chunk_;
+        std::size_t cr_;
+        std::size_t lf_;
+    };
 
     Sink& sink_;
     bool inLine_ = false;

@@ -1,15 +1,14 @@
 #include "run/output_assembly.hpp"
 
-#include "files/atomic_file.hpp"
+#include "run/output_writer.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/statements.hpp"
 
 namespace sintegra {
 
 PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept,
-                                            std::uint64_t stagedRows, AtomicFile& output,
+                                            std::uint64_t stagedRows, OutputWriter& output,
                                             ProgressReporter& progress) {
     progress.begin(Phase::Assembling, stagedRows);
 
@@ -21,7 +20,7 @@ PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines
     PerStagedType<std::uint64_t> counts{};
     std::uint64_t written = 0;
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        store.forEachRegistro(sql::rowsInOutputOrder(type), [&](std::string_view registro) {
+        store.forEachInOutputOrder(type, [&](std::string_view registro) {
             output.write(registro);
             output.write("\r\n");
             ++counts[type];

@@ -2,7 +2,6 @@
 
 #include "run/record_limits.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/statements.hpp"
 
 namespace sintegra {
 
@@ -33,11 +32,7 @@ void KeptLines::overlay(const KeptLines& later) {
 }
 
 StagingLoad::StagingLoad(StagingStore& store)
-    : store_(store) {
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        lastIdBefore_[type] = static_cast<std::int64_t>(store_.queryCount(sql::lastId(type)));
-    }
-}
+    : store_(store) {}
 
 void StagingLoad::accept(std::string_view line) {
     ++lines_;
@@ -53,19 +48,13 @@ void StagingLoad::accept(std::string_view line) {
         kept_.type90Prefix = line.substr(0, kType90PrefixSize);
         break;
     case Destination::Staged:
-        store_.insert(dispatch.type, line);
+        store_.stage(dispatch.type, line);
         ++staged_;
         break;
     case Destination::Dropped:
         ++dropped_[std::string(line.substr(0, 2))];
         ++droppedLines_;
         break;
-    }
-}
-
-void StagingLoad::withdraw() {
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        store_.execute(sql::deleteAfter(type), lastIdBefore_[type]);
     }
 }
 

@@ -40,8 +40,6 @@ public:
     explicit StagingLoad(StagingStore& store);
 
     void accept(std::string_view line);
-    // Takes back every row this file added to the staging tables.
-    void withdraw();
 
     std::uint64_t lines() const noexcept { return lines_; }
     // Lines that became rows of a staging table.
@@ -59,7 +57,6 @@ private:
     KeptLines kept_;
     std::map<std::string, std::uint64_t> dropped_;
     std::uint64_t droppedLines_ = 0;
-    PerStagedType<std::int64_t> lastIdBefore_{};
 };
 
 // Collects one line of the second input file as read, holding only what its dispatch uses: the

@@ -1,6 +1,7 @@
 #include "run/run_driver.hpp"
 
 #include <chrono>
+#include <future>
 #include <optional>
 
 #include "files/atomic_file.hpp"
@@ -11,14 +12,13 @@
 #include "run/file_loading.hpp"
 #include "run/messages.hpp"
 #include "run/output_assembly.hpp"
-#include "run/product_dedup.hpp"
+#include "run/output_writer.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/statements.hpp"
 
 namespace sintegra {
 namespace {
@@ -36,10 +36,8 @@ void requireRecords(const StagingLoad& load, const std::string& path) {
 }
 
 void resetTables(StagingStore& store, ProgressReporter& progress) {
-    progress.begin(Phase::Resetting, kStagedTypeCount);
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        store.execute(sql::deleteAll(type));
-    }
+    progress.begin(Phase::Resetting, 1);
+    store.clear();
     progress.finish();
 }
 
@@ -62,9 +60,13 @@ private:
         std::uint64_t rows;
     };
 
-    void loadSecond(const InputFile& first, const AtomicFile& normalized);
+    void loadFirst(InputFile& first, StagingLoad& load);
+    void loadSecond(const InputFile& first);
+    void passFirstAgain(InputFile& input, const FirstFilePass& pass);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
+    void normalizeForJoin();
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
+    void save(Mode mode, AtomicFile& output, StoreTransaction& transaction);
     void putInPlace(const std::vector<AtomicFile*>& files);
 
     StagingStore& store_;
@@ -73,26 +75,57 @@ private:
     TempRegistry* temps_;
     ProgressReporter progress_;
     std::string stamp_; // the local time of the run, which names its copies
+    std::string firstPath_;
+    NormalizedDigest firstDigest_;
+    std::optional<AtomicFile> normalized_;
+    std::future<void> normalizedPrepared_; // waited for before normalized_ goes
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     RunSummary summary_;
 };
 
-// Both labels may name the same file: it is then read again as the run has just normalized it.
-void Run::loadSecond(const InputFile& first, const AtomicFile& normalized) {
+// The first file's normalized form is written as it is read when the host foresees join mode; the
+// mode read when the output is assembled decides (normalizeForJoin).
+void Run::loadFirst(InputFile& first, StagingLoad& load) {
+    if (host_.mode() == Mode::Join) {
+        normalized_.emplace(pathFromText(firstPath_), temps_);
+    }
+    progress_.begin(Phase::Normalizing, first.size());
+    firstDigest_ = passFirstFile(first, {&load, normalized_ ? &*normalized_ : nullptr}, progress_);
+    if (normalized_) {
+        // Flushed to disk while the run goes on.
+        normalizedPrepared_ = std::async(std::launch::async, [this] { normalized_->prepare(); });
+    }
+    progress_.finish();
+    requireRecords(load, firstPath_);
+    summary_.inputs.push_back({firstPath_, load.lines()});
+    summary_.dropped = load.dropped();
+}
+
+// Both labels may name the same file: it is then read again as the run normalized it.
+void Run::loadSecond(const InputFile& first) {
     const std::string path = host_.secondPath();
     if (namesNoFile(path)) {
         return;
     }
-    std::optional<InputFile> input(std::in_place, pathFromText(path));
-    if (input->sameFileAs(first)) {
-        input.emplace(normalized.tempPath());
-    }
+    InputFile input(pathFromText(path));
+    store_.beginSecond();
     secondLoad_.emplace(store_);
-    progress_.begin(Phase::LoadingSecond, input->size());
-    loadSecondFile(*input, *secondLoad_, progress_);
+    progress_.begin(Phase::LoadingSecond, input.size());
+    if (input.sameFileAs(first)) {
+        passFirstAgain(input, {&*secondLoad_, nullptr});
+    } else {
+        loadSecondFile(input, *secondLoad_, progress_);
+    }
     progress_.finish();
     secondPath_ = path;
+}
+
+// A later pass over the first file stands for the first one only if it reads the same lines.
+void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
+    if (passFirstFile(input, pass, progress_) != firstDigest_) {
+        throw RunError("O arquivo \"" + firstPath_ + "\" foi alterado durante a execução.", firstPath_);
+    }
 }
 
 // Analyse mode reads one file only, even if the host named a second one.
@@ -102,7 +135,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
         return staged;
     }
     if (mode == Mode::Analyse) {
-        secondLoad_->withdraw();
+        store_.withdrawSecond();
         return staged;
     }
     requireRecords(*secondLoad_, secondPath_);
@@ -116,13 +149,46 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
 }
 
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
-    summary_.written = assembleOutput(store_, kept, stagedRows, output, progress_);
+    OutputWriter writer(output);
+    summary_.written = assembleOutput(store_, kept, stagedRows, writer, progress_);
     const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
     for (std::size_t i = 0; i < totals.size(); ++i) {
-        output.write(i == 0 ? "" : "\r\n");
-        output.write(totals[i]);
+        writer.write(i == 0 ? "" : "\r\n");
+        writer.write(totals[i]);
     }
+    writer.finish();
     summary_.type90Records = totals.size();
+}
+
+// A host in join mode that did not foresee it at the start gets the first file's normalized form
+// from a second pass.
+void Run::normalizeForJoin() {
+    if (normalized_) {
+        return;
+    }
+    normalized_.emplace(pathFromText(firstPath_), temps_);
+    InputFile again(pathFromText(firstPath_));
+    progress_.begin(Phase::Normalizing, again.size());
+    passFirstAgain(again, {nullptr, &*normalized_});
+    progress_.finish();
+}
+
+// The last moment to stop: from here on the files are put in place. The output goes to disk while
+// the store commits, and first, so that a write failing on it cannot come after the first file was
+// replaced.
+void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
+    progress_.begin(Phase::Saving, 1);
+    std::future<void> prepared = std::async(std::launch::async, [&output] { output.prepare(); });
+    transaction.commit();
+    prepared.get();
+    std::vector<AtomicFile*> files{&output};
+    if (mode == Mode::Join) {
+        if (normalizedPrepared_.valid()) {
+            normalizedPrepared_.get();
+        }
+        files.insert(files.begin(), &*normalized_);
+    }
+    putInPlace(files);
 }
 
 // The old bytes of each file replaced are kept in Copias, as part of the replace.
@@ -143,39 +209,29 @@ void Run::putInPlace(const std::vector<AtomicFile*>& files) {
 
 RunResult Run::execute() {
     resetTables(store_, progress_);
-    const std::string firstPath = host_.firstPath();
-    if (namesNoFile(firstPath)) {
+    firstPath_ = host_.firstPath();
+    if (namesNoFile(firstPath_)) {
         return {RunStatus::NoFileSelected, {}};
     }
-    InputFile first(pathFromText(firstPath));
-    AtomicFile normalized(pathFromText(firstPath), temps_);
+    InputFile first(pathFromText(firstPath_));
     StoreTransaction transaction(store_);
     StagingLoad firstLoad(store_);
-    progress_.begin(Phase::Normalizing, first.size());
-    loadFirstFile(first, normalized, firstLoad, progress_);
-    progress_.finish();
-    requireRecords(firstLoad, firstPath);
-    summary_.inputs.push_back({firstPath, firstLoad.lines()});
-    summary_.dropped = firstLoad.dropped();
-
-    loadSecond(first, normalized);
+    loadFirst(first, firstLoad);
+    loadSecond(first);
     const Mode mode = host_.mode();
     const Staged staged = settleSecond(mode, firstLoad);
 
     progress_.begin(Phase::RemovingDuplicates, 1);
-    summary_.duplicatesRemoved = removeDuplicateProducts(store_);
-    transaction.commit();
+    summary_.duplicatesRemoved = store_.removeDuplicateProducts();
     progress_.finish();
 
-    summary_.outputPath = mode == Mode::Analyse ? firstPath : pathText(folder_ / kJoinOutputName);
+    if (mode == Mode::Join) {
+        normalizeForJoin();
+    }
+    summary_.outputPath = mode == Mode::Analyse ? firstPath_ : pathText(folder_ / kJoinOutputName);
     AtomicFile output(pathFromText(summary_.outputPath), temps_);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
-
-    // The last moment to stop: from here on the files are put in place. The output is written out
-    // first, so that a write failing on it cannot come after the first file was replaced.
-    progress_.begin(Phase::Saving, 1);
-    output.prepare();
-    putInPlace(mode == Mode::Join ? std::vector{&normalized, &output} : std::vector{&output});
+    save(mode, output, transaction);
     return {RunStatus::Completed, std::move(summary_)};
 }
 

@@ -20,7 +20,7 @@ struct Progress {
 };
 
 // What a run needs of the program that starts it: the window or the command line. The run reads
-// each value once, at the moment its documentation names.
+// each value at the moments its documentation names.
 class RunHost {
 public:
     virtual ~RunHost() = default;
@@ -28,7 +28,8 @@ public:
     virtual std::string firstPath() = 0;
     // The second input file, empty or "." for none. Read after the first file has been loaded.
     virtual std::string secondPath() = 0;
-    // Read when the output assembly starts.
+    // Read when the first file's load starts, to foresee whether the first file's normalized form
+    // is kept, and again when the output assembly starts: that answer decides.
     virtual Mode mode() = 0;
     // Whether the old bytes of the files replaced are kept in Copias. Read when they are replaced.
     virtual bool keepCopies() { return true; }

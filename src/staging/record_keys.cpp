@@ -44,7 +44,16 @@ Type60Order type60Order(std::string_view registro) {
     }
     const std::size_t rank = sub == '\0' ? std::string_view::npos : kType60SubTypeOrder.find(sub);
     order.tipo = rank == std::string_view::npos ? 5 : static_cast<int>(rank) + 1;
+    order.dateRank = bytesRank(order.dateBytes());
     return order;
+}
+
+std::uint64_t bytesRank(std::string_view bytes) noexcept {
+    std::uint64_t rank = 0;
+    for (std::size_t i = 0; i < sizeof rank; ++i) {
+        rank = rank << 8 | (i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u);
+    }
+    return rank;
 }
 
 } // namespace sintegra

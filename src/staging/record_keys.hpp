@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "layout/record_columns.hpp"
 
@@ -23,8 +25,22 @@ struct Type60Order {
     std::size_t dateSize = 0;
     // 60M 1, 60A 2, 60D 3, 60I 4, any other sub-type 5; sub-types ignore the case of ASCII letters.
     int tipo = 5;
+
+    // The date's bytes as a number that orders them as SQLite orders BLOBs.
+    std::uint64_t dateRank = 0;
+
+    std::string_view dateBytes() const noexcept { return {date.data(), dateSize}; }
+    // What the order compares: the date's rank, then its size and Tipo.
+    std::pair<std::uint64_t, std::uint32_t> rank() const noexcept {
+        return {dateRank, static_cast<std::uint32_t>(dateSize << 8 | static_cast<std::size_t>(tipo))};
+    }
+    bool operator<(const Type60Order& other) const noexcept { return rank() < other.rank(); }
 };
 
 Type60Order type60Order(std::string_view registro);
+
+// Up to eight bytes as a big-endian number, zeros after them: such numbers order the bytes as
+// unsigned bytes compare, a shorter one first where one is the other's beginning, but for its size.
+std::uint64_t bytesRank(std::string_view bytes) noexcept;
 
 } // namespace sintegra

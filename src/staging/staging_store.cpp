@@ -49,10 +49,19 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     }
 }
 
-// Rows per insert statement: enough to spread the cost of a statement, AUTOINCREMENT's included.
-constexpr std::size_t kBatchRows = 16;
+// Rows per insert statement: enough to spread the cost of a statement over many rows.
+constexpr std::size_t kBatchRows = 256;
 // A batch holding long lines is written sooner.
 constexpr std::size_t kBatchBytes = 1 << 20;
+// Type 60 rows are held until this many bytes, then written as one sorted run: the fewer the runs,
+// the cheaper their merge.
+constexpr std::size_t kType60RunBytes = 4 << 20;
+
+void check(sqlite3* db, int result) {
+    if (result != SQLITE_OK) {
+        throw SQLite::Exception(db, result);
+    }
+}
 
 int sqliteCode(const std::exception& error) {
     const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
@@ -95,7 +104,9 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
         db_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         // Scratch data, rebuilt by every run: no durability needed, and one connection only.
         db_->exec("PRAGMA locking_mode = EXCLUSIVE");
-        db_->exec("PRAGMA journal_mode = TRUNCATE");
+        // The journal lives in memory: it holds only the pages that a run changes of what the last
+        // committed run left, and no file of it is left beside the store.
+        db_->exec("PRAGMA journal_mode = MEMORY");
         db_->exec("PRAGMA synchronous = OFF");
         db_->exec("PRAGMA temp_store = FILE");
         db_->exec("PRAGMA cache_size = -8192");
@@ -105,6 +116,7 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
             throw SQLite::Exception("faltam tabelas de trabalho (REG50 a REG88)");
         }
         prepareInserts();
+        productKeys_ = std::make_unique<ProductKeys>(*db_);
     } catch (const std::exception& error) {
         throw StoreError("O modelo do banco de trabalho " + inQuotes(templateFile) +
                              " não pode ser usado: " + storeCause(sqliteCode(error), error.what()) + ".",
@@ -144,50 +156,113 @@ std::uint64_t StagingStore::execute(std::string_view sql) {
     }
 }
 
-std::uint64_t StagingStore::execute(const std::string& sql, std::int64_t parameter) {
-    flushAll();
+void StagingStore::clear() {
+    superseded_ = {};
+    StoreTransaction transaction(*this);
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        execute(sql::deleteAll(type));
+    }
+    transaction.commit();
+    runs_.clear();
     try {
-        SQLite::Statement statement(*db_, sql);
-        statement.bind(1, static_cast<int64_t>(parameter));
-        return static_cast<std::uint64_t>(statement.exec());
+        productKeys_->clear();
     } catch (const SQLite::Exception& error) {
         fail(error);
     }
+    lastBeforeSecond_.reset();
 }
 
-std::uint64_t StagingStore::queryCount(const std::string& sql) {
-    flushAll();
-    try {
-        SQLite::Statement statement(*db_, sql);
-        statement.executeStep();
-        return static_cast<std::uint64_t>(statement.getColumn(0).getInt64());
-    } catch (const SQLite::Exception& error) {
-        fail(error);
-    }
-}
-
-void StagingStore::insert(StagedType type, std::string_view registro) {
+void StagingStore::stage(StagedType type, std::string_view registro) {
     RowBatch& batch = batches_.at(type);
     batch.add(registro);
-    if (batch.rows() == kBatchRows || batch.bytes() >= kBatchBytes) {
+    const bool full = type == kType60 ? batch.bytes() >= kType60RunBytes
+                                      : batch.rows() == kBatchRows || batch.bytes() >= kBatchBytes;
+    if (full) {
         flush(type);
     }
 }
 
+// The second file's rows follow the first's in every table, REG60 included: its first file's
+// rows are written out as a run of their own here.
+void StagingStore::beginSecond() {
+    flushAll();
+    PerStagedType<std::int64_t> last{};
+    try {
+        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+            last[type] = db_->execAndGet(sql::lastRowid(type)).getInt64();
+        }
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    lastBeforeSecond_ = last;
+    runsBeforeSecond_ = runs_.count();
+}
+
+void StagingStore::withdrawSecond() {
+    flushAll();
+    if (!lastBeforeSecond_) {
+        return;
+    }
+    try {
+        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+            SQLite::Statement statement(*db_, sql::deleteAfter(type));
+            statement.bind(1, static_cast<int64_t>((*lastBeforeSecond_)[type]));
+            statement.exec();
+        }
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    runs_.truncate(runsBeforeSecond_);
+    productKeys_->forgetAfter((*lastBeforeSecond_)[kType75]);
+    lastBeforeSecond_.reset();
+}
+
+// The rows go at the commit, so that the deleting overlaps whatever the run does meanwhile (the
+// output's flush to disk). Until then the staged rows are written to the file, so that reading them
+// writes nothing.
+std::uint64_t StagingStore::removeDuplicateProducts() {
+    flushAll();
+    try {
+        superseded_ = productKeys_->superseded();
+        check(db_->getHandle(), sqlite3_db_cacheflush(db_->getHandle()));
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    const std::uint64_t removed = superseded_.count();
+    if (sqlite3_get_autocommit(db_->getHandle()) != 0) {
+        deleteSuperseded();
+    }
+    return removed;
+}
+
+// Rows are deleted in rowid order, page after page, and rows that follow each other as one range:
+// a join of a file with itself removes every row of the first.
+void StagingStore::deleteSuperseded() {
+    try {
+        SQLite::Statement remove(*db_, std::string(sql::kDeleteProducts));
+        superseded_.forEachRange([&remove](std::int64_t first, std::int64_t last) {
+            remove.bind(1, static_cast<int64_t>(first));
+            remove.bind(2, static_cast<int64_t>(last));
+            remove.exec();
+            remove.reset();
+        });
+    } catch (const SQLite::Exception& error) {
+        fail(error);
+    }
+    superseded_ = {};
+}
+
 void StagingStore::flush(StagedType type) {
     RowBatch& batch = batches_[type];
+    if (batch.rows() == 0) {
+        return;
+    }
     try {
-        std::size_t written = 0;
-        for (; batch.rows() - written >= kBatchRows; written += kBatchRows) {
-            batch.bind(*batchInserts_[type], written, kBatchRows);
-            batchInserts_[type]->exec();
-            batchInserts_[type]->reset();
+        if (type == kType60) {
+            batch.sortByType60Order();
         }
-        for (; written < batch.rows(); ++written) {
-            batch.bind(*singleInserts_[type], written, 1);
-            singleInserts_[type]->exec();
-            singleInserts_[type]->reset();
-        }
+        write(type, batch);
+        written(type, batch);
         batch.clear();
     } catch (const SQLite::Exception& error) {
         batch.clear();
@@ -197,20 +272,54 @@ void StagingStore::flush(StagedType type) {
     }
 }
 
+void StagingStore::write(StagedType type, RowBatch& batch) {
+    std::size_t written = 0;
+    for (; batch.rows() - written >= kBatchRows; written += kBatchRows) {
+        batch.bind(*batchInserts_[type], written, kBatchRows);
+        batchInserts_[type]->exec();
+        batchInserts_[type]->reset();
+    }
+    for (; written < batch.rows(); ++written) {
+        batch.bind(*singleInserts_[type], written, 1);
+        singleInserts_[type]->exec();
+        singleInserts_[type]->reset();
+    }
+}
+
+// A batch takes the rowids that follow the table's greatest, one after the other.
+void StagingStore::written(StagedType type, const RowBatch& batch) {
+    const std::int64_t last = sqlite3_last_insert_rowid(db_->getHandle());
+    const std::int64_t first = last - static_cast<std::int64_t>(batch.rows()) + 1;
+    if (type == kType60) {
+        runs_.add(first, last);
+    } else if (type == kType75) {
+        for (std::size_t row = 0; row < batch.rows(); ++row) {
+            if (const auto code = productKey(batch.registro(row))) {
+                productKeys_->add(*code, first + static_cast<std::int64_t>(row));
+            }
+        }
+    }
+}
+
 void StagingStore::flushAll() {
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
         flush(type);
     }
 }
 
-void StagingStore::forEachRegistro(const std::string& sql,
-                                   const std::function<void(std::string_view)>& visit) {
+void StagingStore::forEachInOutputOrder(StagedType type, const std::function<void(std::string_view)>& visit) {
     flushAll();
     try {
-        SQLite::Statement statement(*db_, sql);
-        const int column = statement.getColumnIndex("Registro");
+        if (type == kType60) {
+            runs_.forEachInOrder(*db_, visit);
+            return;
+        }
+        SQLite::Statement statement(*db_, sql::rowsInLoadOrder(type));
         while (statement.executeStep()) {
-            const SQLite::Column registro = statement.getColumn(column);
+            if (type == kType75 && superseded_.contains(statement.getColumn(1).getInt64())) {
+                continue;
+            }
+            const SQLite::Column registro = statement.getColumn(0);
             visit({static_cast<const char*>(registro.getBlob()),
                    static_cast<std::size_t>(registro.getBytes())});
         }
@@ -224,12 +333,20 @@ void StagingStore::begin() {
 }
 
 void StagingStore::commit() {
+    flushAll();
+    deleteSuperseded();
     execute("COMMIT");
 }
 
 void StagingStore::rollback() noexcept {
     for (RowBatch& batch : batches_) {
         batch.clear();
+    }
+    runs_.clear();
+    lastBeforeSecond_.reset();
+    superseded_ = {};
+    if (productKeys_) {
+        productKeys_->forget();
     }
     try {
         if (db_ && sqlite3_get_autocommit(db_->getHandle()) == 0) {

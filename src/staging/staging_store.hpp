@@ -4,12 +4,15 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "layout/record_types.hpp"
+#include "staging/product_keys.hpp"
 #include "staging/row_batch.hpp"
+#include "staging/type60_runs.hpp"
 
 namespace SQLite {
 class Database;
@@ -21,9 +24,10 @@ namespace sintegra {
 inline constexpr std::string_view kTemplateFileName = "Sintegra.mod";
 inline constexpr std::string_view kStoreFileName = "Sintegra.mdb";
 
-// The scratch database of the program folder and its one connection. Rows are written in batches:
-// every other operation first writes what is pending, so that it sees every row added before it.
-// Every failure is thrown as a StoreError whose message names the file and the cause.
+// The scratch database of the program folder and its one connection: one table of rows for each
+// staged record type. Rows are written in batches: every other operation first writes what is
+// pending, so that it sees every row staged before it. Every failure is thrown as a StoreError
+// whose message names the file and the cause.
 class StagingStore {
 public:
     // Replaces Sintegra.mdb with a fresh copy of Sintegra.mod, both in programFolder, and opens it.
@@ -36,16 +40,21 @@ public:
 
     const std::string& file() const noexcept { return file_; }
 
-    // Runs a statement and returns the number of rows it changed.
-    std::uint64_t execute(std::string_view sql);
-    std::uint64_t execute(const std::string& sql, std::int64_t parameter);
-    std::uint64_t queryCount(const std::string& sql);
-
-    // Adds one row to the type's table, with the keys the table keeps.
-    void insert(StagedType type, std::string_view registro);
-
-    // Hands the Registro of every row of the query to visit, in the query's order.
-    void forEachRegistro(const std::string& sql, const std::function<void(std::string_view)>& visit);
+    // Empties every staging table.
+    void clear();
+    // Adds one row to the type's table. Rows are numbered in the order they are staged.
+    void stage(StagedType type, std::string_view registro);
+    // The rows staged from now on are those of the second input file...
+    void beginSecond();
+    // ...and this takes every one of them back.
+    void withdrawSecond();
+    // Of the type 75 rows that share a product code only the one staged last stays, unchanged and
+    // in its place. Returns the number of rows removed. Within a transaction the rows leave the
+    // tables when it commits; they are no longer read from here on.
+    std::uint64_t removeDuplicateProducts();
+    // Hands the Registro of every row of the type's table to visit, in output order: type 60 by
+    // date and sub-type, then load order; every other type in load order.
+    void forEachInOutputOrder(StagedType type, const std::function<void(std::string_view)>& visit);
 
     void begin();
     void commit();
@@ -54,8 +63,12 @@ public:
 private:
     void open(const std::filesystem::path& templateFile);
     void prepareInserts();
+    std::uint64_t execute(std::string_view sql);
     void flush(StagedType type);
+    void write(StagedType type, RowBatch& batch);
+    void written(StagedType type, const RowBatch& batch);
     void flushAll();
+    void deleteSuperseded();
     [[noreturn]] void fail(const std::exception& error) const;
 
     std::string file_;
@@ -63,6 +76,11 @@ private:
     PerStagedType<std::unique_ptr<SQLite::Statement>> singleInserts_;
     PerStagedType<std::unique_ptr<SQLite::Statement>> batchInserts_;
     std::vector<RowBatch> batches_;
+    std::optional<PerStagedType<std::int64_t>> lastBeforeSecond_; // the last rowid of each table
+    Type60Runs runs_;
+    std::size_t runsBeforeSecond_ = 0;
+    std::unique_ptr<ProductKeys> productKeys_;
+    SupersededRows superseded_; // removed, and deleted at the commit
 };
 
 // Throws StoreError when the template is not there.

@@ -17,16 +17,9 @@ Catalogue perTable(std::string_view before, std::string_view after) {
     return statements;
 }
 
-// Records of equal DATA and Tipo keep load order.
-Catalogue outputOrder() {
-    Catalogue statements = perTable("SELECT Registro FROM ", " ORDER BY IDSEQUENCIA");
-    statements[kType60] = "SELECT Registro FROM REG60 ORDER BY DATA, Tipo, IDSEQUENCIA";
-    return statements;
-}
-
 std::string_view insertedColumns(StagedType type) {
     if (type == kType60) {
-        return "(Registro, DATA, Tipo)";
+        return "(IDSEQUENCIA, Registro, DATA, Tipo)";
     }
     return type == kType75 ? "(Registro, Nprod)" : "(Registro)";
 }
@@ -38,23 +31,23 @@ const std::string& deleteAll(StagedType type) {
     return statements.at(type);
 }
 
-const std::string& lastId(StagedType type) {
-    static const Catalogue statements = perTable("SELECT COALESCE(MAX(IDSEQUENCIA), 0) FROM ", "");
+const std::string& lastRowid(StagedType type) {
+    static const Catalogue statements = perTable("SELECT COALESCE(MAX(rowid), 0) FROM ", "");
     return statements.at(type);
 }
 
 const std::string& deleteAfter(StagedType type) {
-    static const Catalogue statements = perTable("DELETE FROM ", " WHERE IDSEQUENCIA > ?");
+    static const Catalogue statements = perTable("DELETE FROM ", " WHERE rowid > ?");
     return statements.at(type);
 }
 
-const std::string& rowsInOutputOrder(StagedType type) {
-    static const Catalogue statements = outputOrder();
+const std::string& rowsInLoadOrder(StagedType type) {
+    static const Catalogue statements = perTable("SELECT Registro, rowid FROM ", " ORDER BY IDSEQUENCIA");
     return statements.at(type);
 }
 
 std::size_t insertedValues(StagedType type) {
-    return type == kType60 ? 3 : type == kType75 ? 2 : 1;
+    return type == kType60 ? 4 : type == kType75 ? 2 : 1;
 }
 
 std::string insertRows(StagedType type, std::size_t rows) {

@@ -6,28 +6,37 @@
 
 #include "layout/record_types.hpp"
 
-// Every statement the program issues against the staging store, in one place.
+// Every statement the store issues, in one place. Only the store includes this header.
 namespace sintegra::sql {
 
 const std::string& deleteAll(StagedType type);
-// The greatest IDSEQUENCIA of a table, 0 when it is empty.
-const std::string& lastId(StagedType type);
-// Drops the rows added after a given IDSEQUENCIA (bound as parameter 1).
+// The greatest rowid of a table, 0 when it is empty.
+const std::string& lastRowid(StagedType type);
+// Drops the rows after a given rowid (bound as parameter 1).
 const std::string& deleteAfter(StagedType type);
-// Rows in load order; for REG60, the type 60 records in date and sub-type order.
-const std::string& rowsInOutputOrder(StagedType type);
+// The Registro and rowid of the rows of a table in load order. Not for REG60, which is read run by
+// run.
+const std::string& rowsInLoadOrder(StagedType type);
 
-// The values a staged row is given: Registro, then the keys its table keeps (Nprod for REG75,
-// DATA and Tipo for REG60).
+// The values a staged row is given: Registro and the keys its table keeps (Nprod for REG75), or for
+// REG60 IDSEQUENCIA, Registro, DATA and Tipo. Every other table numbers its rows itself: its
+// IDSEQUENCIA is its rowid.
 std::size_t insertedValues(StagedType type);
 // Adds the given number of rows in one statement.
 std::string insertRows(StagedType type, std::size_t rows);
 
-// Of the rows sharing a product key only the one with the greatest IDSEQUENCIA stays. A NULL key
-// (a line too short to hold a product code) equals no other.
-inline constexpr std::string_view kDeleteRepeatedProducts =
-    "DELETE FROM REG75 WHERE Nprod IS NOT NULL AND IDSEQUENCIA NOT IN ("
-    "SELECT MAX(IDSEQUENCIA) FROM REG75 GROUP BY Nprod)";
+// One sorted run of REG60: the rows between two rowids (parameters 1 and 2), in rowid order.
+inline constexpr std::string_view kType60Run =
+    "SELECT Registro FROM REG60 WHERE rowid BETWEEN ?1 AND ?2 ORDER BY rowid";
+
+// Drops the REG75 rows whose rowids lie between parameters 1 and 2.
+inline constexpr std::string_view kDeleteProducts = "DELETE FROM REG75 WHERE rowid BETWEEN ?1 AND ?2";
+
+// Sorted runs of product codes that did not fit in memory, in the connection's temporary database.
+inline constexpr std::string_view kCreateProductRuns =
+    "CREATE TEMP TABLE IF NOT EXISTS ProductRuns (Run BLOB NOT NULL)";
+inline constexpr std::string_view kInsertProductRun = "INSERT INTO temp.ProductRuns (Run) VALUES (?)";
+inline constexpr std::string_view kDropProductRuns = "DROP TABLE IF EXISTS temp.ProductRuns";
 
 inline constexpr std::string_view kCountStagingTables =
     "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "

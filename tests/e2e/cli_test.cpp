@@ -1,3 +1,5 @@
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "run/messages.hpp"
@@ -44,6 +46,9 @@ TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + pasta() + "/sintegra.txt] finalizada !\n");
     EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+    EXPECT_EQ(
+        test::folderEntries(folder.path()),
+        (std::vector<std::string>{"Copias", "Sintegra.lck", "Sintegra.mdb", "Sintegra.mod", "sintegra.txt"}));
 }
 
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {

@@ -1,5 +1,6 @@
 #include <functional>
 #include <sys/stat.h>
+#include <tuple>
 
 #include <gtest/gtest.h>
 

@@ -49,8 +49,7 @@ TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolde
         EXPECT_EQ(result.out,
                   "Analise Terminada do arquivo [" + (data / "sintegra.txt").string() + "] finalizada !\n");
         EXPECT_EQ(test::folderEntries(data),
-                  (std::vector<std::string>{"Copias", "Sintegra.lck", "Sintegra.mdb", "Sintegra.mdb-journal",
-                                            "sintegra.txt"}));
+                  (std::vector<std::string>{"Copias", "Sintegra.lck", "Sintegra.mdb", "sintegra.txt"}));
         EXPECT_EQ(test::folderEntries(installed),
                   (std::vector<std::string>{"Sintegra.mod", "sintegra-orv-cli"}));
     }

@@ -100,7 +100,7 @@ TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
     EXPECT_EQ(result.summary.outputLines(), 8u);
     EXPECT_EQ(host.firstReads, 1);
     EXPECT_EQ(host.secondReads, 1);
-    EXPECT_EQ(host.modeReads, 1);
+    EXPECT_EQ(host.modeReads, 2);
     expectNoTemps();
 }
 
@@ -146,6 +146,47 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
                                                "7500000001"
                                                "9900000006")
                                             .replace(125, 1, "1")}));
+}
+
+// The window's mode may change during a run: the mode read when the output is assembled decides,
+// and the files end as that mode leaves them from the start. A first file changed by another
+// program before it is read again fails the run instead.
+TEST_F(EngineTest, theModeReadWhenTheOutputIsAssembledDecides) {
+    struct Case {
+        Mode start;
+        Mode end;
+        bool sameSecond;
+        Phase changeFileIn; // Phase::Saving: never changed
+    };
+    const std::string joined = (folder.path() / "sintegra.txt").string();
+    const auto outcome = [&](const Case& c) {
+        writeFile(host.first, kFirst);
+        std::filesystem::remove(joined);
+        host.second = c.sameSecond ? host.first : "";
+        host.runMode = c.start;
+        host.onProgress = [&](const Progress& progress) {
+            host.runMode = progress.phase == Phase::Normalizing ? c.end : host.runMode;
+            if (progress.phase == c.changeFileIn && progress.done == 0) {
+                writeFile(host.first, kFirst + "50changed");
+            }
+            return true;
+        };
+        const std::string failed = failure();
+        return failed + "|" + readFile(host.first) + "|" +
+               (std::filesystem::exists(joined) ? readFile(joined) : "no output");
+    };
+    host.first = work.file("a.txt");
+    for (const Case c : {Case{Mode::Analyse, Mode::Join, false, Phase::Saving},
+                         {Mode::Join, Mode::Analyse, false, Phase::Saving},
+                         {Mode::Analyse, Mode::Join, true, Phase::Saving},
+                         {Mode::Analyse, Mode::Analyse, true, Phase::Saving}}) {
+        EXPECT_EQ(outcome(c), outcome({c.end, c.end, c.sameSecond, Phase::Saving}));
+    }
+    const std::string changed = "O arquivo \"" + host.first + "\" foi alterado durante a execução. " +
+                                std::string(messages::kFilesUnchanged) + "|" + kFirst + "50changed|no output";
+    EXPECT_EQ(outcome({Mode::Analyse, Mode::Join, false, Phase::RemovingDuplicates}), changed);
+    EXPECT_EQ(outcome({Mode::Analyse, Mode::Analyse, true, Phase::LoadingSecond}), changed);
+    expectNoTemps();
 }
 
 TEST_F(EngineTest, analyseIgnoresASecondFile) {

@@ -2,7 +2,6 @@
 
 #include "run/record_dispatch.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/statements.hpp"
 #include "support/files.hpp"
 #include "support/staging_fixture.hpp"
 #include "support/temp_folder.hpp"
@@ -59,17 +58,6 @@ TEST_F(StagingLoadTest, stagesLinesAsTheyStandAndCountsTheDropped) {
     EXPECT_EQ(rows(kType60).size(), 2u);
     EXPECT_EQ(load.lines(), 7u);
     EXPECT_EQ(load.dropped(), (std::map<std::string, std::uint64_t>{{"", 1}, {"5", 1}, {"51", 2}}));
-}
-
-TEST_F(StagingLoadTest, withdrawTakesBackOnlyItsOwnRows) {
-    StagingLoad first(store);
-    first.accept("50first");
-    StagingLoad second(store);
-    second.accept("50second");
-    second.accept("75second");
-    second.withdraw();
-    EXPECT_EQ(rows(0), std::vector<std::string>{"50first"});
-    EXPECT_TRUE(rows(kType75).empty());
 }
 
 std::string collect(const std::string& line) {

@@ -1,8 +1,13 @@
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
-#include "run/product_dedup.hpp"
+#include "staging/record_keys.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/statements.hpp"
 #include "staging/store_error.hpp"
 #include "support/files.hpp"
 #include "support/staging_fixture.hpp"
@@ -16,15 +21,6 @@ using test::record;
 using test::writeFile;
 
 using StagingStoreTest = test::StagingFixture;
-
-TEST_F(StagingStoreTest, numbersRowsUpwardsAcrossAnEmptying) {
-    store.insert(kType75, "75a");
-    const std::uint64_t first = store.queryCount(sql::lastId(kType75));
-    store.execute(sql::deleteAll(kType75));
-    store.insert(kType75, "75b");
-    EXPECT_GT(store.queryCount(sql::lastId(kType75)), first);
-    EXPECT_EQ(rows(kType75), std::vector<std::string>{"75b"});
-}
 
 TEST_F(StagingStoreTest, givesEveryByteBackAsStored) {
     std::string line = "88";
@@ -46,14 +42,14 @@ TEST_F(StagingStoreTest, keepsTheLastOfEachProductCodeInItsPlace) {
     const std::string b = product("00000000000121"), c = product("0000000000012A"),
                       d = product("0000000000012a");
     stage(kType75, {a, b, c, d, a2});
-    EXPECT_EQ(removeDuplicateProducts(store), 1u);
+    EXPECT_EQ(store.removeDuplicateProducts(), 1u);
     EXPECT_EQ(rows(kType75), (std::vector<std::string>{b, c, d, a2}));
 }
 
 TEST_F(StagingStoreTest, keepsLinesTooShortToHoldACode) {
     const std::string shortLine = "75" + std::string(15, '1');
     stage(kType75, {shortLine, shortLine, "75" + std::string(20, '3'), "75" + std::string(20, '3')});
-    EXPECT_EQ(removeDuplicateProducts(store), 1u);
+    EXPECT_EQ(store.removeDuplicateProducts(), 1u);
     EXPECT_EQ(rows(kType75), (std::vector<std::string>{shortLine, shortLine, "75" + std::string(20, '3')}));
 }
 
@@ -68,15 +64,128 @@ TEST_F(StagingStoreTest, ordersType60ByDateThenSubType) {
                                         "60X20130301", "60M20130302", "60R032013"}));
 }
 
+// Enough rows that type 60 is written in several sorted runs and the product codes spill to the
+// temporary database, with ties and repeated codes within and across the runs and the two files.
+struct StagedFiles {
+    std::vector<std::string> lines60;
+    std::vector<std::string> lines75;
+    std::size_t first60;
+    std::size_t first75;
+};
+
+StagedFiles stageTwoFiles(StagingStore& store, bool withdrawSecond) {
+    std::mt19937 random(7);
+    const auto pick = [&random](int count) {
+        return std::uniform_int_distribution<int>(0, count - 1)(random);
+    };
+    StagedFiles files{};
+    for (int file = 0; file < 2; ++file) {
+        if (file == 1) {
+            files.first60 = files.lines60.size();
+            files.first75 = files.lines75.size();
+            store.beginSecond();
+        }
+        for (int i = 0; i < (file == 0 ? 200000 : 40000); ++i) {
+            const std::string serial = std::to_string(i);
+            if (pick(4) == 0) {
+                const char sub = "MADIRmX"[pick(7)];
+                const std::string date = sub == 'R' ? "0" + std::to_string(2 + pick(2)) + "2013"
+                                                    : "2013030" + std::to_string(1 + pick(4));
+                const std::string line = "60" + std::string(1, sub) + date;
+                // Some lines end early, with a byte above 127 in their date.
+                files.lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(8)) + "\xe9"
+                                                      : record(line + serial));
+                store.stage(kType60, files.lines60.back());
+            } else {
+                const std::string code = std::to_string(100000 + pick(40000)) + "00000000";
+                const int kind = pick(50);
+                // Some lines are too short for a code, some end within it, after a byte above 127.
+                files.lines75.push_back(kind == 0   ? "75short" + serial
+                                        : kind == 1 ? product(code.substr(0, pick(14)) + "\x80")
+                                                    : product(code, "x" + serial));
+                store.stage(kType75, files.lines75.back());
+            }
+        }
+    }
+    if (withdrawSecond) {
+        store.withdrawSecond();
+        files.lines60.resize(files.first60);
+        files.lines75.resize(files.first75);
+    }
+    return files;
+}
+
+TEST_F(StagingStoreTest, ordersAndDeduplicatesLikeAModelAcrossRunsAndFiles) {
+    for (const bool withdrawSecond : {false, true}) {
+        store.clear();
+        StagedFiles files = stageTwoFiles(store, withdrawSecond);
+        std::ranges::stable_sort(files.lines60, [](const std::string& a, const std::string& b) {
+            return type60Order(a) < type60Order(b);
+        });
+        std::vector<std::string> survivors;
+        std::set<std::string> later;
+        for (auto line = files.lines75.rbegin(); line != files.lines75.rend(); ++line) {
+            const auto key = productKey(*line);
+            if (!key || later.insert(std::string(*key)).second) {
+                survivors.push_back(*line);
+            }
+        }
+        std::ranges::reverse(survivors);
+        EXPECT_EQ(store.removeDuplicateProducts(), files.lines75.size() - survivors.size());
+        EXPECT_TRUE(rows(kType60) == files.lines60) << "withdrawn: " << withdrawSecond;
+        EXPECT_TRUE(rows(kType75) == survivors) << "withdrawn: " << withdrawSecond;
+    }
+}
+
+// Other programs read the store left by the last run: each table numbers its rows in load order.
+TEST(StagingStorePreparation, leavesItsRowsNumberedInLoadOrderWithTheirKeys) {
+    test::ProgramFolder folder;
+    const std::vector<std::string> loaded60 = {"60R032013", "60M20130302", "60M20130301"};
+    const std::vector<std::string> loaded75 = {product("00000000000120", "a"), product("00000000000121")};
+    {
+        StagingStore store(folder.path());
+        StoreTransaction transaction(store);
+        for (const std::string& line : loaded60) {
+            store.stage(kType60, line);
+        }
+        for (const std::string& line : loaded75) {
+            store.stage(kType75, line);
+        }
+        store.stage(0, "50one");
+        transaction.commit();
+    }
+    SQLite::Database db((folder.path() / "Sintegra.mdb").string());
+    const auto column = [&db](const std::string& query) {
+        std::vector<std::string> values;
+        SQLite::Statement statement(db, query);
+        while (statement.executeStep()) {
+            values.push_back(statement.getColumn(0).getString());
+        }
+        return values;
+    };
+    EXPECT_EQ(column("SELECT Registro FROM REG60 ORDER BY IDSEQUENCIA"), loaded60);
+    EXPECT_EQ(column("SELECT DATA || Tipo FROM REG60 ORDER BY IDSEQUENCIA"),
+              (std::vector<std::string>{"20130399"
+                                        "5",
+                                        "20130302"
+                                        "1",
+                                        "20130301"
+                                        "1"}));
+    EXPECT_EQ(column("SELECT Registro FROM REG75 ORDER BY IDSEQUENCIA"), loaded75);
+    EXPECT_EQ(column("SELECT Nprod FROM REG75 ORDER BY IDSEQUENCIA"),
+              (std::vector<std::string>{"00000000000120", "00000000000121"}));
+    EXPECT_EQ(column("SELECT IDSEQUENCIA || Registro FROM REG50"), std::vector<std::string>{"150one"});
+}
+
 TEST(StagingStorePreparation, replacesAStoreLeftByAnEarlierStart) {
     test::ProgramFolder folder;
     {
         StagingStore earlier(folder.path());
-        earlier.insert(0, "50old");
+        earlier.stage(0, "50old");
     }
     writeFile(folder.path() / "Sintegra.mdb-journal", "stale journal of a killed run");
     StagingStore store(folder.path());
-    EXPECT_EQ(store.queryCount(sql::lastId(0)), 0u);
+    EXPECT_EQ(test::StagingFixture::rowsOf(store, 0), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Sintegra.mdb-journal"));
 }
 

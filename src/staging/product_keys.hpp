@@ -1,0 +1,78 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+#include "layout/record_columns.hpp"
+
+namespace SQLite {
+class Database;
+} // namespace SQLite
+
+namespace sintegra {
+
+// Type 75 rows that a later row of the same product code supersedes, one bit a row.
+class SupersededRows {
+public:
+    SupersededRows() = default;
+    SupersededRows(std::int64_t firstRow, std::size_t rows)
+        : firstRow_(firstRow)
+        , bits_(rows) {}
+
+    void mark(std::int64_t row);
+    bool contains(std::int64_t row) const noexcept;
+    std::uint64_t count() const noexcept { return count_; }
+    // Hands over the rows in ascending order, as ranges of rows that follow each other.
+    void forEachRange(const std::function<void(std::int64_t first, std::int64_t last)>& range) const;
+
+private:
+    std::int64_t firstRow_ = 0;
+    std::vector<bool> bits_;
+    std::uint64_t count_ = 0;
+};
+
+// The product codes of the staged type 75 rows, kept to find the rows that a later row of the
+// same code supersedes. Codes are sorted in runs of bounded size, and a full run goes to a table of
+// the connection's temporary database, so that memory stays bounded whatever the number of rows.
+class ProductKeys {
+public:
+    explicit ProductKeys(SQLite::Database& db)
+        : db_(db) {}
+
+    // The row with this rowid has this product code.
+    void add(std::string_view code, std::int64_t row);
+    // Rows after this one are no longer staged.
+    void forgetAfter(std::int64_t row) { lastRow_ = std::min(lastRow_, row); }
+    // The rows whose code a later row repeats.
+    SupersededRows superseded();
+    // Forgets every key, and the runs it spilled.
+    void clear();
+    // Forgets every key, when a rollback has taken the spilled runs away.
+    void forget() noexcept;
+
+    // A code as two numbers that order codes as their bytes compare: the first eight bytes, then
+    // the other six and the size.
+    struct Key {
+        std::uint64_t high;
+        std::uint64_t low;
+        std::int64_t row;
+    };
+
+private:
+    void spill();
+    // Every key of every run, by code, then row.
+    void forEachInOrder(const std::function<void(const Key&)>& visit);
+
+    SQLite::Database& db_;
+    std::vector<Key> run_;
+    std::vector<std::int64_t> spilled_; // the rowids of the runs in the temporary table
+    std::int64_t firstRow_ = std::numeric_limits<std::int64_t>::max(); // the rows added
+    std::int64_t lastAdded_ = 0;
+    std::int64_t lastRow_ = std::numeric_limits<std::int64_t>::max(); // the rows still staged
+};
+
+} // namespace sintegra

@@ -1,0 +1,12 @@
+# Fails when a file outside src/staging includes the statement catalogue: the store alone speaks SQL.
+file(GLOB_RECURSE files ${ROOT_DIR}/src/*.?pp ${ROOT_DIR}/tests/*.?pp ${ROOT_DIR}/bench/*.?pp)
+set(offenders "")
+foreach(file IN LISTS files)
+    file(STRINGS ${file} includes REGEX "#[ \t]*include[ \t]*\"staging/statements.hpp\"")
+    if(includes AND NOT file MATCHES "/src/staging/")
+        list(APPEND offenders ${file})
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "The statement catalogue is included outside src/staging: ${offenders}")
+endif()
