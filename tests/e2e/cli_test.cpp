@@ -37,13 +37,18 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
     EXPECT_EQ(quiet.err, "");
 }
 
+// The folder joined with sintegra.txt by the system's separator, one only.
 TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
     const std::string first = work.write("a.txt", "50one");
     const std::string second = work.write("b.txt", "50two");
-    const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", pasta() + "/", "--quiet"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + pasta() + "/sintegra.txt] finalizada !\n");
-    EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+    const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    for (const std::string& given : {pasta(), pasta() + separator}) {
+        const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", given, "--quiet"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out,
+                  "Analise Terminada do arquivo [" + pasta() + separator + "sintegra.txt] finalizada !\n");
+        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+    }
 }
 
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
@@ -126,6 +131,18 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     const test::ProcessResult first = running.finish();
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_NE(first.out.find("finalizada !"), std::string::npos);
+}
+
+// Ctrl-C, as SIGINT on POSIX and as the console's event on Windows, stops a run in the middle.
+TEST_F(CliTest, anInterruptedRunEndsWithStatus130AndChangesNothing) {
+    test::RunningCopy running(folder.path(), work.path());
+    const std::string file = readFile(work.path() / "grande.txt");
+    const test::ProcessResult run = running.interrupt();
+    EXPECT_EQ(run.status, 130);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kCancelled) + "\n");
+    EXPECT_EQ(readFile(work.path() / "grande.txt"), file);
+    EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
 }
 
 // Whatever ends its lines, a file gives the same result, and bytes above 127 come back unchanged.
