@@ -1,3 +1,7 @@
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include "run/messages.hpp"
@@ -173,6 +177,21 @@ TEST_F(CliTest, treatsLfCrAndCrLfAlikeAndKeepsEveryByte) {
     EXPECT_EQ(written[2], record(lines[1]));
     EXPECT_EQ(written[3], record(lines[2]));
 }
+
+#ifdef _WIN32
+// Windows only: the manifest in the executable's resources.
+TEST(CliManifest, asksForUtf8AsTheCodePageAndToRunAsTheUser) {
+    const HMODULE cli = LoadLibraryExW(std::filesystem::path(ORV_CLI_PROGRAM).c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HRSRC found = FindResourceW(cli, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(cli, found))),
+                               SizeofResource(cli, found));
+    EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    FreeLibrary(cli);
+}
+#endif
 
 } // namespace
 } // namespace sintegra
