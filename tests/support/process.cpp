@@ -1,5 +1,7 @@
 #include "support/process.hpp"
 
+#include "support/transcript.hpp"
+
 namespace sintegra::test {
 
 ProcessResult runProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
@@ -13,7 +15,9 @@ std::vector<std::string> cliCommand(const std::vector<std::string>& arguments) {
 }
 
 ProcessResult runCli(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnv) {
-    return runProcess(cliCommand(arguments), extraEnv);
+    ProcessResult result = runProcess(cliCommand(arguments), extraEnv);
+    recordRun(arguments, result);
+    return result;
 }
 
 } // namespace sintegra::test
