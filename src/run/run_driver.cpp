@@ -218,6 +218,7 @@ RunResult Run::execute() {
     StagingLoad firstLoad(store_);
     loadFirst(first, firstLoad);
     loadSecond(first);
+    first.close(); // it may be replaced
     const Mode mode = host_.mode();
     const Staged staged = settleSecond(mode, firstLoad);
 

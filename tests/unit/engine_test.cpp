@@ -1,15 +1,19 @@
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
 #include "files/injected_fault.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
 #include "support/files.hpp"
-#include "support/process.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
 
@@ -136,16 +140,27 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     expectNoTemps();
 }
 
+// Whatever names it: the same path, another spelling of its folder, a hard link.
 TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     host.runMode = Mode::Join;
-    host.first = host.second = work.write("a.txt", "50,x\n" + product("A", ""));
-    engine.run(host);
-    EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
-              (std::vector<std::string>{"", "", record("50 x"), record("50 x"), record(product("A", "")),
-                                        record("5000000002"
-                                               "7500000001"
-                                               "9900000006")
-                                            .replace(125, 1, "1")}));
+    host.first = work.file("a.txt");
+    std::filesystem::create_directory(work.path() / "sub");
+    const std::filesystem::path link = work.path() / "ligado.txt";
+    for (const std::filesystem::path& second :
+         {std::filesystem::path(host.first), work.path() / "sub" / ".." / "a.txt", link}) {
+        writeFile(host.first, "50,x\n" + product("A", ""));
+        std::filesystem::remove(link);
+        std::filesystem::create_hard_link(host.first, link);
+        host.second = second.string();
+        engine.run(host);
+        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
+                  (std::vector<std::string>{"", "", record("50 x"), record("50 x"), record(product("A", "")),
+                                            record("5000000002"
+                                                   "7500000001"
+                                                   "9900000006")
+                                                .replace(125, 1, "1")}))
+            << host.second;
+    }
 }
 
 // The window's mode may change during a run: the mode read when the output is assembled decides,
@@ -236,10 +251,11 @@ TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
     host.runMode = Mode::Join;
     host.first = work.file("a.txt");
     writeFile(host.first, "50one");
-    const test::ProcessResult run = test::runForked([&] {
-        std::filesystem::current_path(folder.path());
+    std::string listed;
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    {
         Engine engine(".");
-        std::string listed;
         host.onProgress = [&](const Progress& progress) {
             if (progress.phase == Phase::Saving) {
                 listed = readFile("Sintegra.lck");
@@ -247,16 +263,15 @@ TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
             return true;
         };
         engine.run(host);
-        return listed;
-    });
-    std::vector<std::string> entries;
-    for (std::size_t start = 0, end; (end = run.out.find('\0', start)) != std::string::npos;
-         start = end + 1) {
-        entries.push_back(run.out.substr(start, end - start));
     }
-    ASSERT_EQ(entries.size(), 2u) << run.out;
+    std::filesystem::current_path(started); // a working folder cannot be removed on Windows
+    std::vector<std::string> entries;
+    for (std::size_t start = 0, end; (end = listed.find('\0', start)) != std::string::npos; start = end + 1) {
+        entries.push_back(listed.substr(start, end - start));
+    }
+    ASSERT_EQ(entries.size(), 2u) << listed;
     for (const std::string& entry : entries) {
-        EXPECT_TRUE(entry.starts_with("+/")) << entry;
+        EXPECT_TRUE(entry.starts_with("+") && pathFromText(entry.substr(1)).is_absolute()) << entry;
     }
 }
 
@@ -306,30 +321,15 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
     expectNoTemps();
 }
 
-TEST_F(EngineTest, refusesReadOnlyFilesAndFolders) {
+// A file without write permission is read-only on Windows.
+TEST_F(EngineTest, refusesReadOnlyFiles) {
     host.first = work.write("a.txt", kFirst);
-    ::chmod(host.first.c_str(), 0444);
+    namespace fs = std::filesystem;
+    fs::permissions(host.first, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(failure(), "O arquivo \"" + host.first + "\" está protegido contra gravação. " +
                              std::string(messages::kFilesUnchanged));
-    ::chmod(host.first.c_str(), 0644);
-    ::chmod(work.path().c_str(), 0555);
-    EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
-              std::string::npos);
-    ::chmod(work.path().c_str(), 0755);
+    fs::permissions(host.first, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(readFile(host.first), kFirst);
-}
-
-TEST_F(EngineTest, keepsPermissionsAndReplacesTheTargetOfALink) {
-    const std::string target = work.write("real.txt", kFirst);
-    ::chmod(target.c_str(), 0640);
-    host.first = work.file("link.txt");
-    std::filesystem::create_symlink(target, host.first);
-    engine.run(host);
-    EXPECT_TRUE(std::filesystem::is_symlink(host.first));
-    EXPECT_EQ(readFile(target), kAnalysed);
-    struct stat info {};
-    ::stat(target.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
 // Faults injected where files are written, flushed to disk and put in place, on the first file, the
@@ -341,7 +341,7 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
         Mode mode;
         FileOperation operation;
         std::string target;
-        std::errc error;
+        std::error_code error;
         std::string message;
         bool copies = true;
     };
@@ -349,21 +349,30 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
     const std::string joined = (folder.path() / "sintegra.txt").string();
     const std::string copies = (folder.path() / "Copias").string();
     const std::string cannot = "Não foi possível ";
+    const auto errc = [](std::errc error) { return std::make_error_code(error); };
     const std::vector<Fault> faults = {
-        {Mode::Analyse, FileOperation::Write, first, std::errc::no_space_on_device,
+        {Mode::Analyse, FileOperation::Write, first, errc(std::errc::no_space_on_device),
          cannot + "gravar o arquivo \"" + first + "\": não há espaço livre no disco."},
-        {Mode::Join, FileOperation::Write, joined, std::errc::file_too_large,
+        {Mode::Join, FileOperation::Write, joined, errc(std::errc::file_too_large),
          cannot + "gravar o arquivo \"" + joined + "\": o arquivo passou do tamanho máximo permitido."},
-        {Mode::Join, FileOperation::Flush, first, std::errc::io_error,
+        {Mode::Join, FileOperation::Flush, first, errc(std::errc::io_error),
          cannot + "gravar o arquivo \"" + first + "\": erro de leitura ou gravação no dispositivo."},
-        {Mode::Analyse, FileOperation::Write, copies, std::errc::no_space_on_device,
+        {Mode::Analyse, FileOperation::Write, copies, errc(std::errc::no_space_on_device),
          cannot + "gravar o arquivo \"" + (folder.path() / "Copias" / "a (").string()},
-        {Mode::Join, FileOperation::Replace, first, std::errc::permission_denied,
+        {Mode::Join, FileOperation::Replace, first, errc(std::errc::permission_denied),
          cannot + "substituir o arquivo \"" + first + "\": permissão negada."},
-        {Mode::Join, FileOperation::Replace, joined, std::errc::read_only_file_system,
+        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::read_only_file_system),
          cannot + "substituir o arquivo \"" + joined + "\": o disco está protegido contra gravação."},
-        {Mode::Join, FileOperation::Replace, joined, std::errc::io_error,
+        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::io_error),
          "dispositivo. O arquivo \"" + first + "\" já tinha sido substituído.", false},
+#ifdef _WIN32
+        // As Windows's calls give them, in the same words.
+        {Mode::Analyse, FileOperation::Write, first,
+         std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category()),
+         cannot + "gravar o arquivo \"" + first + "\": não há espaço livre no disco."},
+        {Mode::Join, FileOperation::Flush, joined, std::error_code(ERROR_DISK_FULL, std::system_category()),
+         cannot + "gravar o arquivo \"" + joined + "\": não há espaço livre no disco."},
+#endif
     };
     for (const Fault& fault : faults) {
         writeFile(first, kFirst);
@@ -372,7 +381,7 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
         host.second = fault.mode == Mode::Join ? work.write("b.txt", kFirst) : "";
         host.runMode = fault.mode;
         host.copies = fault.copies;
-        const InjectedFault injected(fault.operation, fault.target, std::make_error_code(fault.error));
+        const InjectedFault injected(fault.operation, fault.target, fault.error);
         const std::string message = failure();
         EXPECT_NE(message.find(fault.message), std::string::npos) << message;
         EXPECT_EQ(message.ends_with(messages::kFilesUnchanged), fault.copies) << message;
@@ -383,34 +392,79 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
     }
 }
 
-// Root reads any file whatever its permissions: the run drops to an ordinary user first.
-TEST(EngineFaults, anUnreadableSecondFileStopsTheRunBeforeAnyChange) {
-    test::ProgramFolder folder;
-    test::TempFolder work;
-    for (const auto& path : {folder.path(), work.path()}) {
-        std::filesystem::permissions(path, std::filesystem::perms::all);
-    }
-    test::ScriptedHost host;
-    host.runMode = Mode::Join;
-    host.first = work.file("a.txt");
-    host.second = work.file("b.txt");
-    writeFile(host.first, kFirst);
-    writeFile(host.second, kFirst);
-    ::chmod(host.first.c_str(), 0666);
-    ::chmod(host.second.c_str(), 0);
-    const test::ProcessResult run = test::runForked([&] {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            return std::string("cannot become an ordinary user");
-        }
-        Engine engine(folder.path());
-        return failureOf(engine, host);
-    });
-    EXPECT_EQ(run.out, "Não foi possível abrir o arquivo \"" + host.second + "\": permissão negada. " +
-                           std::string(messages::kFilesUnchanged));
-    EXPECT_EQ(readFile(host.first), kFirst);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
-    EXPECT_EQ(test::leftoverTemps({work.path()}), std::vector<std::string>{});
+#ifndef _WIN32
+// POSIX only: the write permission of a folder, the mode of a file, and symbolic links, which Wine
+// does not make. The link is relative, to a file of another folder.
+TEST_F(EngineTest, refusesAReadOnlyFolderKeepsTheModeAndReplacesTheTargetOfALink) {
+    const std::string target = work.write("real.txt", kFirst);
+    ::chmod(target.c_str(), 0640);
+    std::filesystem::create_directory(work.path() / "atalhos com espaço");
+    host.first = work.file("atalhos com espaço/primeiro arquivo.txt");
+    std::filesystem::create_symlink("../real.txt", host.first);
+    ::chmod(work.path().c_str(), 0555);
+    EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
+              std::string::npos);
+    ::chmod(work.path().c_str(), 0755);
+    engine.run(host);
+    EXPECT_TRUE(std::filesystem::is_symlink(host.first));
+    EXPECT_EQ(readFile(target), kAnalysed);
+    struct stat info {};
+    ::stat(target.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
+#else
+// Windows only: files that other programs hold open, with the sharing that they allow. A file is
+// read whatever the holder writes, but replaced only when nothing holds it.
+TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
+    struct Held {
+        Mode mode;
+        std::string file;
+        DWORD sharing;
+        std::string message;
+    };
+    const std::string first = work.file("a.txt");
+    const std::string second = work.file("b.txt");
+    const std::string joined = (folder.path() / "sintegra.txt").string();
+    const std::filesystem::path copies = folder.path() / "Copias";
+    const std::string inUse =
+        "\": o arquivo está em uso por outro programa. " + std::string(messages::kFilesUnchanged);
+    const std::vector<Held> held = {
+        {Mode::Join, second, 0, "Não foi possível abrir o arquivo \"" + second + inUse},
+        {Mode::Analyse, first, FILE_SHARE_READ | FILE_SHARE_WRITE,
+         "Não foi possível substituir o arquivo \"" + first + inUse},
+        {Mode::Join, first, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+         "Não foi possível substituir o arquivo \"" + first + inUse},
+        {Mode::Join, joined, FILE_SHARE_READ, "Não foi possível substituir o arquivo \"" + joined + inUse},
+    };
+    for (const Held& row : held) {
+        writeFile(first, kFirst);
+        writeFile(second, kFirst);
+        writeFile(joined, "old output");
+        host.first = first;
+        host.second = row.mode == Mode::Join ? second : "";
+        host.runMode = row.mode;
+        const HANDLE holder = CreateFileW(pathFromText(row.file).c_str(), GENERIC_READ, row.sharing, nullptr,
+                                          OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(failure(), row.message);
+        CloseHandle(holder);
+        EXPECT_EQ(readFile(first), kFirst);
+        EXPECT_EQ(readFile(joined), "old output");
+        EXPECT_TRUE(!std::filesystem::exists(copies) || std::filesystem::is_empty(copies));
+        expectNoTemps();
+    }
+}
+
+// Windows only: the attributes of a file, which it keeps as a file on POSIX keeps its mode.
+TEST_F(EngineTest, keepsTheAttributesOfTheReplacedFile) {
+    host.first = work.write("a.txt", kFirst);
+    const std::filesystem::path file = pathFromText(host.first);
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    engine.run(host);
+    EXPECT_EQ(readFile(file), kAnalysed);
+    EXPECT_EQ(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+}
+#endif
 
 } // namespace
 } // namespace sintegra
