@@ -5,6 +5,7 @@
 
 #include "app/window_texts.hpp"
 #include "app/window_view.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 
 namespace sintegra::app {
@@ -24,7 +25,7 @@ ProgressDisplay displayOf(const Progress& progress) {
 WindowLogic::WindowLogic(Engine& engine, WindowView& view)
     : engine_(engine)
     , view_(view)
-    , dialogFolder_(engine.programFolder().string()) {}
+    , dialogFolder_(pathText(engine.programFolder())) {}
 
 WindowLogic::~WindowLogic() = default;
 
@@ -61,7 +62,7 @@ void WindowLogic::chooseFile(PathRow row) {
 bool WindowLogic::acceptsDrop(PathRow row, const std::vector<std::string>& files) const {
     std::error_code error;
     return !rowLocked(row) && (row == PathRow::First || mode_ == Mode::Join) && files.size() == 1 &&
-           std::filesystem::is_regular_file(files.front(), error);
+           std::filesystem::is_regular_file(pathFromText(files.front()), error);
 }
 
 bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) {
@@ -120,9 +121,9 @@ bool WindowLogic::rowLocked(PathRow row) const {
     return row == PathRow::First && run_;
 }
 
-// The next dialog opens where this file is.
+// The next dialog opens where this file is. Paths are UTF-8 text, on Windows too.
 void WindowLogic::takeFile(PathRow row, std::string path) {
-    dialogFolder_ = std::filesystem::path(path).parent_path().string();
+    dialogFolder_ = pathText(pathFromText(path).parent_path());
     setCaption(row, std::move(path));
 }
 
