@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "app/win32/group_box.hpp"
 #include "app/win32/phase_bar.hpp"
 
 namespace sintegra::app::win32 {
@@ -19,10 +20,11 @@ Form1Controls::Form1Controls(HWND window, UINT dpi)
             0, design.windowClass, design.text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | design.style, 0, 0,
             0, 0, window, reinterpret_cast<HMENU>(design.id), instance, nullptr);
         if (design.look == Look::Navy) {
-            // A themed frame or option button draws its text in the theme's colour, not the design's.
+            // A themed option button draws its text in the theme's colour, not the design's.
             SetWindowTheme(control, L"", L"");
         }
     }
+    drawGroupBoxInParentColours(item(ControlId::FraOpcao));
     SendMessageW(item(ControlId::Prg), PBM_SETRANGE32, 0, 100);
     layout(dpi);
 }
