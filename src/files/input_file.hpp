@@ -17,6 +17,9 @@ public:
 
     // Reads up to capacity bytes; 0 at the end of the file.
     std::size_t read(char* buffer, std::size_t capacity);
+    // Lets the file go before it is replaced: Windows replaces no file that a program holds open.
+    // What was learnt of it stays.
+    void close() noexcept;
 
     const std::filesystem::path& path() const noexcept { return path_; }
     std::uint64_t size() const noexcept { return size_; }

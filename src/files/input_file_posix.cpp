@@ -45,7 +45,14 @@ InputFile::InputFile(std::filesystem::path path)
 }
 
 InputFile::~InputFile() {
-    ::close(static_cast<int>(handle_));
+    close();
+}
+
+void InputFile::close() noexcept {
+    if (handle_ >= 0) {
+        ::close(static_cast<int>(handle_));
+        handle_ = -1;
+    }
 }
 
 std::size_t InputFile::read(char* buffer, std::size_t capacity) {

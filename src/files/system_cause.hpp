@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <system_error>
 
 // Private to src/files: each system sorts its own error codes into the causes that the user is told.
@@ -28,5 +29,7 @@ enum class Cause {
 Cause causeOfErrc(int value);
 // The cause of a code of the system's own category (errno, GetLastError()).
 Cause causeOfSystemCode(int value);
+// The system's own words, as UTF-8, for a code of its category that no cause covers.
+std::string systemCodeText(int value);
 
 } // namespace sintegra::detail

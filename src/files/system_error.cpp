@@ -126,13 +126,12 @@ FileError fileError(FileStep step, const std::filesystem::path& path, std::error
 }
 
 std::string systemCause(std::error_code cause) {
-    detail::Cause sorted = detail::Cause::Other;
     if (cause.category() == std::system_category()) {
-        sorted = detail::causeOfSystemCode(cause.value());
-    } else if (cause.category() == std::generic_category()) {
-        sorted = detail::causeOfErrc(cause.value());
+        const char* text = words(detail::causeOfSystemCode(cause.value()));
+        return text != nullptr ? text : detail::systemCodeText(cause.value());
     }
-    const char* text = words(sorted);
+    const char* text =
+        cause.category() == std::generic_category() ? words(detail::causeOfErrc(cause.value())) : nullptr;
     return text != nullptr ? text : cause.message();
 }
 

@@ -12,4 +12,8 @@ Cause causeOfSystemCode(int value) {
     return causeOfErrc(value);
 }
 
+std::string systemCodeText(int value) {
+    return std::system_category().message(value);
+}
+
 } // namespace sintegra::detail

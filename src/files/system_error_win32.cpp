@@ -1,3 +1,4 @@
+#include <iterator>
 #include <windows.h>
 
 #include "files/system_cause.hpp"
@@ -46,6 +47,25 @@ Cause causeOfSystemCode(int value) {
     default:
         return Cause::Other;
     }
+}
+
+// In the language of the system, without the period and line end that close it.
+std::string systemCodeText(int value) {
+    wchar_t words[512];
+    DWORD size = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                static_cast<DWORD>(value), 0, words, std::size(words), nullptr);
+    while (size > 0 && (words[size - 1] == L'.' || words[size - 1] == L'\r' || words[size - 1] == L'\n' ||
+                        words[size - 1] == L' ')) {
+        --size;
+    }
+    if (size == 0) {
+        return "erro " + std::to_string(value) + " do sistema";
+    }
+    std::string text(static_cast<std::size_t>(size) * 3, '\0');
+    const int length = WideCharToMultiByte(CP_UTF8, 0, words, static_cast<int>(size), text.data(),
+                                           static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
 }
 
 } // namespace sintegra::detail

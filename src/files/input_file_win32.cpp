@@ -1,0 +1,82 @@
+#include "files/input_file.hpp"
+
+#include <windows.h>
+
+#include "files/system_error.hpp"
+
+namespace sintegra {
+namespace {
+
+// ReadFile counts in 32 bits.
+constexpr DWORD kMostPerRead = DWORD{1} << 30;
+
+std::error_code lastError() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+HANDLE native(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+std::uint64_t joined(DWORD high, DWORD low) {
+    return (std::uint64_t{high} << 32) | low;
+}
+
+} // namespace
+
+// Shared with readers, writers and deleters alike, as a file is on POSIX: another program may hold
+// the file, and the run replaces it once it has let it go. The backup flag lets a folder be opened,
+// so that it is refused as a folder; a device or a pipe is refused before it is read.
+InputFile::InputFile(std::filesystem::path path)
+    : path_(std::move(path)) {
+    const HANDLE file =
+        CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw fileError(FileStep::Open, path_, lastError());
+    }
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        close();
+        throw FileError(
+            "Não foi possível abrir o arquivo \"" + pathText(path_) + "\": não é um arquivo comum.", path_);
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file, &info)) {
+        const std::error_code error = lastError();
+        close();
+        throw fileError(FileStep::Open, path_, error);
+    }
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        close();
+        throw fileError(FileStep::Open, path_, std::make_error_code(std::errc::is_a_directory));
+    }
+    size_ = joined(info.nFileSizeHigh, info.nFileSizeLow);
+    volume_ = info.dwVolumeSerialNumber;
+    index_ = joined(info.nFileIndexHigh, info.nFileIndexLow);
+}
+
+InputFile::~InputFile() {
+    close();
+}
+
+void InputFile::close() noexcept {
+    if (native(handle_) != INVALID_HANDLE_VALUE) {
+        CloseHandle(native(handle_));
+        handle_ = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
+    }
+}
+
+std::size_t InputFile::read(char* buffer, std::size_t capacity) {
+    DWORD got = 0;
+    const DWORD asked = capacity < kMostPerRead ? static_cast<DWORD>(capacity) : kMostPerRead;
+    if (!ReadFile(native(handle_), buffer, asked, &got, nullptr)) {
+        if (GetLastError() == ERROR_HANDLE_EOF) {
+            return 0;
+        }
+        throw fileError(FileStep::Read, path_, lastError());
+    }
+    return got;
+}
+
+} // namespace sintegra
