@@ -9,6 +9,7 @@
 #include "app/win32/dialogs.hpp"
 #include "app/win32/form1_controls.hpp"
 #include "app/win32/phase_bar.hpp"
+#include "app/win32/posted_tasks.hpp"
 #include "app/win32/wide_text.hpp"
 #include "app/window_logic.hpp"
 
@@ -85,6 +86,7 @@ Form1::Form1(Engine& engine, Dialogs& dialogs)
         throw std::runtime_error("CreateWindowExW: " + std::to_string(GetLastError()));
     }
     const UINT dpi = GetDpiForWindow(window_);
+    posted_ = std::make_unique<PostedTasks>(window_, kRunPosted);
     controls_ = std::make_unique<Form1Controls>(window_, dpi);
     fitClientArea(dpi, {});
     DragAcceptFiles(window_, TRUE);
@@ -94,11 +96,7 @@ Form1::Form1(Engine& engine, Dialogs& dialogs)
 
 Form1::~Form1() {
     logic_.reset();
-    {
-        const std::lock_guard lock(postedMutex_);
-        accepting_ = false;
-        posted_.clear();
-    }
+    posted_->close();
     if (IsWindow(window_)) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -159,13 +157,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case kRunPosted:
-        runPostedTasks();
+        posted_->runWaiting();
         return 0;
-    case WM_NCDESTROY: {
-        const std::lock_guard lock(postedMutex_);
-        accepting_ = false;
+    case WM_NCDESTROY:
+        posted_->close();
         break;
-    }
     case WM_DESTROY:
         PostQuitMessage(0);
         break;
@@ -248,21 +244,6 @@ void Form1::fitClientArea(UINT dpi, std::optional<POINT> place) {
     }
 }
 
-void Form1::runPostedTasks() {
-    for (;;) {
-        std::function<void()> task;
-        {
-            const std::lock_guard lock(postedMutex_);
-            if (posted_.empty()) {
-                return;
-            }
-            task = std::move(posted_.front());
-            posted_.pop_front();
-        }
-        task();
-    }
-}
-
 void Form1::setTitle(std::string_view title) {
     SetWindowTextW(window_, widen(title).c_str());
 }
@@ -315,15 +296,8 @@ void Form1::closeWindow() {
     SendMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-// One message may run several tasks, or none when an earlier one has run them all: the order is
-// the queue's.
 void Form1::post(std::function<void()> task) {
-    const std::lock_guard lock(postedMutex_);
-    if (!accepting_) {
-        return;
-    }
-    posted_.push_back(std::move(task));
-    PostMessageW(window_, kRunPosted, 0, 0);
+    posted_->post(std::move(task));
 }
 
 } // namespace sintegra::app::win32

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <windows.h>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 #include "app/win32/form1_design.hpp"
@@ -22,6 +20,7 @@ namespace sintegra::app::win32 {
 
 class Dialogs;
 class Form1Controls;
+class PostedTasks;
 
 // The program's one window, drawn with Win32: its controls and messages, and what WindowLogic asks
 // of them. The logic decides; this class only shows and forwards. Made hidden, in analyse mode.
@@ -46,7 +45,6 @@ private:
     void dpiChanged(UINT dpi, const RECT& suggested);
     // Sizes the window so that its client area is the design's at dpi, and moves it to place.
     void fitClientArea(UINT dpi, std::optional<POINT> place);
-    void runPostedTasks();
     // The row under a point of the client area: the heading and the path of a visible row.
     std::optional<PathRow> rowAt(POINT point) const;
 
@@ -66,9 +64,7 @@ private:
     Dialogs& dialogs_;
     HWND window_ = nullptr;
     std::unique_ptr<Form1Controls> controls_;
-    std::mutex postedMutex_;
-    std::deque<std::function<void()>> posted_;
-    bool accepting_ = true; // tasks, until the window or the logic goes
+    std::unique_ptr<PostedTasks> posted_;
     std::unique_ptr<WindowLogic> logic_;
 };
 
