@@ -247,20 +247,41 @@ TEST_F(Form1Test, ACancelledChoiceAndARunWithoutAFileSaySo) {
 }
 
 TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
-    const std::wstring first = choose(ControlId::BtnLocalizar, "htisistema_SISCOMX_sintegra.txt");
-    click(ControlId::BtnProc);
-    EXPECT_FALSE(IsWindowEnabled(item(ControlId::BtnProc)) || IsWindowEnabled(item(ControlId::BtnLocalizar)));
-    for (const ControlId id : {ControlId::BtnClose, ControlId::BtnLocalizar1, ControlId::OptAnalisarSintegra,
-                               ControlId::OptJuntarSintegra}) {
-        EXPECT_TRUE(IsWindowEnabled(item(id))) << static_cast<int>(id);
-    }
+    struct Case {
+        bool join;
+        const char* first;
+        const char* second;
+        const char* expected; // what the output holds
+    };
+    const Case cases[] = {
+        {false, "htisistema_SISCOMX_sintegra.txt", nullptr, "htisistema_SISCOMX_sintegra.analisado.txt"},
+        {true, "LuFelix_T2Ti_sintegra.txt", "htisistema_SISCOMX_sintegra.txt",
+         "juntar-LuFelix-htisistema.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        dialogs.messages.clear();
+        click(c.join ? ControlId::OptJuntarSintegra : ControlId::OptAnalisarSintegra);
+        const std::wstring first = choose(ControlId::BtnLocalizar, c.first);
+        if (c.second != nullptr) {
+            choose(ControlId::BtnLocalizar1, c.second);
+        }
+        click(ControlId::BtnProc);
+        EXPECT_FALSE(IsWindowEnabled(item(ControlId::BtnProc)) ||
+                     IsWindowEnabled(item(ControlId::BtnLocalizar)));
+        for (const ControlId id : {ControlId::BtnClose, ControlId::BtnLocalizar1,
+                                   ControlId::OptAnalisarSintegra, ControlId::OptJuntarSintegra}) {
+            EXPECT_TRUE(IsWindowEnabled(item(id))) << static_cast<int>(id);
+        }
 
-    ASSERT_TRUE(waitForMessages(1));
-    EXPECT_EQ(dialogs.messages[0].text, L"Analise Terminada do arquivo [" + first + L"] finalizada !");
-    EXPECT_NE(dialogs.messages[0].details.find(L"tipo 90"), std::wstring::npos);
-    EXPECT_EQ(test::readFile(narrow(first)),
-              test::readFile(kSamples + "expected/htisistema_SISCOMX_sintegra.analisado.txt"));
-    EXPECT_TRUE(idle());
+        ASSERT_TRUE(waitForMessages(1));
+        const std::filesystem::path output = c.join ? folder.path() / "sintegra.txt" : narrow(first);
+        EXPECT_EQ(dialogs.messages[0].text,
+                  L"Analise Terminada do arquivo [" + output.wstring() + L"] finalizada !");
+        EXPECT_NE(dialogs.messages[0].details.find(L"tipo 90"), std::wstring::npos);
+        EXPECT_EQ(test::readFile(output), test::readFile(kSamples + "expected/" + c.expected));
+        EXPECT_TRUE(idle());
+    }
 }
 
 TEST_F(Form1Test, AFileDroppedOnAVisibleRowIsChosenForIt) {
