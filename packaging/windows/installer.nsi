@@ -36,6 +36,7 @@ BrandingText "${PRODUCT} ${VERSION}"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_COMPONENTSPAGE_NODESC
 !define MUI_COMPONENTSPAGE_TEXT_TOP "O programa é sempre removido. Marque a segunda opção para apagar também \
     os seus dados na pasta do programa: as cópias dos arquivos substituídos e o sintegra.txt."
 !insertmacro MUI_UNPAGE_COMPONENTS
