@@ -22,3 +22,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-emulator ${CMAKE_BINARY_DIR}/wine)
+# How programs under Wine name the host's files: drive Z: is its root.
+set(ORV_HOST_PATH_PREFIX Z:)

@@ -1,14 +1,12 @@
 #include "cli/command_line.hpp"
 
-#include <atomic>
-#include <csignal>
 #include <memory>
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_host.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/terminal.hpp"
 #include "cli/verify_command.hpp"
 #include "files/program_folder.hpp"
 #include "files/system_error.hpp"
@@ -24,12 +22,6 @@ namespace sintegra::cli {
 namespace {
 
 constexpr const char* kProgramName = "sintegra-orv-cli";
-
-std::atomic<bool> interrupted{false};
-
-extern "C" void onInterrupt(int) {
-    interrupted.store(true);
-}
 
 struct Options {
     Mode mode = Mode::Analyse;
@@ -50,7 +42,9 @@ void translateHelp(CLI::App& app) {
     formatter->column_width(32);
 }
 
+// Options begin with "-" on every system: "/" begins a path.
 void describe(CLI::App& app, Options& options) {
+    app.allow_windows_style_options(false);
     app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
     app.set_version_flag("--version", std::string(kProgramName) + " " + ORV_VERSION, "Mostra a versão e sai");
     app.add_option("--pasta", options.folder,
@@ -98,17 +92,10 @@ std::unique_ptr<Engine> openEngine(const std::string& folder) {
     return std::make_unique<Engine>(pathFromText(folder));
 }
 
-void installSignalHandlers() {
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    // A file-size limit must fail the write, so that the run can say so, not kill the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-}
-
 int execute(const Options& options, std::ostream& out, std::ostream& err) {
-    const bool showBar = !options.quiet && ::isatty(STDERR_FILENO) == 1;
+    const bool showBar = !options.quiet && standardErrorIsTerminal();
     ProgressBar bar(err);
-    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, interrupted,
+    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, catchInterrupts(),
                  !options.noCopy);
     try {
         const RunResult result = openEngine(options.folder)->run(host);
@@ -157,7 +144,6 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
     if (verify.chosen) {
         return runVerify(verify, out, err);
     }
-    installSignalHandlers();
     return execute(options, out, err);
 }
 

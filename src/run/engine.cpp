@@ -1,5 +1,6 @@
 #include "run/engine.hpp"
 
+#include "files/file_size_limit.hpp"
 #include "files/folder_lock.hpp"
 #include "files/system_error.hpp"
 #include "run/messages.hpp"
@@ -58,6 +59,7 @@ Engine::~Engine() = default;
 // The user's data folder is made on first use, and nothing is made before the template is known to
 // be there. A folder that the user names must exist.
 void Engine::start(const ProgramFolders& folders) {
+    failWritesPastSizeLimit();
     if (!folders.createData) {
         requireFolder(folders.data);
     }

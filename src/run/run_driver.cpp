@@ -159,6 +159,7 @@ RunResult Run::execute() {
     summary_.dropped = firstLoad.dropped();
 
     loadSecond(first, normalized);
+    first.close(); // it may be replaced
     const Mode mode = host_.mode();
     const Staged staged = settleSecond(mode, firstLoad);
 

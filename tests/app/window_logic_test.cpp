@@ -10,6 +10,7 @@
 
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "support/files.hpp"
@@ -151,13 +152,16 @@ TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsB
 
 TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
     const test::TempFolder other;
-    const std::string dropped = other.write("fevereiro.txt", "");
+    const std::filesystem::path accented = other.path() / u8"março";
+    std::filesystem::create_directory(accented);
+    const std::string dropped = pathText(accented / "fevereiro.txt");
+    test::writeFile(accented / "fevereiro.txt", "");
     chooseSample();
     logic.chooseFile(PathRow::First); // cancelled
     logic.dropFiles(PathRow::First, {dropped});
     logic.chooseFile(PathRow::First);
     const std::vector<std::string> opened = {folder.path().string(), user.path().string(),
-                                             other.path().string()};
+                                             pathText(accented)};
     EXPECT_EQ(view.folders, opened);
 }
 

@@ -1,3 +1,7 @@
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include "run/messages.hpp"
@@ -37,13 +41,18 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
     EXPECT_EQ(quiet.err, "");
 }
 
+// The folder joined with sintegra.txt by the system's separator, one only.
 TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
     const std::string first = work.write("a.txt", "50one");
     const std::string second = work.write("b.txt", "50two");
-    const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", pasta() + "/", "--quiet"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + pasta() + "/sintegra.txt] finalizada !\n");
-    EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+    const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    for (const std::string& given : {pasta(), pasta() + separator}) {
+        const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", given, "--quiet"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out,
+                  "Analise Terminada do arquivo [" + pasta() + separator + "sintegra.txt] finalizada !\n");
+        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+    }
 }
 
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
@@ -128,6 +137,18 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     EXPECT_NE(first.out.find("finalizada !"), std::string::npos);
 }
 
+// Ctrl-C, as SIGINT on POSIX and as the console's event on Windows, stops a run in the middle.
+TEST_F(CliTest, anInterruptedRunEndsWithStatus130AndChangesNothing) {
+    test::RunningCopy running(folder.path(), work.path());
+    const std::string file = readFile(work.path() / "grande.txt");
+    const test::ProcessResult run = running.interrupt();
+    EXPECT_EQ(run.status, 130);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kCancelled) + "\n");
+    EXPECT_EQ(readFile(work.path() / "grande.txt"), file);
+    EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+}
+
 // Whatever ends its lines, a file gives the same result, and bytes above 127 come back unchanged.
 TEST_F(CliTest, treatsLfCrAndCrLfAlikeAndKeepsEveryByte) {
     std::string high;
@@ -156,6 +177,21 @@ TEST_F(CliTest, treatsLfCrAndCrLfAlikeAndKeepsEveryByte) {
     EXPECT_EQ(written[2], record(lines[1]));
     EXPECT_EQ(written[3], record(lines[2]));
 }
+
+#ifdef _WIN32
+// Windows only: the manifest in the executable's resources.
+TEST(CliManifest, asksForUtf8AsTheCodePageAndToRunAsTheUser) {
+    const HMODULE cli = LoadLibraryExW(std::filesystem::path(ORV_CLI_PROGRAM).c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HRSRC found = FindResourceW(cli, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(cli, found))),
+                               SizeofResource(cli, found));
+    EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    FreeLibrary(cli);
+}
+#endif
 
 } // namespace
 } // namespace sintegra

@@ -113,7 +113,7 @@ TEST_F(KillTest, aKilledRunLeavesEveryFileWholeAndTheNextRunSucceeds) {
         writeFile(output(), kOldOutput);
         test::Process run(command(mode));
         std::this_thread::sleep_for(moment);
-        run.signal(SIGKILL);
+        run.kill();
         killed += run.wait().status == 128 + SIGKILL ? 1 : 0;
         expectWholeFiles(mode);
 

@@ -15,15 +15,22 @@ using test::runCli;
 
 const std::filesystem::path kSamples = std::filesystem::path(ORV_TEST_DATA) / "samples";
 
-// The report of a sample, with the path of its copy written as the sample's name.
+// The report of a sample, with the path of its copy, as text or as a JSON string (a backslash
+// escaped), written as the sample's name.
 std::pair<int, std::string> verifySample(const test::TempFolder& work, const std::string& name,
                                          std::vector<std::string> options = {}) {
     const std::string copy = work.file(name);
     std::filesystem::copy_file(kSamples / name, copy, std::filesystem::copy_options::overwrite_existing);
     options.insert(options.begin(), {"verificar", copy});
     test::ProcessResult run = runCli(options);
-    for (std::size_t at = run.out.find(copy); at != std::string::npos; at = run.out.find(copy)) {
-        run.out.replace(at, copy.size(), name);
+    std::string escaped;
+    for (const char c : copy) {
+        escaped += c == '\\' ? "\\\\" : std::string(1, c);
+    }
+    for (const std::string& spelled : {copy, escaped}) {
+        for (std::size_t at = run.out.find(spelled); at != std::string::npos; at = run.out.find(spelled)) {
+            run.out.replace(at, spelled.size(), name);
+        }
     }
     return {run.status, run.out};
 }

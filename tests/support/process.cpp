@@ -1,113 +1,8 @@
 #include "support/process.hpp"
 
-#include <cerrno>
-#include <csignal>
-#include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
-#include <stdexcept>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include "support/files.hpp"
-
-extern char** environ;
+#include "support/transcript.hpp"
 
 namespace sintegra::test {
-namespace {
-
-std::vector<char*> pointers(std::vector<std::string>& strings) {
-    std::vector<char*> result;
-    for (std::string& text : strings) {
-        result.push_back(text.data());
-    }
-    result.push_back(nullptr);
-    return result;
-}
-
-ProcessResult waitFor(pid_t pid) {
-    int status = 0;
-    rusage usage{};
-    while (::wait4(pid, &status, 0, &usage) < 0) {
-        if (errno != EINTR) {
-            throw std::runtime_error("wait4 failed");
-        }
-    }
-    ProcessResult result;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.peakKib = usage.ru_maxrss;
-    return result;
-}
-
-// The kernel carries the parent's peak resident memory over into the child's: it is brought down
-// to what this process holds now, so that the child's peak is its own unless this process is larger.
-void resetPeakMemory() {
-    std::FILE* file = std::fopen("/proc/self/clear_refs", "w");
-    if (file != nullptr) {
-        std::fputs("5", file);
-        std::fclose(file);
-    }
-}
-
-} // namespace
-
-Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
-    resetPeakMemory();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    const std::string outFile = capture_.file("out");
-    const std::string errFile = capture_.file("err");
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-
-    std::vector<std::string> arguments = argv;
-    std::vector<std::string> environment = extraEnv;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        environment.emplace_back(*variable);
-    }
-    const int spawned = posix_spawn(&pid_, arguments.front().c_str(), &actions, nullptr,
-                                    pointers(arguments).data(), pointers(environment).data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        throw std::runtime_error("cannot start " + arguments.front());
-    }
-}
-
-Process::~Process() {
-    if (pid_ > 0) {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-    }
-}
-
-void Process::signal(int number) const {
-    ::kill(pid_, number);
-}
-
-bool Process::stop() {
-    signal(SIGSTOP);
-    int status = 0;
-    if (::waitpid(pid_, &status, WUNTRACED) == pid_ && WIFSTOPPED(status)) {
-        return true;
-    }
-    pid_ = -1;
-    return false;
-}
-
-ProcessResult Process::wait() {
-    if (pid_ < 0) {
-        throw std::logic_error("the program was waited for already");
-    }
-    ProcessResult result = waitFor(pid_);
-    pid_ = -1;
-    result.out = readFile(capture_.file("out"));
-    result.err = readFile(capture_.file("err"));
-    return result;
-}
 
 ProcessResult runProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
     return Process(argv, extraEnv).wait();
@@ -120,52 +15,8 @@ std::vector<std::string> cliCommand(const std::vector<std::string>& arguments) {
 }
 
 ProcessResult runCli(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnv) {
-    return runProcess(cliCommand(arguments), extraEnv);
-}
-
-ProcessResult runForked(const std::function<std::string()>& body) {
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        throw std::runtime_error("pipe failed");
-    }
-    resetPeakMemory();
-    const pid_t child = ::fork();
-    if (child < 0) {
-        throw std::runtime_error("fork failed");
-    }
-    if (child == 0) {
-        ::close(channel[0]);
-        int status = 0;
-        std::string out;
-        try {
-            out = body();
-        } catch (const std::exception& error) {
-            out = std::string("exception: ") + error.what();
-            status = 1;
-        }
-        std::string_view left = out;
-        while (!left.empty()) {
-            const ssize_t sent = ::write(channel[1], left.data(), left.size());
-            if (sent <= 0) {
-                break;
-            }
-            left.remove_prefix(static_cast<std::size_t>(sent));
-        }
-        ::_exit(status);
-    }
-    ::close(channel[1]);
-    std::string out;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) != 0;) {
-        if (got > 0) {
-            out.append(buffer, static_cast<std::size_t>(got));
-        } else if (errno != EINTR) {
-            break;
-        }
-    }
-    ::close(channel[0]);
-    ProcessResult result = waitFor(child);
-    result.out = std::move(out);
+    ProcessResult result = runProcess(cliCommand(arguments), extraEnv);
+    recordRun(arguments, result);
     return result;
 }
 

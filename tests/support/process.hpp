@@ -1,8 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "support/temp_folder.hpp"
@@ -10,14 +10,14 @@
 namespace sintegra::test {
 
 struct ProcessResult {
-    int status = -1; // exit status, or 128 + signal
+    int status = -1; // exit status, or 128 + signal on POSIX
     std::string out;
     std::string err;
-    long peakKib = 0; // the most memory the program had resident, or the test's, if it holds more
+    long peakKib = 0; // the most memory the program had resident (on POSIX, or the test's if larger)
 };
 
-// A program started with the given arguments (argv[0] included), its output captured. One still
-// running at the end is killed.
+// A program started with the given arguments (argv[0] included, all UTF-8) and extra "NAME=value"
+// variables, its output captured. One still running at the end is killed. process_<system>.cpp.
 class Process {
 public:
     explicit Process(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv = {});
@@ -25,15 +25,19 @@ public:
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    void signal(int number) const;
-    // Stops the program where it is, until signal(SIGCONT); false when it had already ended.
-    bool stop();
+    // Asks the program to stop, as Ctrl-C in its terminal does.
+    void interrupt();
+    // Ends the program at once (SIGKILL, TerminateProcess).
+    void kill();
+    // Holds the program where it is, until resume(); false when it had already ended.
+    bool pause();
+    void resume();
     // Waits until the program ends.
     ProcessResult wait();
 
 private:
     TempFolder capture_;
-    pid_t pid_ = -1;
+    std::intptr_t id_ = -1; // the pid, or the process's HANDLE
 };
 
 // Runs a program and waits for it.
@@ -45,8 +49,10 @@ ProcessResult runCli(const std::vector<std::string>& arguments,
 // The command that runs sintegra-orv-cli with the given arguments, for Process.
 std::vector<std::string> cliCommand(const std::vector<std::string>& arguments);
 
-// Runs body in a forked copy of this process, for what must not touch the test's own process (a
-// file-size limit, another user); out holds what body returned, status its exit status.
+#ifndef _WIN32
+// Runs body in a forked copy of this process, for what must not touch the test's own process
+// (another user); out holds what body returned, status its exit status. POSIX only: fork.
 ProcessResult runForked(const std::function<std::string()>& body);
+#endif
 
 } // namespace sintegra::test

@@ -1,7 +1,6 @@
 #include "support/running_copy.hpp"
 
 #include <chrono>
-#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -28,14 +27,19 @@ RunningCopy::RunningCopy(const std::filesystem::path& programFolder, const std::
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    if (!process_.stop()) {
+    if (!process_.pause()) {
         throw std::runtime_error("the run ended before it could be stopped");
     }
 }
 
 ProcessResult RunningCopy::finish() {
-    process_.signal(SIGCONT);
+    process_.resume();
     return process_.wait();
+}
+
+ProcessResult RunningCopy::interrupt() {
+    process_.interrupt();
+    return finish();
 }
 
 } // namespace sintegra::test

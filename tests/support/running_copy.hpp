@@ -16,6 +16,8 @@ public:
 
     // Lets the run go on and waits for its end.
     ProcessResult finish();
+    // Interrupts the run as Ctrl-C does, lets it go on and waits for its end.
+    ProcessResult interrupt();
 
 private:
     Process process_;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "support/files.hpp"
+#include "support/transcript.hpp"
 
 namespace sintegra::test {
 
@@ -13,6 +14,7 @@ TempFolder::TempFolder() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         path_ = std::filesystem::temp_directory_path() / ("orv-test-" + std::to_string(generator()));
         if (std::filesystem::create_directory(path_)) {
+            nameInTranscript(path_);
             return;
         }
     }

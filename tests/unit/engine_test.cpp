@@ -1,15 +1,22 @@
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
 #include "files/injected_fault.hpp"
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
 #include "support/files.hpp"
+#ifndef _WIN32
 #include "support/process.hpp"
+#endif
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
 
@@ -136,16 +143,27 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     expectNoTemps();
 }
 
+// Whatever names it: the same path, another spelling of its folder, a hard link.
 TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     host.runMode = Mode::Join;
-    host.first = host.second = work.write("a.txt", "50,x\n" + product("A", ""));
-    engine.run(host);
-    EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
-              (std::vector<std::string>{"", "", record("50 x"), record("50 x"), record(product("A", "")),
-                                        record("5000000002"
-                                               "7500000001"
-                                               "9900000006")
-                                            .replace(125, 1, "1")}));
+    host.first = work.file("a.txt");
+    std::filesystem::create_directory(work.path() / "sub");
+    const std::filesystem::path link = work.path() / "ligado.txt";
+    for (const std::filesystem::path& second :
+         {std::filesystem::path(host.first), work.path() / "sub" / ".." / "a.txt", link}) {
+        writeFile(host.first, "50,x\n" + product("A", ""));
+        std::filesystem::remove(link);
+        std::filesystem::create_hard_link(host.first, link);
+        host.second = second.string();
+        engine.run(host);
+        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
+                  (std::vector<std::string>{"", "", record("50 x"), record("50 x"), record(product("A", "")),
+                                            record("5000000002"
+                                                   "7500000001"
+                                                   "9900000006")
+                                                .replace(125, 1, "1")}))
+            << host.second;
+    }
 }
 
 TEST_F(EngineTest, analyseIgnoresASecondFile) {
@@ -186,6 +204,13 @@ TEST(EngineStore, keepsNoRowsAfterARunWithoutAFile) {
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG60").getInt(), 0);
 }
 
+// The test's working folder for a while; a folder cannot go while it is one.
+struct WorkingFolder {
+    explicit WorkingFolder(const std::filesystem::path& folder) { std::filesystem::current_path(folder); }
+    ~WorkingFolder() { std::filesystem::current_path(before); }
+    std::filesystem::path before = std::filesystem::current_path();
+};
+
 // A killed run's temporary files are removed by the next start, which may come from another working
 // folder: they are listed by absolute path, also for an output that does not exist yet.
 TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
@@ -195,10 +220,10 @@ TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
     host.runMode = Mode::Join;
     host.first = work.file("a.txt");
     writeFile(host.first, "50one");
-    const test::ProcessResult run = test::runForked([&] {
-        std::filesystem::current_path(folder.path());
+    std::string listed;
+    {
+        const WorkingFolder inProgramFolder(folder.path());
         Engine engine(".");
-        std::string listed;
         host.onProgress = [&](const Progress& progress) {
             if (progress.phase == Phase::Saving) {
                 listed = readFile("Sintegra.lck");
@@ -206,16 +231,14 @@ TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
             return true;
         };
         engine.run(host);
-        return listed;
-    });
-    std::vector<std::string> entries;
-    for (std::size_t start = 0, end; (end = run.out.find('\0', start)) != std::string::npos;
-         start = end + 1) {
-        entries.push_back(run.out.substr(start, end - start));
     }
-    ASSERT_EQ(entries.size(), 2u) << run.out;
+    std::vector<std::string> entries;
+    for (std::size_t start = 0, end; (end = listed.find('\0', start)) != std::string::npos; start = end + 1) {
+        entries.push_back(listed.substr(start, end - start));
+    }
+    ASSERT_EQ(entries.size(), 2u) << listed;
     for (const std::string& entry : entries) {
-        EXPECT_TRUE(entry.starts_with("+/")) << entry;
+        EXPECT_TRUE(entry.starts_with("+") && pathFromText(entry.substr(1)).is_absolute()) << entry;
     }
 }
 
@@ -265,30 +288,15 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
     expectNoTemps();
 }
 
-TEST_F(EngineTest, refusesReadOnlyFilesAndFolders) {
+// A file without write permission is read-only on Windows.
+TEST_F(EngineTest, refusesReadOnlyFiles) {
     host.first = work.write("a.txt", kFirst);
-    ::chmod(host.first.c_str(), 0444);
+    namespace fs = std::filesystem;
+    fs::permissions(host.first, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(failure(), "O arquivo \"" + host.first + "\" está protegido contra gravação. " +
                              std::string(messages::kFilesUnchanged));
-    ::chmod(host.first.c_str(), 0644);
-    ::chmod(work.path().c_str(), 0555);
-    EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
-              std::string::npos);
-    ::chmod(work.path().c_str(), 0755);
+    fs::permissions(host.first, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(readFile(host.first), kFirst);
-}
-
-TEST_F(EngineTest, keepsPermissionsAndReplacesTheTargetOfALink) {
-    const std::string target = work.write("real.txt", kFirst);
-    ::chmod(target.c_str(), 0640);
-    host.first = work.file("link.txt");
-    std::filesystem::create_symlink(target, host.first);
-    engine.run(host);
-    EXPECT_TRUE(std::filesystem::is_symlink(host.first));
-    EXPECT_EQ(readFile(target), kAnalysed);
-    struct stat info {};
-    ::stat(target.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
 // Faults injected where files are written, flushed to disk and put in place, on the first file, the
@@ -342,7 +350,29 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
     }
 }
 
-// Root reads any file whatever its permissions: the run drops to an ordinary user first.
+#ifndef _WIN32
+// POSIX only: the write permission of a folder, the mode of a file, and symbolic links, which Wine
+// does not make. The link is relative, to a file of another folder.
+TEST_F(EngineTest, refusesAReadOnlyFolderKeepsTheModeAndReplacesTheTargetOfALink) {
+    const std::string target = work.write("real.txt", kFirst);
+    ::chmod(target.c_str(), 0640);
+    std::filesystem::create_directory(work.path() / "atalhos com espaço");
+    host.first = work.file("atalhos com espaço/primeiro arquivo.txt");
+    std::filesystem::create_symlink("../real.txt", host.first);
+    ::chmod(work.path().c_str(), 0555);
+    EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
+              std::string::npos);
+    ::chmod(work.path().c_str(), 0755);
+    engine.run(host);
+    EXPECT_TRUE(std::filesystem::is_symlink(host.first));
+    EXPECT_EQ(readFile(target), kAnalysed);
+    struct stat info {};
+    ::stat(target.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// Root reads any file whatever its permissions: the run drops to an ordinary user first. POSIX
+// only: fork and setuid.
 TEST(EngineFaults, anUnreadableSecondFileStopsTheRunBeforeAnyChange) {
     test::ProgramFolder folder;
     test::TempFolder work;
@@ -370,6 +400,59 @@ TEST(EngineFaults, anUnreadableSecondFileStopsTheRunBeforeAnyChange) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     EXPECT_EQ(test::leftoverTemps({work.path()}), std::vector<std::string>{});
 }
+#else
+// Windows only: files that other programs hold open, with the sharing that they allow. A file is
+// read whatever the holder writes, but replaced only when nothing holds it.
+TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
+    struct Held {
+        Mode mode;
+        std::string file;
+        DWORD sharing;
+        std::string message;
+    };
+    const std::string first = work.file("a.txt");
+    const std::string second = work.file("b.txt");
+    const std::string joined = (folder.path() / "sintegra.txt").string();
+    const std::filesystem::path copies = folder.path() / "Copias";
+    const std::string inUse =
+        "\": o arquivo está em uso por outro programa. " + std::string(messages::kFilesUnchanged);
+    const std::vector<Held> held = {
+        {Mode::Join, second, 0, "Não foi possível abrir o arquivo \"" + second + inUse},
+        {Mode::Analyse, first, FILE_SHARE_READ | FILE_SHARE_WRITE,
+         "Não foi possível substituir o arquivo \"" + first + inUse},
+        {Mode::Join, first, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+         "Não foi possível substituir o arquivo \"" + first + inUse},
+        {Mode::Join, joined, FILE_SHARE_READ, "Não foi possível substituir o arquivo \"" + joined + inUse},
+    };
+    for (const Held& row : held) {
+        writeFile(first, kFirst);
+        writeFile(second, kFirst);
+        writeFile(joined, "old output");
+        host.first = first;
+        host.second = row.mode == Mode::Join ? second : "";
+        host.runMode = row.mode;
+        const HANDLE holder = CreateFileW(pathFromText(row.file).c_str(), GENERIC_READ, row.sharing, nullptr,
+                                          OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(failure(), row.message);
+        CloseHandle(holder);
+        EXPECT_EQ(readFile(first), kFirst);
+        EXPECT_EQ(readFile(joined), "old output");
+        EXPECT_TRUE(!std::filesystem::exists(copies) || std::filesystem::is_empty(copies));
+        expectNoTemps();
+    }
+}
+
+// Windows only: the attributes of a file, which it keeps as a file on POSIX keeps its mode.
+TEST_F(EngineTest, keepsTheAttributesOfTheReplacedFile) {
+    host.first = work.write("a.txt", kFirst);
+    const std::filesystem::path file = pathFromText(host.first);
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    engine.run(host);
+    EXPECT_EQ(readFile(file), kAnalysed);
+    EXPECT_EQ(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+}
+#endif
 
 } // namespace
 } // namespace sintegra

@@ -1,0 +1,188 @@
+#include "support/process.hpp"
+
+#include <stdexcept>
+#include <windows.h>
+// Both need windows.h first.
+#include <psapi.h>
+#include <tlhelp32.h>
+
+#include "support/files.hpp"
+
+namespace sintegra::test {
+namespace {
+
+std::wstring wide(const std::string& text) {
+    std::wstring converted(text.size(), L'\0');
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         converted.data(), static_cast<int>(converted.size()));
+    converted.resize(static_cast<std::size_t>(size));
+    return converted;
+}
+
+// Quoted so that the program's C runtime splits it back as it was: backslashes are doubled only
+// before a quote, or before the closing one.
+std::wstring quoted(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+        return argument;
+    }
+    std::wstring line = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        line.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        line += c;
+        backslashes = 0;
+    }
+    line.append(2 * backslashes, L'\\');
+    return line + L'"';
+}
+
+// This process's variables with the extra ones in place of those of the same names.
+std::wstring environmentBlock(const std::vector<std::string>& extraEnv) {
+    std::wstring block;
+    std::vector<std::wstring> names;
+    for (const std::string& variable : extraEnv) {
+        const std::wstring entry = wide(variable);
+        names.push_back(entry.substr(0, entry.find(L'=') + 1));
+        block += entry + L'\0';
+    }
+    const LPWCH inherited = GetEnvironmentStringsW();
+    for (const wchar_t* entry = inherited; *entry != L'\0'; entry += wcslen(entry) + 1) {
+        bool replaced = false;
+        for (const std::wstring& name : names) {
+            replaced = replaced || _wcsnicmp(entry, name.c_str(), name.size()) == 0;
+        }
+        if (!replaced) {
+            block += std::wstring(entry) + L'\0';
+        }
+    }
+    FreeEnvironmentStringsW(inherited);
+    return block + L'\0';
+}
+
+HANDLE inheritable(const std::string& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const HANDLE file = CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                    disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    return file;
+}
+
+HANDLE handleOf(std::intptr_t id) {
+    return reinterpret_cast<HANDLE>(id);
+}
+
+// Every thread of the process, suspended or resumed; a process has no call of its own for that.
+void forEachThread(DWORD process, DWORD (*action)(HANDLE)) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != process) {
+            continue;
+        }
+        if (const HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
+            action(thread);
+            CloseHandle(thread);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
+// The Ctrl-C that this process sends to a program's console reaches this process too.
+BOOL WINAPI swallowControlC(DWORD event) {
+    return event == CTRL_C_EVENT;
+}
+
+} // namespace
+
+// Each program gets a console of its own, hidden, so that interrupt() can send it Ctrl-C; its
+// standard streams are files all the same.
+Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
+    std::wstring commandLine;
+    for (const std::string& argument : argv) {
+        commandLine += (commandLine.empty() ? L"" : L" ") + quoted(wide(argument));
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = inheritable(capture_.file("out"), GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = inheritable(capture_.file("err"), GENERIC_WRITE, CREATE_ALWAYS);
+    std::wstring environment = environmentBlock(extraEnv);
+    PROCESS_INFORMATION started{};
+    const BOOL created = CreateProcessW(wide(argv.front()).c_str(), commandLine.data(), nullptr, nullptr,
+                                        TRUE, CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT,
+                                        environment.data(), nullptr, &startup, &started);
+    for (const HANDLE stream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+        CloseHandle(stream);
+    }
+    if (!created) {
+        throw std::runtime_error("cannot start " + argv.front());
+    }
+    CloseHandle(started.hThread);
+    id_ = reinterpret_cast<std::intptr_t>(started.hProcess);
+}
+
+Process::~Process() {
+    if (id_ != -1) {
+        kill();
+        WaitForSingleObject(handleOf(id_), INFINITE);
+        CloseHandle(handleOf(id_));
+    }
+}
+
+void Process::interrupt() {
+    static const BOOL swallowing = SetConsoleCtrlHandler(swallowControlC, TRUE);
+    (void)swallowing;
+    FreeConsole();
+    if (!AttachConsole(GetProcessId(handleOf(id_))) || !GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) {
+        throw std::runtime_error("cannot send Ctrl-C");
+    }
+    FreeConsole();
+}
+
+void Process::kill() {
+    TerminateProcess(handleOf(id_), 128 + 9);
+}
+
+bool Process::pause() {
+    if (WaitForSingleObject(handleOf(id_), 0) == WAIT_OBJECT_0) {
+        return false;
+    }
+    forEachThread(GetProcessId(handleOf(id_)), SuspendThread);
+    return true;
+}
+
+void Process::resume() {
+    forEachThread(GetProcessId(handleOf(id_)), ResumeThread);
+}
+
+ProcessResult Process::wait() {
+    if (id_ == -1) {
+        throw std::logic_error("the program was waited for already");
+    }
+    const HANDLE process = handleOf(id_);
+    WaitForSingleObject(process, INFINITE);
+    ProcessResult result;
+    DWORD status = 0;
+    GetExitCodeProcess(process, &status);
+    result.status = static_cast<int>(status);
+    PROCESS_MEMORY_COUNTERS memory{};
+    if (GetProcessMemoryInfo(process, &memory, sizeof memory)) {
+        result.peakKib = static_cast<long>(memory.PeakWorkingSetSize / 1024);
+    }
+    CloseHandle(process);
+    id_ = -1;
+    result.out = readFile(capture_.file("out"));
+    result.err = readFile(capture_.file("err"));
+    return result;
+}
+
+} // namespace sintegra::test
