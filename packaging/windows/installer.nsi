@@ -74,13 +74,17 @@ Section "${PRODUCT}"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-; What the installer put there, and the program's scratch files.
+; What the installer put there, and the program's scratch files: the staging store, with the journal
+; that SQLite keeps beside it, and the lock.
 Section "un.Programa ${PRODUCT}" UnProgram
     SectionIn RO
     Delete "$INSTDIR\sintegra-orv.exe"
     Delete "$INSTDIR\sintegra-orv-cli.exe"
     Delete "$INSTDIR\Sintegra.mod"
     Delete "$INSTDIR\Sintegra.mdb"
+    Delete "$INSTDIR\Sintegra.mdb-journal"
+    Delete "$INSTDIR\Sintegra.mdb-wal"
+    Delete "$INSTDIR\Sintegra.mdb-shm"
     Delete "$INSTDIR\Sintegra.lck"
     Delete "$INSTDIR\${UNINSTALLER}"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
