@@ -1,7 +1,7 @@
 #include "support/process.hpp"
 
-#include <stdexcept>
 #include <windows.h>
+#include <stdexcept>
 // Both need windows.h first.
 #include <psapi.h>
 #include <tlhelp32.h>
