@@ -17,8 +17,9 @@ class StagingStore;
 class Engine {
 public:
     // Takes the program folder, removes what a killed run left there and prepares a fresh staging
-    // store from Sintegra.mod. Throws RunError, whose message names the file and the folder; a start
-    // that fails leaves nothing behind.
+    // store from Sintegra.mod. From then on a write past the process's file-size limit fails as a
+    // write. Throws RunError, whose message names the file and the folder; a start that fails
+    // leaves nothing behind.
     explicit Engine(const ProgramFolders& folders);
     // Everything in one folder.
     explicit Engine(const std::filesystem::path& programFolder);

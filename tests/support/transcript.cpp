@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -29,14 +28,35 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// The time that names a copy, "(AAAA-MM-DD HH-MM-SS)", and its number in that second, " (N)".
+std::string withoutStamps(std::string text) {
+    constexpr std::string_view shape = "(0000-00-00 00-00-00)";
+    const auto stampAt = [&](std::size_t at) {
+        return text.size() - at >= shape.size() &&
+               std::equal(shape.begin(), shape.end(), text.begin() + static_cast<std::ptrdiff_t>(at),
+                          [](char want, char c) { return want == '0' ? c >= '0' && c <= '9' : c == want; });
+    };
+    for (std::size_t at = text.find('('); at != std::string::npos; at = text.find('(', at + 1)) {
+        if (stampAt(at)) {
+            std::size_t end = at + shape.size();
+            const std::size_t digits = text.find_first_not_of("0123456789", end + 2);
+            if (text.compare(end, 2, " (") == 0 && digits > end + 2 && digits < text.size() &&
+                text[digits] == ')') {
+                end = digits + 1;
+            }
+            text.replace(at, end - at, "(<hora>)");
+        }
+    }
+    return text;
+}
+
 // A JSON string doubles the backslash.
 std::string portable(std::string text) {
     text = replaced(replaced(std::move(text), "\\\\", "/"), "\\", "/");
     for (const auto& [folder, name] : names()) {
         text = replaced(std::move(text), folder, name);
     }
-    static const std::regex stamp(R"(\(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\)( \(\d+\))?)");
-    return std::regex_replace(text, stamp, "(<hora>)");
+    return withoutStamps(std::move(text));
 }
 
 // FNV-1a, the same on every system.
@@ -53,7 +73,8 @@ std::string digest(const fs::path& file) {
     return std::to_string(fs::file_size(file)) + " bytes, " + std::to_string(hash);
 }
 
-// A file's bytes, or a folder's files with theirs; the program's own files vary by system.
+// A file's bytes, or a folder's files with theirs; the program's own files, the staging store and
+// the lock, vary with the system and the moment.
 std::vector<std::string> contents(const fs::path& path) {
     std::vector<std::string> lines;
     if (fs::is_regular_file(path)) {
@@ -61,10 +82,11 @@ std::vector<std::string> contents(const fs::path& path) {
     }
     for (const fs::directory_entry& entry : fs::is_directory(path) ? fs::recursive_directory_iterator(path)
                                                                    : fs::recursive_directory_iterator()) {
-        const std::string name = portable(pathText(entry.path()));
         const std::string file = pathText(entry.path().filename());
-        const bool own = file.starts_with("Sintegra.m") || file == "Sintegra.lck";
-        lines.push_back(name + (entry.is_regular_file() && !own ? ": " + digest(entry.path()) : ""));
+        if (!file.starts_with("Sintegra.m") && file != "Sintegra.lck") {
+            const std::string name = portable(pathText(entry.path()));
+            lines.push_back(name + (entry.is_regular_file() ? ": " + digest(entry.path()) : ""));
+        }
     }
     std::sort(lines.begin(), lines.end());
     return lines;
