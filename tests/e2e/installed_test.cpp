@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "run/messages.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
@@ -13,6 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Root writes anywhere: the program runs as an ordinary user, through setpriv when the test is root.
+// A second file that this user may not read then stops the run before anything changes.
 TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolder) {
     const bool root = ::geteuid() == 0;
     if (root && !fs::exists("/usr/bin/setpriv")) {
@@ -35,16 +37,21 @@ TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolde
     for (const fs::path& owned : {home, xdg, fs::path(first), fs::path(second)}) {
         EXPECT_EQ(root ? ::chown(owned.c_str(), 65534, 65534) : 0, 0);
     }
-    for (const auto& [environment, data] :
-         {std::pair{"XDG_DATA_HOME=" + xdg.string(), xdg / "sintegra-orv"},
-          std::pair{std::string("XDG_DATA_HOME="), home / ".local/share/sintegra-orv"}}) {
-        std::vector<std::string> command = {(installed / "sintegra-orv-cli").string(), "juntar", first,
-                                            second, "-q"};
+    const auto run = [&](const std::string& environment) {
+        std::vector<std::string> command = {"/usr/bin/env", "HOME=" + home.string(),
+                                            environment,    (installed / "sintegra-orv-cli").string(),
+                                            "juntar",       first,
+                                            second,         "-q"};
         if (root) {
             command.insert(command.begin(),
                            {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
         }
-        const test::ProcessResult result = test::runProcess(command, {"HOME=" + home.string(), environment});
+        return test::runProcess(command);
+    };
+    for (const auto& [environment, data] :
+         {std::pair{"XDG_DATA_HOME=" + xdg.string(), xdg / "sintegra-orv"},
+          std::pair{std::string("XDG_DATA_HOME="), home / ".local/share/sintegra-orv"}}) {
+        const test::ProcessResult result = run(environment);
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out,
                   "Analise Terminada do arquivo [" + (data / "sintegra.txt").string() + "] finalizada !\n");
@@ -54,6 +61,15 @@ TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolde
         EXPECT_EQ(test::folderEntries(installed),
                   (std::vector<std::string>{"Sintegra.mod", "sintegra-orv-cli"}));
     }
+    const std::string normalized = test::readFile(first);
+    const std::string joined = test::readFile(xdg / "sintegra-orv" / "sintegra.txt");
+    fs::permissions(second, fs::perms::none);
+    const test::ProcessResult refused = run("XDG_DATA_HOME=" + xdg.string());
+    EXPECT_EQ(refused.err, "sintegra-orv-cli: Não foi possível abrir o arquivo \"" + second +
+                               "\": permissão negada. " + std::string(messages::kFilesUnchanged) + "\n");
+    EXPECT_EQ(test::readFile(first), normalized);
+    EXPECT_EQ(test::readFile(xdg / "sintegra-orv" / "sintegra.txt"), joined);
+    EXPECT_EQ(test::leftoverTemps({top.path()}), std::vector<std::string>{});
 }
 
 } // namespace

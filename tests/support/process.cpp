@@ -4,8 +4,8 @@
 
 namespace sintegra::test {
 
-ProcessResult runProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
-    return Process(argv, extraEnv).wait();
+ProcessResult runProcess(const std::vector<std::string>& argv) {
+    return Process(argv).wait();
 }
 
 std::vector<std::string> cliCommand(const std::vector<std::string>& arguments) {
@@ -14,8 +14,8 @@ std::vector<std::string> cliCommand(const std::vector<std::string>& arguments) {
     return argv;
 }
 
-ProcessResult runCli(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnv) {
-    ProcessResult result = runProcess(cliCommand(arguments), extraEnv);
+ProcessResult runCli(const std::vector<std::string>& arguments) {
+    ProcessResult result = runProcess(cliCommand(arguments));
     recordRun(arguments, result);
     return result;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,11 +15,11 @@ struct ProcessResult {
     long peakKib = 0; // the most memory the program had resident (on POSIX, or the test's if larger)
 };
 
-// A program started with the given arguments (argv[0] included, all UTF-8) and extra "NAME=value"
-// variables, its output captured. One still running at the end is killed. process_<system>.cpp.
+// A program started with the given arguments (argv[0] included, all UTF-8), its output captured.
+// One still running at the end is killed. process_<system>.cpp.
 class Process {
 public:
-    explicit Process(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv = {});
+    explicit Process(const std::vector<std::string>& argv);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -41,18 +40,11 @@ private:
 };
 
 // Runs a program and waits for it.
-ProcessResult runProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv = {});
+ProcessResult runProcess(const std::vector<std::string>& argv);
 
 // Runs sintegra-orv-cli with the given arguments.
-ProcessResult runCli(const std::vector<std::string>& arguments,
-                     const std::vector<std::string>& extraEnv = {});
+ProcessResult runCli(const std::vector<std::string>& arguments);
 // The command that runs sintegra-orv-cli with the given arguments, for Process.
 std::vector<std::string> cliCommand(const std::vector<std::string>& arguments);
-
-#ifndef _WIN32
-// Runs body in a forked copy of this process, for what must not touch the test's own process
-// (another user); out holds what body returned, status its exit status. POSIX only: fork.
-ProcessResult runForked(const std::function<std::string()>& body);
-#endif
 
 } // namespace sintegra::test

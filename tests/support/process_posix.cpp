@@ -52,7 +52,7 @@ void resetPeakMemory() {
 
 } // namespace
 
-Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
+Process::Process(const std::vector<std::string>& argv) {
     resetPeakMemory();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -65,13 +65,9 @@ Process::Process(const std::vector<std::string>& argv, const std::vector<std::st
                                      0600);
 
     std::vector<std::string> arguments = argv;
-    std::vector<std::string> environment = extraEnv;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        environment.emplace_back(*variable);
-    }
     pid_t pid = -1;
-    const int spawned = posix_spawn(&pid, arguments.front().c_str(), &actions, nullptr,
-                                    pointers(arguments).data(), pointers(environment).data());
+    const int spawned =
+        posix_spawn(&pid, arguments.front().c_str(), &actions, nullptr, pointers(arguments).data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         throw std::runtime_error("cannot start " + arguments.front());
@@ -116,51 +112,6 @@ ProcessResult Process::wait() {
     id_ = -1;
     result.out = readFile(capture_.file("out"));
     result.err = readFile(capture_.file("err"));
-    return result;
-}
-
-ProcessResult runForked(const std::function<std::string()>& body) {
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        throw std::runtime_error("pipe failed");
-    }
-    const pid_t child = ::fork();
-    if (child < 0) {
-        throw std::runtime_error("fork failed");
-    }
-    if (child == 0) {
-        ::close(channel[0]);
-        int status = 0;
-        std::string out;
-        try {
-            out = body();
-        } catch (const std::exception& error) {
-            out = std::string("exception: ") + error.what();
-            status = 1;
-        }
-        std::string_view left = out;
-        while (!left.empty()) {
-            const ssize_t sent = ::write(channel[1], left.data(), left.size());
-            if (sent <= 0) {
-                break;
-            }
-            left.remove_prefix(static_cast<std::size_t>(sent));
-        }
-        ::_exit(status);
-    }
-    ::close(channel[1]);
-    std::string out;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) != 0;) {
-        if (got > 0) {
-            out.append(buffer, static_cast<std::size_t>(got));
-        } else if (errno != EINTR) {
-            break;
-        }
-    }
-    ::close(channel[0]);
-    ProcessResult result = waitFor(child);
-    result.out = std::move(out);
     return result;
 }
 

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 #include <stdexcept>
-// Both need windows.h first.
+// After windows.h, which it needs.
 #include <psapi.h>
-#include <tlhelp32.h>
 
 #include "support/files.hpp"
 
@@ -40,29 +39,6 @@ std::wstring quoted(const std::wstring& argument) {
     return line + L'"';
 }
 
-// This process's variables with the extra ones in place of those of the same names.
-std::wstring environmentBlock(const std::vector<std::string>& extraEnv) {
-    std::wstring block;
-    std::vector<std::wstring> names;
-    for (const std::string& variable : extraEnv) {
-        const std::wstring entry = wide(variable);
-        names.push_back(entry.substr(0, entry.find(L'=') + 1));
-        block += entry + L'\0';
-    }
-    const LPWCH inherited = GetEnvironmentStringsW();
-    for (const wchar_t* entry = inherited; *entry != L'\0'; entry += wcslen(entry) + 1) {
-        bool replaced = false;
-        for (const std::wstring& name : names) {
-            replaced = replaced || _wcsnicmp(entry, name.c_str(), name.size()) == 0;
-        }
-        if (!replaced) {
-            block += std::wstring(entry) + L'\0';
-        }
-    }
-    FreeEnvironmentStringsW(inherited);
-    return block + L'\0';
-}
-
 HANDLE inheritable(const std::string& path, DWORD access, DWORD disposition) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     const HANDLE file = CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
@@ -77,21 +53,13 @@ HANDLE handleOf(std::intptr_t id) {
     return reinterpret_cast<HANDLE>(id);
 }
 
-// Every thread of the process, suspended or resumed; a process has no call of its own for that.
-void forEachThread(DWORD process, DWORD (*action)(HANDLE)) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID != process) {
-            continue;
-        }
-        if (const HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
-            action(thread);
-            CloseHandle(thread);
-        }
+// Holds or lets go every thread of the process: ntdll's NtSuspendProcess or NtResumeProcess.
+void callNt(const char* name, std::intptr_t process) {
+    using Call = LONG(WINAPI*)(HANDLE);
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), name);
+    if (found == nullptr || reinterpret_cast<Call>(reinterpret_cast<void*>(found))(handleOf(process)) != 0) {
+        throw std::runtime_error(std::string(name) + " failed");
     }
-    CloseHandle(snapshot);
 }
 
 // The Ctrl-C that this process sends to a program's console reaches this process too.
@@ -103,7 +71,7 @@ BOOL WINAPI swallowControlC(DWORD event) {
 
 // Each program gets a console of its own, hidden, so that interrupt() can send it Ctrl-C; its
 // standard streams are files all the same.
-Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
+Process::Process(const std::vector<std::string>& argv) {
     std::wstring commandLine;
     for (const std::string& argument : argv) {
         commandLine += (commandLine.empty() ? L"" : L" ") + quoted(wide(argument));
@@ -115,11 +83,9 @@ Process::Process(const std::vector<std::string>& argv, const std::vector<std::st
     startup.hStdInput = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
     startup.hStdOutput = inheritable(capture_.file("out"), GENERIC_WRITE, CREATE_ALWAYS);
     startup.hStdError = inheritable(capture_.file("err"), GENERIC_WRITE, CREATE_ALWAYS);
-    std::wstring environment = environmentBlock(extraEnv);
     PROCESS_INFORMATION started{};
     const BOOL created = CreateProcessW(wide(argv.front()).c_str(), commandLine.data(), nullptr, nullptr,
-                                        TRUE, CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT,
-                                        environment.data(), nullptr, &startup, &started);
+                                        TRUE, CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &started);
     for (const HANDLE stream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
         CloseHandle(stream);
     }
@@ -156,12 +122,12 @@ bool Process::pause() {
     if (WaitForSingleObject(handleOf(id_), 0) == WAIT_OBJECT_0) {
         return false;
     }
-    forEachThread(GetProcessId(handleOf(id_)), SuspendThread);
+    callNt("NtSuspendProcess", id_);
     return true;
 }
 
 void Process::resume() {
-    forEachThread(GetProcessId(handleOf(id_)), ResumeThread);
+    callNt("NtResumeProcess", id_);
 }
 
 ProcessResult Process::wait() {

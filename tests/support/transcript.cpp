@@ -28,23 +28,16 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-// The time that names a copy, "(AAAA-MM-DD HH-MM-SS)", and its number in that second, " (N)".
+// The time that names a copy, " (AAAA-MM-DD HH-MM-SS)", and its number in that second, " (N)".
 std::string withoutStamps(std::string text) {
-    constexpr std::string_view shape = "(0000-00-00 00-00-00)";
-    const auto stampAt = [&](std::size_t at) {
-        return text.size() - at >= shape.size() &&
-               std::equal(shape.begin(), shape.end(), text.begin() + static_cast<std::ptrdiff_t>(at),
-                          [](char want, char c) { return want == '0' ? c >= '0' && c <= '9' : c == want; });
-    };
-    for (std::size_t at = text.find('('); at != std::string::npos; at = text.find('(', at + 1)) {
-        if (stampAt(at)) {
-            std::size_t end = at + shape.size();
-            const std::size_t digits = text.find_first_not_of("0123456789", end + 2);
-            if (text.compare(end, 2, " (") == 0 && digits > end + 2 && digits < text.size() &&
-                text[digits] == ')') {
-                end = digits + 1;
-            }
-            text.replace(at, end - at, "(<hora>)");
+    constexpr std::string_view shape = " (0000-00-00 00-00-00)";
+    const auto shaped = [](char want, char c) { return want == '0' ? c >= '0' && c <= '9' : c == want; };
+    for (std::size_t at = text.find(" ("); at != std::string::npos; at = text.find(" (", at + 1)) {
+        if (text.size() - at >= shape.size() &&
+            std::equal(shape.begin(), shape.end(), text.begin() + static_cast<std::ptrdiff_t>(at), shaped)) {
+            const std::size_t end = at + shape.size();
+            text.replace(at, text.compare(end, 2, " (") == 0 ? text.find(')', end) + 1 - at : shape.size(),
+                         " (<hora>)");
         }
     }
     return text;
@@ -63,12 +56,8 @@ std::string portable(std::string text) {
 std::string digest(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::uint64_t hash = 14695981039346656037ull;
-    std::vector<char> buffer(1 << 20);
-    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0) {
-        for (std::streamsize i = 0; i < in.gcount(); ++i) {
-            hash =
-                (hash ^ static_cast<unsigned char>(buffer[static_cast<std::size_t>(i)])) * 1099511628211ull;
-        }
+    for (std::istreambuf_iterator<char> byte(in), end; byte != end; ++byte) {
+        hash = (hash ^ static_cast<unsigned char>(*byte)) * 1099511628211ull;
     }
     return std::to_string(fs::file_size(file)) + " bytes, " + std::to_string(hash);
 }
