@@ -121,7 +121,7 @@ bool WindowLogic::rowLocked(PathRow row) const {
     return row == PathRow::First && run_;
 }
 
-// The next dialog opens where this file is.
+// The next dialog opens where this file is. Paths are UTF-8 text, on Windows too.
 void WindowLogic::takeFile(PathRow row, std::string path) {
     dialogFolder_ = pathText(pathFromText(path).parent_path());
     setCaption(row, std::move(path));

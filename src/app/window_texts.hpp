@@ -13,6 +13,9 @@ inline constexpr std::string_view kStopRunQuestion =
     "Uma análise está em andamento. Deseja interromper e sair?";
 inline constexpr std::string_view kYes = "Sim";
 inline constexpr std::string_view kNo = "Não";
+// The button that shows or hides the details of a message (Qt's own translation names it the same).
+inline constexpr std::string_view kShowDetails = "Mostrar detalhes...";
+inline constexpr std::string_view kHideDetails = "Ocultar detalhes...";
 
 // The open-file dialog: its title and the descriptions of its two file types, "*.txt" and every file.
 inline constexpr std::string_view kDialogTitle = "Selecione o arquivo do sintegra";

@@ -1,10 +1,10 @@
+#include <windows.h>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
 #include <iostream>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 #include "cli/command_line.hpp"
 

@@ -1,8 +1,8 @@
 #include "files/program_folder.hpp"
 
+#include <windows.h>
 #include <shlobj.h>
 #include <string>
-#include <windows.h>
 
 namespace sintegra {
 

@@ -1,5 +1,5 @@
-#include <iterator>
 #include <windows.h>
+#include <iterator>
 
 #include "files/system_cause.hpp"
 

@@ -1,7 +1,7 @@
 #include "support/process.hpp"
 
-#include <stdexcept>
 #include <windows.h>
+#include <stdexcept>
 // After windows.h, which it needs.
 #include <psapi.h>
 

@@ -1,0 +1,109 @@
+; The installer of Sintegra ORV, in Portuguese: per user, without administrator rights, into
+; %LOCALAPPDATA%\Programs\Sintegra ORV, which the program may write (Sintegra.mdb, Copias and
+; sintegra.txt live there). Its uninstaller keeps the user's data unless asked to remove it.
+; Built by scripts/package:
+;   makensis -DVERSION=1.0.0 -DPROGRAMS=DIR -DICON=FILE.ico -DOUTFILE=SETUP.exe installer.nsi
+; Silent: SETUP.exe /S; uninstaller: Desinstalar.exe /S [/REMOVERDADOS].
+Unicode true
+; The 32-bit stub does nothing under a Wine that runs 64-bit programs only.
+Target amd64-unicode
+ManifestDPIAware true
+ManifestSupportedOS all
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!include FileFunc.nsh
+!include LogicLib.nsh
+!include MUI2.nsh
+!include Sections.nsh
+
+!define PRODUCT "Sintegra ORV"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\SintegraORV"
+!define UNINSTALLER "Desinstalar.exe"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT} ${VERSION}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\sintegra-orv.exe"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_COMPONENTSPAGE_TEXT_TOP "O programa é sempre removido. Marque a segunda opção para apagar também \
+    os seus dados na pasta do programa: as cópias dos arquivos substituídos e o sintegra.txt."
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_PORTUGUESEBR} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_PORTUGUESEBR} "CompanyName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_PORTUGUESEBR} "FileDescription" "Instalador do ${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_PORTUGUESEBR} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_PORTUGUESEBR} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_PORTUGUESEBR} "LegalCopyright" "${PRODUCT}"
+
+Section "${PRODUCT}"
+    SetOutPath "$INSTDIR"
+    File "${PROGRAMS}/sintegra-orv.exe"
+    File "${PROGRAMS}/sintegra-orv-cli.exe"
+    File "${PROGRAMS}/Sintegra.mod"
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\sintegra-orv.exe"
+
+    ; "Aplicativos instalados" lists the program under the user's own key.
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\sintegra-orv.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; What the installer put there, and the program's scratch files: the staging store, with the journal
+; that SQLite keeps beside it, and the lock.
+Section "un.Programa ${PRODUCT}" UnProgram
+    SectionIn RO
+    Delete "$INSTDIR\sintegra-orv.exe"
+    Delete "$INSTDIR\sintegra-orv-cli.exe"
+    Delete "$INSTDIR\Sintegra.mod"
+    Delete "$INSTDIR\Sintegra.mdb"
+    Delete "$INSTDIR\Sintegra.mdb-journal"
+    Delete "$INSTDIR\Sintegra.mdb-wal"
+    Delete "$INSTDIR\Sintegra.mdb-shm"
+    Delete "$INSTDIR\Sintegra.lck"
+    Delete "$INSTDIR\${UNINSTALLER}"
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    RMDir "$INSTDIR"
+SectionEnd
+
+Section /o "un.Seus dados: Copias e sintegra.txt" UnData
+    RMDir /r "$INSTDIR\Copias"
+    Delete "$INSTDIR\sintegra.txt"
+    RMDir "$INSTDIR"
+SectionEnd
+
+; /REMOVERDADOS ticks the box, for an uninstall without questions (/S) that removes the data too.
+Function un.onInit
+    ${un.GetParameters} $R0
+    ClearErrors
+    ${un.GetOptions} $R0 "/REMOVERDADOS" $R1
+    ${IfNot} ${Errors}
+        !insertmacro SelectSection ${UnData}
+    ${EndIf}
+FunctionEnd

@@ -1,0 +1,119 @@
+#include "app/win32/win32_dialogs.hpp"
+
+#include <commctrl.h>
+#include <shobjidl.h>
+#include <wrl/client.h>
+
+#include "app/win32/wide_text.hpp"
+#include "app/window_texts.hpp"
+#include "run/messages.hpp"
+
+using Microsoft::WRL::ComPtr;
+
+namespace sintegra::app::win32 {
+namespace {
+
+// Whatever the dialog remembers of earlier uses, it opens where the window says.
+void openIn(IFileDialog& dialog, const std::wstring& folder) {
+    ComPtr<IShellItem> item;
+    if (!folder.empty() &&
+        SUCCEEDED(SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_PPV_ARGS(&item)))) {
+        dialog.SetFolder(item.Get());
+    }
+}
+
+std::wstring chosenPath(IFileDialog& dialog) {
+    ComPtr<IShellItem> item;
+    PWSTR path = nullptr;
+    if (FAILED(dialog.GetResult(&item)) || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
+        return {};
+    }
+    std::wstring chosen(path);
+    CoTaskMemFree(path);
+    return chosen;
+}
+
+TASKDIALOGCONFIG messageConfig(HWND owner, const std::wstring& title, const std::wstring& text) {
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof config;
+    config.hwndParent = owner;
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.pszWindowTitle = title.c_str();
+    config.pszContent = text.c_str();
+    return config;
+}
+
+} // namespace
+
+std::wstring Win32Dialogs::chooseSintegraFile(HWND owner, const std::wstring& folder) {
+    ComPtr<IFileOpenDialog> dialog;
+    if (FAILED(
+            CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dialog)))) {
+        return {};
+    }
+    const std::wstring title = widen(texts::kDialogTitle);
+    const std::wstring sintegra = widen(texts::kSintegraFiles);
+    const std::wstring all = widen(texts::kAllFiles);
+    const COMDLG_FILTERSPEC types[] = {{sintegra.c_str(), L"*.txt"}, {all.c_str(), L"*.*"}};
+    dialog->SetTitle(title.c_str());
+    dialog->SetFileTypes(2, types);
+    dialog->SetFileTypeIndex(1);
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST | FOS_FORCEFILESYSTEM |
+                       FOS_NOCHANGEDIR);
+    openIn(*dialog.Get(), folder);
+    if (FAILED(dialog->Show(owner))) {
+        return {}; // cancelled
+    }
+    return chosenPath(*dialog.Get());
+}
+
+void Win32Dialogs::inform(HWND owner, const std::wstring& text, const std::wstring& details) {
+    const std::wstring title = widen(messages::kProgramTitle);
+    const std::wstring show = widen(texts::kShowDetails);
+    const std::wstring hide = widen(texts::kHideDetails);
+    TASKDIALOGCONFIG config = messageConfig(owner, title, text);
+    config.dwCommonButtons = TDCBF_OK_BUTTON;
+    if (!details.empty()) {
+        config.pszExpandedInformation = details.c_str();
+        config.pszCollapsedControlText = show.c_str();
+        config.pszExpandedControlText = hide.c_str();
+    }
+    if (FAILED(TaskDialogIndirect(&config, nullptr, nullptr, nullptr))) {
+        // Out of memory or resources: the words still reach the user.
+        MessageBoxW(owner, (details.empty() ? text : text + L"\n\n" + details).c_str(), title.c_str(), MB_OK);
+    }
+}
+
+bool Win32Dialogs::confirm(HWND owner, const std::wstring& question) {
+    const std::wstring title = widen(messages::kProgramTitle);
+    const std::wstring yes = widen(texts::kYes);
+    const std::wstring no = widen(texts::kNo);
+    const TASKDIALOG_BUTTON buttons[] = {{IDYES, yes.c_str()}, {IDNO, no.c_str()}};
+    TASKDIALOGCONFIG config = messageConfig(owner, title, question);
+    config.cButtons = 2;
+    config.pButtons = buttons;
+    config.nDefaultButton = IDNO;
+    config.pfCallback = trackQuestion;
+    config.lpCallbackData = reinterpret_cast<LONG_PTR>(this);
+    int pressed = IDNO;
+    const HRESULT shown = TaskDialogIndirect(&config, &pressed, nullptr, nullptr);
+    question_ = nullptr;
+    return SUCCEEDED(shown) && pressed == IDYES;
+}
+
+void Win32Dialogs::withdrawQuestion() {
+    if (question_ != nullptr) {
+        SendMessageW(question_, TDM_CLICK_BUTTON, IDNO, 0);
+    }
+}
+
+HRESULT CALLBACK Win32Dialogs::trackQuestion(HWND dialog, UINT notification, WPARAM, LPARAM, LONG_PTR self) {
+    if (notification == TDN_CREATED) {
+        reinterpret_cast<Win32Dialogs*>(self)->question_ = dialog;
+    }
+    return S_OK;
+}
+
+} // namespace sintegra::app::win32

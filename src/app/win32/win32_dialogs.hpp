@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/win32/dialogs.hpp"
+
+namespace sintegra::app::win32 {
+
+// The real dialogs: the system's open-file dialog, and task dialogs without an icon captioned with
+// the program's title. A task dialog, unlike a message box, can be closed by the program.
+class Win32Dialogs : public Dialogs {
+public:
+    std::wstring chooseSintegraFile(HWND owner, const std::wstring& folder) override;
+    void inform(HWND owner, const std::wstring& text, const std::wstring& details) override;
+    bool confirm(HWND owner, const std::wstring& question) override;
+    void withdrawQuestion() override;
+
+private:
+    static HRESULT CALLBACK trackQuestion(HWND dialog, UINT notification, WPARAM, LPARAM, LONG_PTR self);
+
+    HWND question_ = nullptr; // the question on screen, which withdrawQuestion closes
+};
+
+} // namespace sintegra::app::win32
