@@ -1,10 +1,13 @@
 #include "synthetic_sintegra.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <random>
 #include <stdexcept>
 #include <string_view>
+
+#include "layout/fields.hpp"
 
 namespace sintegra::bench {
 namespace {
@@ -29,6 +32,16 @@ constexpr std::array<Share, 13> kMix = {{{"54", 28},
                                          {"88SP02", 1},
                                          {"53", 1}}};
 
+const Field* productField(std::string_view code) {
+    const RecordLayout* layout = recordLayoutOf(code);
+    if (layout == nullptr) {
+        return nullptr;
+    }
+    const auto found = std::find_if(layout->fields.begin(), layout->fields.end(),
+                                    [](const Field& f) { return f.rule == FieldRule::ProductCode; });
+    return found == layout->fields.end() ? nullptr : &*found;
+}
+
 class Generator {
 public:
     Generator(std::uint64_t lines, std::uint32_t seed)
@@ -46,6 +59,10 @@ public:
             text += static_cast<char>('0' + digit_(random_));
         }
         text.resize(code.starts_with("88SP02") ? 157 : 126);
+        // Records that sell or hold a product name one of the described ones, as real files do.
+        if (const Field* field = productField(code); field != nullptr && code != "75") {
+            text.replace(field->first - 1u, field->size(), productCode().substr(14 - field->size()));
+        }
         return text;
     }
 

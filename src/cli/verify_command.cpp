@@ -11,6 +11,7 @@
 #include "run/line_splitter.hpp"
 #include "verify/checker.hpp"
 #include "verify/json_report.hpp"
+#include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
 
 namespace sintegra::cli {
@@ -18,41 +19,16 @@ namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
-// Gathers each line's first bytes, enough for the checks, and its width, and hands the line over.
-class LineFeeder {
-public:
-    explicit LineFeeder(verify::Checker& checker)
-        : checker_(checker) {}
-
-    void addBytes(std::string_view bytes) {
-        if (head_.size() < verify::kCheckedBytes) {
-            head_.append(bytes.substr(0, verify::kCheckedBytes - head_.size()));
-        }
-        width_ += bytes.size();
-    }
-    void endLine() {
-        checker_.line(head_, ++lines_, width_);
-        head_.clear();
-        width_ = 0;
-    }
-    std::uint64_t lines() const { return lines_; }
-
-private:
-    verify::Checker& checker_;
-    std::string head_;
-    std::size_t width_ = 0;
-    std::uint64_t lines_ = 0;
-};
-
 // Feeds every line of the file to the checker, then ends it; returns the number of lines.
 std::uint64_t checkFile(InputFile& file, verify::Checker& checker) {
-    LineFeeder feeder(checker);
-    LineSplitter<LineFeeder> splitter(feeder);
+    verify::LineFeeder feeder(checker);
+    LineSplitter<verify::LineFeeder> splitter(feeder);
     std::vector<char> buffer(kChunkSize);
     while (const std::size_t size = file.read(buffer.data(), buffer.size())) {
         splitter.feed(std::string_view(buffer.data(), size));
     }
     splitter.finish();
+    feeder.finish();
     checker.finish();
     return feeder.lines();
 }

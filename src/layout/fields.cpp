@@ -481,23 +481,53 @@ const RecordLayout* find(std::string_view code) {
     return found == kRecords.end() ? nullptr : &*found;
 }
 
+// Every line is looked up: by the number of its type, then by its sub-type for 60, 61 and 88.
+struct LayoutIndex {
+    std::array<const RecordLayout*, 100> byType{};
+    std::array<const RecordLayout*, 256> by60SubType{};
+};
+
+const LayoutIndex& layoutIndex() {
+    static const LayoutIndex index = [] {
+        LayoutIndex built;
+        for (const RecordLayout& record : kRecords) {
+            if (record.code.size() == 2) {
+                built.byType[static_cast<std::size_t>((record.code[0] - '0') * 10 + record.code[1] - '0')] =
+                    &record;
+            } else if (record.code.starts_with("60")) {
+                built.by60SubType[static_cast<unsigned char>(record.code[2])] = &record;
+            }
+        }
+        return built;
+    }();
+    return index;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 } // namespace
 
 const RecordLayout* recordLayoutOf(std::string_view line) {
-    const std::string_view type = line.substr(0, 2);
-    if (type == "60" && line.size() > 2) {
-        return find(line.substr(0, 3));
+    if (line.size() < 2 || !isDigit(line[0]) || !isDigit(line[1])) {
+        return nullptr;
     }
-    if (type == "61") {
-        return find(line.size() > 2 && line[2] == 'R' ? "61R" : "61");
+    const LayoutIndex& index = layoutIndex();
+    const auto type = static_cast<std::size_t>((line[0] - '0') * 10 + line[1] - '0');
+    if (type == 60) {
+        return line.size() > 2 ? index.by60SubType[static_cast<unsigned char>(line[2])] : nullptr;
     }
-    if (type == "88") {
+    if (type == 61 && line.size() > 2 && line[2] == 'R') {
+        return find("61R");
+    }
+    if (type == 88) {
         const auto found = std::find_if(kRecords.begin(), kRecords.end(), [line](const RecordLayout& r) {
             return r.code.starts_with("88") && line.starts_with(r.code);
         });
         return found == kRecords.end() ? nullptr : &*found;
     }
-    return type.size() == 2 && type != "60" ? find(type) : nullptr;
+    return index.byType[type];
 }
 
 std::span<const RecordLayout> recordLayouts() {

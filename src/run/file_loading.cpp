@@ -14,6 +14,7 @@
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/record_limits.hpp"
+#include "run/run_checks.hpp"
 #include "run/run_error.hpp"
 
 namespace sintegra {
@@ -50,15 +51,24 @@ RunError lineTooLong(const InputFile& input, std::uint64_t line) {
 
 class FirstFileSink {
 public:
-    FirstFileSink(AtomicFile* normalized, LineEmitter& emitter, NormalizedDigest& digest)
-        : normalized_(normalized)
+    FirstFileSink(const FirstFilePass& pass, LineEmitter& emitter, NormalizedDigest& digest)
+        : normalized_(pass.normalized)
+        , check_(pass.check)
         , emitter_(emitter)
         , digest_(digest) {}
 
-    void addBytes(std::string_view bytes) { fitter_.addBytes(bytes); }
+    void addBytes(std::string_view bytes) {
+        fitter_.addBytes(bytes);
+        if (check_ != nullptr) {
+            check_->addBytes(bytes);
+        }
+    }
 
     void endLine() {
         const std::string_view line = fitter_.finish();
+        if (check_ != nullptr) {
+            check_->endLine(line);
+        }
         if (normalized_ != nullptr) {
             if (emitter_.lines() > 0) {
                 normalized_->write("\r\n");
@@ -71,6 +81,7 @@ public:
 
 private:
     AtomicFile* normalized_;
+    InputCheck* check_;
     LineEmitter& emitter_;
     NormalizedDigest& digest_;
     LineFitter fitter_;
@@ -78,14 +89,22 @@ private:
 
 class SecondFileSink {
 public:
-    explicit SecondFileSink(LineEmitter& emitter)
-        : emitter_(emitter) {}
+    SecondFileSink(LineEmitter& emitter, InputCheck& check)
+        : emitter_(emitter)
+        , check_(check) {}
 
-    void addBytes(std::string_view bytes) { collector_.addBytes(bytes); }
-    void endLine() { emitter_.line(collector_.finish()); }
+    void addBytes(std::string_view bytes) {
+        collector_.addBytes(bytes);
+        check_.addBytes(bytes);
+    }
+    void endLine() {
+        emitter_.line(collector_.finish());
+        check_.endLine();
+    }
 
 private:
     LineEmitter& emitter_;
+    InputCheck& check_;
     RawLineCollector collector_;
 };
 
@@ -119,23 +138,27 @@ void NormalizedDigest::add(std::string_view line) noexcept {
 NormalizedDigest passFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress) {
     NormalizedDigest digest;
     pumpLines(input, pass.load, progress, [&input, &pass, &digest](LineEmitter& emitter) {
-        FirstFileSink sink(pass.normalized, emitter, digest);
+        FirstFileSink sink(pass, emitter, digest);
         readLines(input, sink, emitter, [](char* data, std::size_t& size) {
             size = cleanBytes(data, size);
             return true;
         });
+        if (pass.check != nullptr) {
+            pass.check->finish();
+        }
     });
     return digest;
 }
 
-void loadSecondFile(InputFile& input, StagingLoad& load, ProgressReporter& progress) {
-    pumpLines(input, &load, progress, [&input](LineEmitter& emitter) {
-        SecondFileSink sink(emitter);
+void loadSecondFile(InputFile& input, StagingLoad& load, InputCheck& check, ProgressReporter& progress) {
+    pumpLines(input, &load, progress, [&input, &check](LineEmitter& emitter) {
+        SecondFileSink sink(emitter, check);
         readLines(input, sink, emitter, [](const char* data, std::size_t& size) {
             const std::size_t end = std::string_view(data, size).find('\x1a');
             size = std::min(size, end);
             return end == std::string_view::npos;
         });
+        check.finish();
     });
 }
 

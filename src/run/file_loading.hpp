@@ -6,6 +6,7 @@
 namespace sintegra {
 
 class AtomicFile;
+class InputCheck;
 class InputFile;
 class ProgressReporter;
 class StagingLoad;
@@ -23,16 +24,19 @@ private:
 };
 
 // Where a pass over the first input file sends its normalized lines: to the staging tables, and
-// to a file, joined by CR LF with none after the last. Either may be left out.
+// to a file, joined by CR LF with none after the last; and its lines as read, to be checked. Any
+// may be left out.
 struct FirstFilePass {
     StagingLoad* load = nullptr;
     AtomicFile* normalized = nullptr;
+    InputCheck* check = nullptr;
 };
 
 // Reads the first input file once: cleans its bytes and normalizes its lines, for the pass.
 NormalizedDigest passFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress);
 
-// Reads the second input file as it stands, up to its first Ctrl-Z, and stages its lines.
-void loadSecondFile(InputFile& input, StagingLoad& load, ProgressReporter& progress);
+// Reads the second input file as it stands, up to its first Ctrl-Z, stages its lines and has them
+// checked.
+void loadSecondFile(InputFile& input, StagingLoad& load, InputCheck& check, ProgressReporter& progress);
 
 } // namespace sintegra

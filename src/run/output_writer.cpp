@@ -10,8 +10,9 @@ constexpr std::size_t kBlocksAhead = 2;
 
 } // namespace
 
-OutputWriter::OutputWriter(AtomicFile& file)
+OutputWriter::OutputWriter(AtomicFile& file, std::function<void(std::string_view)> observe)
     : file_(file)
+    , observe_(std::move(observe))
     , thread_([this] { run(); }) {
     block_.reserve(kBlockBytes);
 }
@@ -64,6 +65,9 @@ void OutputWriter::run() noexcept {
         std::exception_ptr error;
         try {
             file_.write(block);
+            if (observe_) {
+                observe_(block);
+            }
         } catch (...) {
             error = std::current_exception();
         }

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -18,7 +19,8 @@ class AtomicFile;
 // memory stays bounded. A failure of the thread is thrown again by write() or finish().
 class OutputWriter {
 public:
-    explicit OutputWriter(AtomicFile& file);
+    // observe, when given, sees every block written, in order, on the writing thread.
+    explicit OutputWriter(AtomicFile& file, std::function<void(std::string_view)> observe = {});
     // Stops the thread if it is still at work and waits for it; unwritten bytes are dropped.
     ~OutputWriter();
     OutputWriter(const OutputWriter&) = delete;
@@ -39,6 +41,7 @@ private:
     void run() noexcept;
 
     AtomicFile& file_;
+    std::function<void(std::string_view)> observe_;
     std::string block_;
     std::mutex mutex_;
     std::condition_variable changed_;

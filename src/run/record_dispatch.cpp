@@ -52,10 +52,25 @@ void StagingLoad::accept(std::string_view line) {
         ++staged_;
         break;
     case Destination::Dropped:
-        ++dropped_[std::string(line.substr(0, 2))];
-        ++droppedLines_;
+        drop(line);
         break;
     }
+}
+
+void StagingLoad::drop(std::string_view line) {
+    DroppedLines& dropped = dropped_[std::string(line.substr(0, 2))];
+    if (dropped.count++ < kLinesNamed) {
+        dropped.first.push_back(lines_);
+    }
+    ++droppedCount_;
+}
+
+std::map<std::string, std::uint64_t> StagingLoad::dropped() const {
+    std::map<std::string, std::uint64_t> counts;
+    for (const auto& [code, lines] : dropped_) {
+        counts.emplace(code, lines.count);
+    }
+    return counts;
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include "layout/record_columns.hpp"
 #include "layout/record_types.hpp"
+#include "run/run_summary.hpp"
 
 namespace sintegra {
 
@@ -45,18 +46,22 @@ public:
     // Lines that became rows of a staging table.
     std::uint64_t staged() const noexcept { return staged_; }
     // Lines of a record type that the program handles: none, and the file is no SINTEGRA file.
-    std::uint64_t recognized() const noexcept { return lines_ - droppedLines_; }
+    std::uint64_t recognized() const noexcept { return lines_ - droppedCount_; }
     const KeptLines& kept() const noexcept { return kept_; }
-    // Lines dropped, by record type code.
-    const std::map<std::string, std::uint64_t>& dropped() const noexcept { return dropped_; }
+    // Lines dropped, by record type code: how many, and the first ones.
+    const std::map<std::string, DroppedLines>& droppedLines() const noexcept { return dropped_; }
+    // How many lines were dropped, by record type code.
+    std::map<std::string, std::uint64_t> dropped() const;
 
 private:
+    void drop(std::string_view line);
+
     StagingStore& store_;
     std::uint64_t lines_ = 0;
     std::uint64_t staged_ = 0;
     KeptLines kept_;
-    std::map<std::string, std::uint64_t> dropped_;
-    std::uint64_t droppedLines_ = 0;
+    std::map<std::string, DroppedLines> dropped_;
+    std::uint64_t droppedCount_ = 0;
 };
 
 // Collects one line of the second input file as read, holding only what its dispatch uses: the

@@ -15,6 +15,7 @@
 #include "run/output_writer.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
+#include "run/run_checks.hpp"
 #include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
@@ -81,6 +82,8 @@ private:
     std::future<void> normalizedPrepared_; // waited for before normalized_ goes
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
+    InputCheck firstCheck_;
+    std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
     RunSummary summary_;
 };
 
@@ -91,15 +94,18 @@ void Run::loadFirst(InputFile& first, StagingLoad& load) {
         normalized_.emplace(pathFromText(firstPath_), temps_);
     }
     progress_.begin(Phase::Normalizing, first.size());
-    firstDigest_ = passFirstFile(first, {&load, normalized_ ? &*normalized_ : nullptr}, progress_);
+    firstDigest_ =
+        passFirstFile(first, {&load, normalized_ ? &*normalized_ : nullptr, &firstCheck_}, progress_);
     if (normalized_) {
         // Flushed to disk while the run goes on.
         normalizedPrepared_ = std::async(std::launch::async, [this] { normalized_->prepare(); });
     }
     progress_.finish();
     requireRecords(load, firstPath_);
-    summary_.inputs.push_back({firstPath_, load.lines()});
+    summary_.inputs.push_back({firstPath_, load.lines(), load.droppedLines(), firstCheck_.report()});
     summary_.dropped = load.dropped();
+    summary_.fittedLines = firstCheck_.fittedLines();
+    summary_.fitted = firstCheck_.fitted();
 }
 
 // Both labels may name the same file: it is then read again as the run normalized it.
@@ -113,9 +119,10 @@ void Run::loadSecond(const InputFile& first) {
     secondLoad_.emplace(store_);
     progress_.begin(Phase::LoadingSecond, input.size());
     if (input.sameFileAs(first)) {
-        passFirstAgain(input, {&*secondLoad_, nullptr});
+        passFirstAgain(input, {&*secondLoad_, nullptr, nullptr});
     } else {
-        loadSecondFile(input, *secondLoad_, progress_);
+        secondCheck_.emplace();
+        loadSecondFile(input, *secondLoad_, *secondCheck_, progress_);
     }
     progress_.finish();
     secondPath_ = path;
@@ -141,15 +148,18 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     requireRecords(*secondLoad_, secondPath_);
     staged.kept.overlay(secondLoad_->kept());
     staged.rows += secondLoad_->staged();
-    summary_.inputs.push_back({secondPath_, secondLoad_->lines()});
+    summary_.inputs.push_back({secondPath_, secondLoad_->lines(), secondLoad_->droppedLines(),
+                               secondCheck_ ? std::optional(secondCheck_->report()) : std::nullopt});
     for (const auto& [code, count] : secondLoad_->dropped()) {
         summary_.dropped[code] += count;
     }
     return staged;
 }
 
+// The output is verified as it is written, on the writing thread.
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
-    OutputWriter writer(output);
+    OutputCheck check;
+    OutputWriter writer(output, [&check](std::string_view bytes) { check.written(bytes); });
     summary_.written = assembleOutput(store_, kept, stagedRows, writer, progress_);
     const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
     for (std::size_t i = 0; i < totals.size(); ++i) {
@@ -158,6 +168,12 @@ void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFil
     }
     writer.finish();
     summary_.type90Records = totals.size();
+    check.finish();
+    if (summary_.inputs.size() == 2) {
+        checkJoined(firstCheck_.header(), secondCheck_ ? secondCheck_->header() : firstCheck_.header(),
+                    check.report());
+    }
+    summary_.verification = std::move(check.report());
 }
 
 // A host in join mode that did not foresee it at the start gets the first file's normalized form
@@ -169,7 +185,7 @@ void Run::normalizeForJoin() {
     normalized_.emplace(pathFromText(firstPath_), temps_);
     InputFile again(pathFromText(firstPath_));
     progress_.begin(Phase::Normalizing, again.size());
-    passFirstAgain(again, {nullptr, &*normalized_});
+    passFirstAgain(again, {nullptr, &*normalized_, nullptr});
     progress_.finish();
 }
 
@@ -224,6 +240,7 @@ RunResult Run::execute() {
 
     progress_.begin(Phase::RemovingDuplicates, 1);
     summary_.duplicatesRemoved = store_.removeDuplicateProducts();
+    summary_.repeatedProducts = store_.repeatedProducts();
     progress_.finish();
 
     if (mode == Mode::Join) {

@@ -3,16 +3,15 @@
 #include <cstdio>
 #include <numeric>
 
+#include "layout/fields.hpp"
+
 namespace sintegra {
 namespace {
 
-// A record type code as the user can read it, whatever bytes it holds.
-std::string printableCode(const std::string& code) {
-    if (code.empty()) {
-        return "linha vazia";
-    }
-    std::string text = "código \"";
-    for (const char c : code) {
+// Bytes of a file as the user can read them: printable ASCII as it is, any other byte as \xNN.
+std::string printable(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
         if (c >= 0x20 && c < 0x7f) {
             text += c;
         } else {
@@ -21,15 +20,113 @@ std::string printableCode(const std::string& code) {
             text += escaped;
         }
     }
-    return text + "\"";
+    return text;
 }
 
-std::uint64_t sum(const std::map<std::string, std::uint64_t>& counts) {
-    std::uint64_t total = 0;
-    for (const auto& [code, count] : counts) {
-        total += count;
+// A record type code as the user can read it; the layout's types are named as such.
+std::string codeText(const std::string& code) {
+    if (code.empty()) {
+        return "linha vazia";
     }
-    return total;
+    if (recordLayoutOf(code) != nullptr) {
+        return "tipo " + code + " (registro do leiaute que o programa não grava)";
+    }
+    return "código \"" + printable(code) + "\"";
+}
+
+std::string more(std::uint64_t total, std::size_t named) {
+    return total > named ? "  ... e mais " + std::to_string(total - named) + ".\n" : "";
+}
+
+// "linha 3", "linhas 3, 9 e mais 4"
+std::string linesText(const DroppedLines& lines) {
+    std::string text = lines.count == 1 ? "linha " : "linhas ";
+    for (std::size_t i = 0; i < lines.first.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(lines.first[i]);
+    }
+    if (lines.count > lines.first.size()) {
+        text += " e mais " + std::to_string(lines.count - lines.first.size());
+    }
+    return text;
+}
+
+std::string droppedText(const RunSummary& summary) {
+    const std::uint64_t total =
+        std::accumulate(summary.dropped.begin(), summary.dropped.end(), std::uint64_t{0},
+                        [](std::uint64_t sum, const auto& entry) { return sum + entry.second; });
+    std::string text = "Linhas descartadas: " + std::to_string(total) + "\n";
+    for (const auto& [code, count] : summary.dropped) {
+        text += "  " + codeText(code) + ": " + std::to_string(count) + "\n";
+        for (const FileSummary& input : summary.inputs) {
+            if (const auto lines = input.dropped.find(code); lines != input.dropped.end()) {
+                text += "    " + input.path + ": " + linesText(lines->second) + "\n";
+            }
+        }
+    }
+    return text;
+}
+
+std::string fittedText(const RunSummary& summary) {
+    if (summary.fittedLines == 0) {
+        return "";
+    }
+    std::string text = "Linhas de " + summary.inputs.front().path +
+                       " com a largura ajustada: " + std::to_string(summary.fittedLines) + "\n";
+    for (const FittedLine& fitted : summary.fitted) {
+        text +=
+            "  linha " + std::to_string(fitted.line) + ": " + std::to_string(fitted.width) + " caracteres";
+        if (fitted.leadingSpaces > 0) {
+            text += ", sem os " + std::to_string(fitted.leadingSpaces) + " espaços do início";
+        }
+        const std::uint64_t content = fitted.width - fitted.leadingSpaces;
+        if (content > fitted.fittedWidth) {
+            text += ", cortada em " + std::to_string(fitted.fittedWidth);
+        } else if (content < fitted.fittedWidth) {
+            text += ", completada com espaços até " + std::to_string(fitted.fittedWidth);
+        }
+        text += "\n";
+    }
+    return text + more(summary.fittedLines, summary.fitted.size());
+}
+
+std::string repeatedText(const RunSummary& summary) {
+    std::string text =
+        "Registros de produto (tipo 75) repetidos removidos: " + std::to_string(summary.duplicatesRemoved) +
+        "\n";
+    const RepeatedCodes& repeated = summary.repeatedProducts;
+    for (const RepeatedCodes::Code& code : repeated.first) {
+        text += "  código \"" + printable(code.code) + "\": " + std::to_string(code.superseded) +
+                (code.superseded == 1 ? " removido" : " removidos") + ", fica o último lido\n";
+    }
+    return text + more(repeated.count, repeated.first.size());
+}
+
+// "9 erros e 0 avisos (largura 1, numerico 5, ...)"
+std::string countsByCheck(const verify::Report& report) {
+    std::string text = verify::countsText(report.errors(), report.warnings());
+    const auto found = report.found();
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        text += (i == 0 ? " (" : ", ") + std::string(found[i]->check->code) + " " +
+                std::to_string(found[i]->count) + (i + 1 == found.size() ? ")" : "");
+    }
+    return text;
+}
+
+std::string verificationText(const RunSummary& summary) {
+    std::string text = "\nVerificação dos arquivos como foram lidos:\n";
+    for (const FileSummary& input : summary.inputs) {
+        text += "  " + input.path + ": " +
+                (input.verification ? countsByCheck(*input.verification) : "o mesmo arquivo que o primeiro") +
+                "\n";
+    }
+    if (!summary.verification) {
+        return text;
+    }
+    const verify::Report& report = *summary.verification;
+    return text + "\nVerificação de " + summary.outputPath + " como foi gravado (" +
+           std::to_string(summary.outputLines()) + " linhas)\n" + verify::formatFindings(report) +
+           "\nVerificação do arquivo gravado: " + verify::countsText(report.errors(), report.warnings()) +
+           ".\n";
 }
 
 } // namespace
@@ -53,20 +150,14 @@ std::string formatSummary(const RunSummary& summary) {
     }
     text += "  tipo 90: " + std::to_string(summary.type90Records) + "\n";
     text += "  total: " + std::to_string(summary.outputLines()) + "\n";
-    text += "Linhas descartadas: " + std::to_string(sum(summary.dropped)) + "\n";
-    for (const auto& [code, count] : summary.dropped) {
-        text += "  " + printableCode(code) + ": " + std::to_string(count) + "\n";
-    }
-    text +=
-        "Registros de produto (tipo 75) repetidos removidos: " + std::to_string(summary.duplicatesRemoved) +
-        "\n";
+    text += droppedText(summary) + fittedText(summary) + repeatedText(summary);
     if (!summary.copies.empty()) {
         text += "Cópias do conteúdo anterior:\n";
     }
     for (const KeptCopy& kept : summary.copies) {
         text += "  " + kept.file + ": " + kept.copy + "\n";
     }
-    return text;
+    return text + verificationText(summary);
 }
 
 } // namespace sintegra

@@ -2,16 +2,40 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "layout/record_types.hpp"
+#include "staging/product_keys.hpp"
+#include "verify/report.hpp"
 
 namespace sintegra {
+
+// How many lines of each repair the summary names, and how many findings of each check of the
+// output; the others are only counted.
+inline constexpr std::size_t kLinesNamed = 5;
+inline constexpr std::size_t kFindingsNamed = 3;
+
+// The lines of one record type code that a file lost.
+struct DroppedLines {
+    std::uint64_t count = 0;
+    std::vector<std::uint64_t> first; // counted from 1, at most kLinesNamed
+};
+
+// A line of the first file whose width fitting changed.
+struct FittedLine {
+    std::uint64_t line = 0;
+    std::uint64_t width = 0;         // as read
+    std::uint64_t leadingSpaces = 0; // removed from its start
+    std::uint64_t fittedWidth = 0;
+};
 
 struct FileSummary {
     std::string path;
     std::uint64_t lines = 0;
+    std::map<std::string, DroppedLines> dropped; // by record type code
+    std::optional<verify::Report> verification;  // of the file as read; none for a file read twice
 };
 
 // A file the run replaced and where its old bytes were kept.
@@ -27,13 +51,18 @@ struct RunSummary {
     std::vector<KeptCopy> copies;
     PerStagedType<std::uint64_t> written{};
     std::uint64_t type90Records = 0;
-    std::map<std::string, std::uint64_t> dropped; // by record type code
+    std::map<std::string, std::uint64_t> dropped; // by record type code, of every file
     std::uint64_t duplicatesRemoved = 0;
+    RepeatedCodes repeatedProducts;
+    std::uint64_t fittedLines = 0;
+    std::vector<FittedLine> fitted;             // the first ones, at most kLinesNamed
+    std::optional<verify::Report> verification; // of the output as written
 
     std::uint64_t outputLines() const;
 };
 
-// The summary as lines of text in Portuguese.
+// The summary as lines of text in Portuguese: what was read and written, what the repair did that
+// the user may not expect, and last what verifying the files found.
 std::string formatSummary(const RunSummary& summary);
 
 enum class RunStatus { Completed, NoFileSelected, Cancelled };

@@ -25,6 +25,17 @@ bool sameCode(const Key& a, const Key& b) {
     return a.high == b.high && a.low == b.low;
 }
 
+// The code that a key stands for: the first eight bytes, the next six and the size.
+std::string codeOf(const Key& key) {
+    std::string code(kProductCodeSize, ' ');
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        const std::uint64_t part = i < 8 ? key.high : key.low;
+        code[i] = static_cast<char>(part >> (56 - 8 * (i % 8)) & 0xff);
+    }
+    code.resize(static_cast<std::size_t>(key.low & 0xffff));
+    return code;
+}
+
 bool before(const Key& a, const Key& b) {
     if (a.high != b.high) {
         return a.high < b.high;
@@ -177,13 +188,24 @@ SupersededRows ProductKeys::superseded() {
         return {};
     }
     SupersededRows superseded(firstRow_, static_cast<std::size_t>(lastAdded_ - firstRow_) + 1);
+    RepeatedCodes& codes = superseded.codes();
     std::optional<Key> previous;
+    bool repeated = false; // whether the previous key's code is counted among the repeated ones
     forEachInOrder([&](const Key& key) {
         if (key.row > lastRow_) {
             return;
         }
         if (previous && sameCode(*previous, key)) {
             superseded.mark(previous->row);
+            if (!repeated && ++codes.count <= RepeatedCodes::kListed) {
+                codes.first.push_back({codeOf(key), 0});
+            }
+            if (codes.count <= RepeatedCodes::kListed) {
+                ++codes.first.back().superseded;
+            }
+            repeated = true;
+        } else {
+            repeated = false;
         }
         previous = key;
     });

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,7 +16,20 @@ class Database;
 
 namespace sintegra {
 
-// Type 75 rows that a later row of the same product code supersedes, one bit a row.
+// The product codes that more than one row had: how many, and the first ones in the order of the
+// codes with the number of rows of each that were superseded.
+struct RepeatedCodes {
+    struct Code {
+        std::string code;
+        std::uint64_t superseded = 0;
+    };
+    static constexpr std::size_t kListed = 5;
+
+    std::uint64_t count = 0;
+    std::vector<Code> first; // at most kListed
+};
+
+// Type 75 rows that a later row of the same product code supersedes, one bit a row, and their codes.
 class SupersededRows {
 public:
     SupersededRows() = default;
@@ -26,6 +40,8 @@ public:
     void mark(std::int64_t row);
     bool contains(std::int64_t row) const noexcept;
     std::uint64_t count() const noexcept { return count_; }
+    const RepeatedCodes& codes() const noexcept { return codes_; }
+    RepeatedCodes& codes() noexcept { return codes_; }
     // Hands over the rows in ascending order, as ranges of rows that follow each other.
     void forEachRange(const std::function<void(std::int64_t first, std::int64_t last)>& range) const;
 
@@ -33,6 +49,7 @@ private:
     std::int64_t firstRow_ = 0;
     std::vector<bool> bits_;
     std::uint64_t count_ = 0;
+    RepeatedCodes codes_;
 };
 
 // The product codes of the staged type 75 rows, kept to find the rows that a later row of the

@@ -152,6 +152,7 @@ std::uint64_t StagingStore::execute(std::string_view sql) {
 
 void StagingStore::clear() {
     superseded_ = {};
+    repeated_ = {};
     StoreTransaction transaction(*this);
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
         execute(sql::deleteAll(type));
@@ -223,6 +224,7 @@ std::uint64_t StagingStore::removeDuplicateProducts() {
         fail(error);
     }
     const std::uint64_t removed = superseded_.count();
+    repeated_ = superseded_.codes();
     if (sqlite3_get_autocommit(db_->getHandle()) != 0) {
         deleteSuperseded();
     }

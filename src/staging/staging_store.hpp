@@ -52,6 +52,8 @@ public:
     // in its place. Returns the number of rows removed. Within a transaction the rows leave the
     // tables when it commits; they are no longer read from here on.
     std::uint64_t removeDuplicateProducts();
+    // The product codes of the rows that removeDuplicateProducts() removed.
+    const RepeatedCodes& repeatedProducts() const noexcept { return repeated_; }
     // Hands the Registro of every row of the type's table to visit, in output order: type 60 by
     // date and sub-type, then load order; every other type in load order.
     void forEachInOutputOrder(StagedType type, const std::function<void(std::string_view)>& visit);
@@ -81,6 +83,7 @@ private:
     std::size_t runsBeforeSecond_ = 0;
     std::unique_ptr<ProductKeys> productKeys_;
     SupersededRows superseded_; // removed, and deleted at the commit
+    RepeatedCodes repeated_;
 };
 
 // Throws StoreError when the template is not there.

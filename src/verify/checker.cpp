@@ -8,20 +8,30 @@ namespace sintegra::verify {
 
 void Checker::line(std::string_view head, std::uint64_t number, std::size_t width) {
     const RecordKind kind = classify(head);
-    if (kind.type == "10" && header_.line == 0) {
+    if (kind.number == 10 && header_.line == 0) {
         readHeader(head, number);
     }
-    structure_.line(head, number, width, kind, sink_);
-    if (kind.layout != nullptr) {
-        checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
+    structure_.line(number, width, kind, sink_);
+    if (everything_) {
+        if (kind.layout != nullptr) {
+            checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
+        }
+        relations_.line(head, number, kind, sink_);
     }
-    relations_.line(head, number, kind, sink_);
     totals_.line(head, number, kind, header_, sink_);
+}
+
+void Checker::prefetch(std::string_view head) const {
+    if (everything_) {
+        relations_.prefetch(head, classify(head));
+    }
 }
 
 void Checker::finish() {
     structure_.finish(sink_);
-    relations_.finish(sink_);
+    if (everything_) {
+        relations_.finish(sink_);
+    }
     totals_.finish(sink_);
 }
 

@@ -11,19 +11,27 @@
 
 namespace sintegra::verify {
 
+// What a checker looks at: everything, or only the shape of the file (the record types, the width
+// of each line, the order of the records, the type 90 records and their totals), which costs little
+// per line and nothing per product code.
+enum class Scope : bool { Shape, Everything };
+
 // Checks the lines of one file against the layout as they stream by, in file order, and puts what
 // it finds in the sink. Line by line it checks the structure and the fields; at the end, what needs
 // the whole file: the relations among records and the totals.
 class Checker {
 public:
-    explicit Checker(FindingSink& sink)
-        : sink_(sink) {}
+    explicit Checker(FindingSink& sink, Scope scope = Scope::Everything)
+        : sink_(sink)
+        , everything_(scope == Scope::Everything) {}
 
     // A record line without its line end, numbered from 1.
     void line(std::string_view text, std::uint64_t number) { line(text, number, text.size()); }
     // The same for a line of which only the first bytes are at hand: head holds at least every field
     // of its kind (the layout's widest record), width is the whole line's.
     void line(std::string_view head, std::uint64_t number, std::size_t width);
+    // Starts fetching from memory what checking this line will touch, a few lines before line().
+    void prefetch(std::string_view head) const;
     // The end of the file.
     void finish();
 
@@ -33,6 +41,7 @@ private:
     void readHeader(std::string_view line, std::uint64_t number);
 
     FindingSink& sink_;
+    bool everything_;
     FileHeader header_;
     StructureChecker structure_;
     RelationChecker relations_;

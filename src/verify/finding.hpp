@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ public:
     // Counts a finding of the check; true when the sink wants it in full, through add().
     virtual bool wants(const Check& check) = 0;
     virtual void add(Finding&& finding) = 0;
+    // How many findings of the check the sink wants in full, at most: a check that finds its
+    // problems out of line order sorts only that many. SIZE_MAX: every one.
+    virtual std::size_t shown(const Check&) const { return SIZE_MAX; }
 
 protected:
     ~FindingSink() = default;

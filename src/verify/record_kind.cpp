@@ -6,19 +6,29 @@
 
 namespace sintegra::verify {
 
+namespace {
+
+int numberOf(std::string_view type) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return type.size() == 2 && digit(type[0]) && digit(type[1]) ? (type[0] - '0') * 10 + (type[1] - '0') : -1;
+}
+
+} // namespace
+
 RecordKind classify(std::string_view line) {
     const std::string_view type = line.substr(0, 2);
+    const int number = numberOf(type);
     if (const RecordLayout* layout = recordLayoutOf(line)) {
-        return {type, layout->code, layout, layout->width, true};
+        return {type, number, layout->code, layout, layout->width, true};
     }
-    if (type != "88") {
-        return {type, type, nullptr, 0, false};
+    if (number != 88) {
+        return {type, number, type, nullptr, 0, false};
     }
     // Sub-records that some states add: their width is known, their fields are not.
     const auto sub = std::find_if(kSubRecords88.begin(), kSubRecords88.end(),
                                   [line](const SubRecord88& s) { return line.starts_with(s.code); });
-    return sub == kSubRecords88.end() ? RecordKind{type, type, nullptr, 0, true}
-                                      : RecordKind{type, sub->code, nullptr, sub->width, true};
+    return sub == kSubRecords88.end() ? RecordKind{type, number, type, nullptr, 0, true}
+                                      : RecordKind{type, number, sub->code, nullptr, sub->width, true};
 }
 
 } // namespace sintegra::verify

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "verify/checks.hpp"
@@ -10,10 +11,18 @@
 namespace sintegra::verify {
 namespace {
 
+// The field of a record that holds a product code, or nullptr; found once for every record.
 const Field* productField(const RecordLayout& layout) {
-    const auto found = std::find_if(layout.fields.begin(), layout.fields.end(),
-                                    [](const Field& f) { return f.rule == FieldRule::ProductCode; });
-    return found == layout.fields.end() ? nullptr : &*found;
+    static const std::vector<const Field*> fields = [] {
+        std::vector<const Field*> found;
+        for (const RecordLayout& record : recordLayouts()) {
+            const auto field = std::find_if(record.fields.begin(), record.fields.end(),
+                                            [](const Field& f) { return f.rule == FieldRule::ProductCode; });
+            found.push_back(field == record.fields.end() ? nullptr : &*field);
+        }
+        return found;
+    }();
+    return fields[static_cast<std::size_t>(&layout - recordLayouts().data())];
 }
 
 std::string_view trimmedEnd(std::string_view text) {
@@ -53,58 +62,66 @@ std::optional<RelationChecker::Code> RelationChecker::keyOf(std::string_view fie
     return key;
 }
 
+std::optional<RelationChecker::Code> RelationChecker::productOf(std::string_view line,
+                                                                const RecordKind& kind) {
+    if (kind.number == 75) {
+        return line.size() < kProductCodeColumn - 1 + kProductCodeSize
+                   ? std::nullopt
+                   : keyOf(line.substr(kProductCodeColumn - 1, kProductCodeSize));
+    }
+    const Field* field = productField(*kind.layout);
+    if (field == nullptr || field->last > line.size()) {
+        return std::nullopt;
+    }
+    return keyOf(line.substr(field->first - 1u, field->size()));
+}
+
 void RelationChecker::line(std::string_view line, std::uint64_t number, const RecordKind& kind,
                            FindingSink& sink) {
     if (kind.layout == nullptr) {
         return;
     }
-    if (kind.label == "75") {
-        describe75(line, number);
-    } else if (kind.label == "50") {
+    if (kind.number == 50) {
         Document key{};
         if (documentOf(line, kDocument50, key)) {
-            documents50_.insert(key);
+            documents50_[key] = {};
         }
-    } else if (kind.label == "54" || kind.label == "51") {
+    } else if (kind.number == 54 || kind.number == 51) {
         checkDocument(line, number, kind, sink);
     }
-    useProduct(line, number, *kind.layout);
-}
-
-void RelationChecker::useProduct(std::string_view line, std::uint64_t number, const RecordLayout& layout) {
-    const Field* field = productField(layout);
-    if (field == nullptr || field->last > line.size()) {
-        return;
-    }
-    const auto key = keyOf(line.substr(field->first - 1u, field->size()));
+    const auto key = productOf(line, kind);
     if (!key) {
         return;
     }
     Product& product = products_[*key];
+    if (kind.number == 75) {
+        product.line75 = product.line75 == 0 ? number : product.line75;
+        return;
+    }
     if (product.uses == 0) {
         product.firstUse = number;
-        product.user = static_cast<std::uint8_t>(&layout - recordLayouts().data());
+        product.user = static_cast<std::uint8_t>(kind.layout - recordLayouts().data());
     }
     product.uses += product.uses < UINT32_MAX ? 1 : 0;
 }
 
-void RelationChecker::describe75(std::string_view line, std::uint64_t number) {
-    if (line.size() < kProductCodeColumn - 1 + kProductCodeSize) {
+void RelationChecker::prefetch(std::string_view line, const RecordKind& kind) const {
+    if (kind.layout == nullptr) {
         return;
     }
-    const auto key = keyOf(line.substr(kProductCodeColumn - 1, kProductCodeSize));
-    if (!key) {
-        return;
+    Document document{};
+    if ((kind.number == 54 || kind.number == 51) &&
+        documentOf(line, kind.number == 54 ? kDocument54 : kDocument51, document)) {
+        documents50_.prefetch(document);
     }
-    Product& product = products_[*key];
-    if (product.line75 == 0) {
-        product.line75 = number;
+    if (const auto key = productOf(line, kind)) {
+        products_.prefetch(*key);
     }
 }
 
 void RelationChecker::checkDocument(std::string_view line, std::uint64_t number, const RecordKind& kind,
                                     FindingSink& sink) const {
-    const bool is54 = kind.label == "54";
+    const bool is54 = kind.number == 54;
     const DocumentColumns& columns = is54 ? kDocument54 : kDocument51;
     Document key{};
     if (!documentOf(line, columns, key) || documents50_.contains(key)) {
@@ -122,17 +139,48 @@ void RelationChecker::checkDocument(std::string_view line, std::uint64_t number,
 }
 
 void RelationChecker::finish(FindingSink& sink) const {
-    // In the order of the lines they point at, not of the table.
-    std::vector<std::pair<std::uint64_t, const Products::value_type*>> problems;
-    for (const auto& entry : products_) {
-        const Product& product = entry.second;
-        if (product.uses == 0 || product.line75 == 0) {
-            problems.emplace_back(product.uses > 0 ? product.firstUse : product.line75, &entry);
+    reportInLineOrder(check::kProductWithout75, sink,
+                      [](const Product& product) { return product.line75 == 0 ? product.firstUse : 0; });
+    reportInLineOrder(check::kUnused75, sink,
+                      [](const Product& product) { return product.uses == 0 ? product.line75 : 0; });
+}
+
+// The table holds its codes in no order: of the problems of a check, only those that the sink
+// wants in full are sorted, by line, in a heap; the others are counted.
+template <class LineOf>
+void RelationChecker::reportInLineOrder(const Check& check, FindingSink& sink, LineOf lineOf) const {
+    struct Problem {
+        std::uint64_t line;
+        const Code* key;
+        const Product* product;
+        bool operator<(const Problem& other) const {
+            return std::tie(line, *key) < std::tie(other.line, *other.key);
         }
+    };
+    const std::size_t wanted = sink.shown(check);
+    std::vector<Problem> first;
+    std::uint64_t count = 0;
+    products_.forEach([&](const Code& key, const Product& product) {
+        const Problem problem{lineOf(product), &key, &product};
+        if (problem.line == 0) {
+            return;
+        }
+        ++count;
+        if (first.size() < wanted) {
+            first.push_back(problem);
+            std::push_heap(first.begin(), first.end());
+        } else if (!first.empty() && problem < first.front()) {
+            std::pop_heap(first.begin(), first.end());
+            first.back() = problem;
+            std::push_heap(first.begin(), first.end());
+        }
+    });
+    std::sort_heap(first.begin(), first.end());
+    for (const Problem& problem : first) {
+        reportProduct(*problem.key, *problem.product, sink);
     }
-    std::sort(problems.begin(), problems.end());
-    for (const auto& [line, entry] : problems) {
-        reportProduct(entry->first, entry->second, sink);
+    for (std::uint64_t rest = first.size(); rest < count; ++rest) {
+        sink.wants(check);
     }
 }
 

@@ -2,14 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <memory_resource>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "layout/record_columns.hpp"
 #include "verify/finding.hpp"
+#include "verify/flat_table.hpp"
 #include "verify/record_kind.hpp"
 
 namespace sintegra::verify {
@@ -20,6 +18,8 @@ namespace sintegra::verify {
 class RelationChecker {
 public:
     void line(std::string_view line, std::uint64_t number, const RecordKind& kind, FindingSink& sink);
+    // Starts fetching the entries that line() will look up for this line.
+    void prefetch(std::string_view line, const RecordKind& kind) const;
     void finish(FindingSink& sink) const;
 
 private:
@@ -27,18 +27,7 @@ private:
     using Code = std::array<char, kProductCodeSize>;
     // CNPJ, model, series and number.
     using Document = std::array<char, kDocumentKeySize>;
-
-    // FNV-1a: keys are short, and a table of random codes spends its time on cache misses, not here.
-    struct ArrayHash {
-        template <std::size_t N>
-        std::size_t operator()(const std::array<char, N>& key) const noexcept {
-            std::uint64_t hash = 14695981039346656037u;
-            for (const char c : key) {
-                hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
-            }
-            return static_cast<std::size_t>(hash);
-        }
-    };
+    struct Empty {};
 
     struct Product {
         std::uint64_t firstUse = 0; // the first line that uses the code
@@ -46,19 +35,19 @@ private:
         std::uint32_t uses = 0;
         std::uint8_t user = 0; // the record of the first use, by its place in recordLayouts()
     };
-    using Products = std::pmr::unordered_map<Code, Product, ArrayHash>;
+    using Products = FlatTable<kProductCodeSize, Product>;
 
     static std::optional<Code> keyOf(std::string_view field);
-    void useProduct(std::string_view line, std::uint64_t number, const RecordLayout& layout);
-    void describe75(std::string_view line, std::uint64_t number);
+    // The product code that a record uses or, for type 75, describes.
+    static std::optional<Code> productOf(std::string_view line, const RecordKind& kind);
     void checkDocument(std::string_view line, std::uint64_t number, const RecordKind& kind,
                        FindingSink& sink) const;
+    template <class LineOf>
+    void reportInLineOrder(const Check& check, FindingSink& sink, LineOf lineOf) const;
     static void reportProduct(const Code& key, const Product& product, FindingSink& sink);
 
-    // Entries are only ever added: they take their room from large blocks, freed all at once.
-    std::pmr::monotonic_buffer_resource memory_;
-    Products products_{&memory_};
-    std::pmr::unordered_set<Document, ArrayHash> documents50_{&memory_};
+    Products products_;
+    FlatTable<kDocumentKeySize, Empty> documents50_;
 };
 
 } // namespace sintegra::verify

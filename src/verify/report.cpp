@@ -48,14 +48,9 @@ std::string countsText(std::uint64_t errors, std::uint64_t warnings) {
     return counted(errors, "erro", "erros") + " e " + counted(warnings, "aviso", "avisos");
 }
 
-std::string formatReport(const Report& report, std::string_view file, std::uint64_t lines) {
-    std::string text =
-        "Verificação de " + displayText(file) + " (" + counted(lines, "linha", "linhas") + ")\n";
-    const auto found = report.found();
-    if (found.empty()) {
-        text += "\nNenhum problema encontrado: o arquivo segue o leiaute.\n";
-    }
-    for (const Report::CheckFindings* entry : found) {
+std::string formatFindings(const Report& report) {
+    std::string text;
+    for (const Report::CheckFindings* entry : report.found()) {
         text += "\n[" + std::string(severityText(entry->check->severity)) + "] " +
                 std::string(entry->check->code) + " - " + std::string(entry->check->title) + " (" +
                 counted(entry->count, "ocorrência", "ocorrências") + ")\n";
@@ -66,7 +61,12 @@ std::string formatReport(const Report& report, std::string_view file, std::uint6
             text += "  ... e mais " + std::to_string(entry->count - entry->shown.size()) + ".\n";
         }
     }
-    return text + "\nResultado: " + countsText(report.errors(), report.warnings()) + ".\n";
+    return report.found().empty() ? "\nNenhum problema encontrado: o arquivo segue o leiaute.\n" : text;
+}
+
+std::string formatReport(const Report& report, std::string_view file, std::uint64_t lines) {
+    return "Verificação de " + displayText(file) + " (" + counted(lines, "linha", "linhas") + ")\n" +
+           formatFindings(report) + "\nResultado: " + countsText(report.errors(), report.warnings()) + ".\n";
 }
 
 } // namespace sintegra::verify

@@ -27,6 +27,7 @@ public:
 
     bool wants(const Check& check) override;
     void add(Finding&& finding) override;
+    std::size_t shown(const Check&) const override { return shownPerCheck_; }
 
     std::uint64_t errors() const { return errors_; }
     std::uint64_t warnings() const { return warnings_; }
@@ -47,6 +48,10 @@ inline constexpr std::size_t kShownPerCheck = 5;
 
 // "3 erros e 1 aviso"
 std::string countsText(std::uint64_t errors, std::uint64_t warnings);
+
+// Each check that found something, with its count and its findings, after a blank line; or that
+// nothing was found.
+std::string formatFindings(const Report& report);
 
 // The report as text for a person: a heading naming the file and its lines, then each check that
 // found something with its count and its findings, then the counts.

@@ -18,16 +18,12 @@ void reportType(FindingSink& sink, const Check& check, std::uint64_t number, con
     });
 }
 
-int typeNumber(std::string_view type) {
-    return (type[0] - '0') * 10 + (type[1] - '0');
-}
-
 } // namespace
 
-void StructureChecker::line(std::string_view line, std::uint64_t number, std::size_t width,
-                            const RecordKind& kind, FindingSink& sink) {
+void StructureChecker::line(std::uint64_t number, std::size_t width, const RecordKind& kind,
+                            FindingSink& sink) {
     ++seen_;
-    checkPlace(line, number, kind, sink);
+    checkPlace(number, kind, sink);
     if (!kind.known) {
         reportType(sink, check::kUnknownType, number, kind, "o leiaute não tem registros deste tipo");
         return;
@@ -41,7 +37,7 @@ void StructureChecker::line(std::string_view line, std::uint64_t number, std::si
                                "a linha deve ter " + std::to_string(kind.width) + " caracteres");
         });
     }
-    last90_ = kind.type == "90";
+    last90_ = kind.number == 90;
     if (!last90_ && in90_) {
         // Out of order as well, but this says more.
         reportType(sink, check::kAfter90, number, kind, "os registros tipo 90 devem ser os últimos");
@@ -51,26 +47,24 @@ void StructureChecker::line(std::string_view line, std::uint64_t number, std::si
     checkOrder(number, kind, sink);
 }
 
-void StructureChecker::checkPlace(std::string_view line, std::uint64_t number, const RecordKind& kind,
-                                  FindingSink& sink) const {
-    const std::string_view type = line.substr(0, 2);
-    if (seen_ == 1 && type != "10") {
+void StructureChecker::checkPlace(std::uint64_t number, const RecordKind& kind, FindingSink& sink) const {
+    if (seen_ == 1 && kind.number != 10) {
         reportType(sink, check::kFirstIs10, number, kind, "o arquivo deve começar pelo registro tipo 10");
     }
-    if (seen_ == 2 && type != "11") {
+    if (seen_ == 2 && kind.number != 11) {
         reportType(sink, check::kSecondIs11, number, kind, "o registro tipo 11 deve vir logo após o 10");
     }
-    if ((type == "10" && seen_ != 1) || (type == "11" && seen_ != 2)) {
+    if ((kind.number == 10 && seen_ != 1) || (kind.number == 11 && seen_ != 2)) {
         reportType(sink, check::kMisplaced10Or11, number, kind,
                    "o arquivo tem um só registro tipo 10, na linha 1, e um só tipo 11, na linha 2");
     }
 }
 
 void StructureChecker::checkOrder(std::uint64_t number, const RecordKind& kind, FindingSink& sink) {
-    if (kind.type == "10" || kind.type == "11") {
+    if (kind.number == 10 || kind.number == 11) {
         return;
     }
-    const int type = typeNumber(kind.type);
+    const int type = kind.number;
     if (type < highestType_) {
         report(sink, check::kOrder, [&] {
             return makeFinding(check::kOrder, number, 1, 2, std::string(kind.label), kTypeField,

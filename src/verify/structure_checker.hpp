@@ -12,14 +12,12 @@ namespace sintegra::verify {
 // order, each line as wide as its kind, and the type 90 records last.
 class StructureChecker {
 public:
-    // width: the whole line's, of which line may be only the first bytes
-    void line(std::string_view line, std::uint64_t number, std::size_t width, const RecordKind& kind,
-              FindingSink& sink);
+    // width: the whole line's
+    void line(std::uint64_t number, std::size_t width, const RecordKind& kind, FindingSink& sink);
     void finish(FindingSink& sink) const;
 
 private:
-    void checkPlace(std::string_view line, std::uint64_t number, const RecordKind& kind,
-                    FindingSink& sink) const;
+    void checkPlace(std::uint64_t number, const RecordKind& kind, FindingSink& sink) const;
     void checkOrder(std::uint64_t number, const RecordKind& kind, FindingSink& sink);
 
     std::uint64_t seen_ = 0;

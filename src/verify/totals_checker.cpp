@@ -40,10 +40,10 @@ void reportTotal(FindingSink& sink, const Check& check, std::uint64_t line, std:
 void TotalsChecker::line(std::string_view line, std::uint64_t number, const RecordKind& kind,
                          const FileHeader& header, FindingSink& sink) {
     if (kind.known) {
-        ++records_[typeNumber(kind.type)];
+        ++records_[static_cast<std::size_t>(kind.number)];
         ++allRecords_;
     }
-    if (kind.type != "90") {
+    if (kind.number != 90) {
         return;
     }
     const std::string_view informant = line.substr(kInformantColumn - 1, kInformantSize);

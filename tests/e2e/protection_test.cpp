@@ -17,7 +17,8 @@ using test::writeFile;
 std::map<std::string, std::string> namedCopies(const std::string& summary) {
     std::map<std::string, std::string> copies;
     const std::size_t list = summary.find("Cópias do conteúdo anterior:\n");
-    for (std::size_t at = summary.find("\n  ", list); list != std::string::npos && at != std::string::npos;
+    const std::size_t end = summary.find("\n\n", list); // the list ends at a blank line
+    for (std::size_t at = summary.find("\n  ", list); list != std::string::npos && at < end;
          at = summary.find("\n  ", at + 1)) {
         const std::size_t colon = summary.find(": ", at);
         copies[summary.substr(at + 3, colon - at - 3)] =

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "run/line_splitter.hpp"
+#include "run/run_summary.hpp"
+#include "verify/checker.hpp"
+#include "verify/line_feeder.hpp"
+#include "verify/report.hpp"
+
+namespace sintegra {
+
+// Verifies an input file as its lines are read, on the thread that reads them, and counts what it
+// finds. It checks the shape of the file, which the repair changes; the fields and the relations
+// among records reach the output as they were read and are checked there, once. Of the first file
+// it also notes the lines whose width fitting changed.
+class InputCheck {
+public:
+    InputCheck() = default;
+    InputCheck(const InputCheck&) = delete;
+    InputCheck& operator=(const InputCheck&) = delete;
+
+    // Bytes of the line as read.
+    void addBytes(std::string_view bytes) { feeder_.addBytes(bytes); }
+    void endLine() { feeder_.endLine(); }
+    // The same, with the line as the run keeps it.
+    void endLine(std::string_view kept);
+    // The end of the file.
+    void finish() {
+        feeder_.finish();
+        checker_.finish();
+    }
+
+    const verify::Report& report() const { return report_; }
+    const verify::FileHeader& header() const { return checker_.header(); }
+    std::uint64_t fittedLines() const { return fittedLines_; }
+    const std::vector<FittedLine>& fitted() const { return fitted_; }
+
+private:
+    verify::Report report_{0};
+    verify::Checker checker_{report_, verify::Scope::Shape};
+    verify::LineFeeder feeder_{checker_};
+    std::uint64_t fittedLines_ = 0;
+    std::vector<FittedLine> fitted_;
+};
+
+// Verifies the output from the bytes written to it, on the thread that writes them: every check,
+// and the first findings of each.
+class OutputCheck {
+public:
+    OutputCheck() = default;
+    OutputCheck(const OutputCheck&) = delete;
+    OutputCheck& operator=(const OutputCheck&) = delete;
+
+    void written(std::string_view bytes) { splitter_.feed(bytes); }
+    // After the last byte, once the writing thread is done.
+    void finish();
+
+    verify::Report& report() { return report_; }
+
+private:
+    verify::Report report_{kFindingsNamed};
+    verify::Checker checker_{report_};
+    verify::LineFeeder feeder_{checker_};
+    LineSplitter<verify::LineFeeder> splitter_{feeder_};
+};
+
+// The joined file keeps the second file's type 10 record, on its first line: checks what that
+// hides of the first file's.
+void checkJoined(const verify::FileHeader& first, const verify::FileHeader& second, verify::Report& output);
+
+} // namespace sintegra
