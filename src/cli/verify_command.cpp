@@ -28,7 +28,6 @@ std::uint64_t checkFile(InputFile& file, verify::Checker& checker) {
         splitter.feed(std::string_view(buffer.data(), size));
     }
     splitter.finish();
-    feeder.finish();
     checker.finish();
     return feeder.lines();
 }

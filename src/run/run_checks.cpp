@@ -22,7 +22,6 @@ void InputCheck::endLine(std::string_view kept) {
 
 void OutputCheck::finish() {
     splitter_.finish();
-    feeder_.finish();
     checker_.finish();
 }
 

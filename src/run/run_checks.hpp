@@ -28,10 +28,7 @@ public:
     // The same, with the line as the run keeps it.
     void endLine(std::string_view kept);
     // The end of the file.
-    void finish() {
-        feeder_.finish();
-        checker_.finish();
-    }
+    void finish() { checker_.finish(); }
 
     const verify::Report& report() const { return report_; }
     const verify::FileHeader& header() const { return checker_.header(); }

@@ -21,12 +21,6 @@ void Checker::line(std::string_view head, std::uint64_t number, std::size_t widt
     totals_.line(head, number, kind, header_, sink_);
 }
 
-void Checker::prefetch(std::string_view head) const {
-    if (everything_) {
-        relations_.prefetch(head, classify(head));
-    }
-}
-
 void Checker::finish() {
     structure_.finish(sink_);
     if (everything_) {

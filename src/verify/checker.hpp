@@ -30,8 +30,6 @@ public:
     // The same for a line of which only the first bytes are at hand: head holds at least every field
     // of its kind (the layout's widest record), width is the whole line's.
     void line(std::string_view head, std::uint64_t number, std::size_t width);
-    // Starts fetching from memory what checking this line will touch, a few lines before line().
-    void prefetch(std::string_view head) const;
     // The end of the file.
     void finish();
 

@@ -33,13 +33,6 @@ public:
 
     bool contains(const Key& key) const { return !slots_.empty() && slots_[indexOf(key)].used; }
 
-    // Starts fetching the memory where key belongs, for a lookup soon after.
-    void prefetch(const Key& key) const {
-        if (!slots_.empty()) {
-            __builtin_prefetch(&slots_[hash(key) & (slots_.size() - 1)]);
-        }
-    }
-
     // visit(const Key&, const Value&) for every entry, in no particular order.
     template <class Visit>
     void forEach(Visit&& visit) const {

@@ -105,20 +105,6 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     product.uses += product.uses < UINT32_MAX ? 1 : 0;
 }
 
-void RelationChecker::prefetch(std::string_view line, const RecordKind& kind) const {
-    if (kind.layout == nullptr) {
-        return;
-    }
-    Document document{};
-    if ((kind.number == 54 || kind.number == 51) &&
-        documentOf(line, kind.number == 54 ? kDocument54 : kDocument51, document)) {
-        documents50_.prefetch(document);
-    }
-    if (const auto key = productOf(line, kind)) {
-        products_.prefetch(*key);
-    }
-}
-
 void RelationChecker::checkDocument(std::string_view line, std::uint64_t number, const RecordKind& kind,
                                     FindingSink& sink) const {
     const bool is54 = kind.number == 54;

@@ -18,8 +18,6 @@ namespace sintegra::verify {
 class RelationChecker {
 public:
     void line(std::string_view line, std::uint64_t number, const RecordKind& kind, FindingSink& sink);
-    // Starts fetching the entries that line() will look up for this line.
-    void prefetch(std::string_view line, const RecordKind& kind) const;
     void finish(FindingSink& sink) const;
 
 private:
