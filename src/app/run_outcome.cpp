@@ -4,6 +4,7 @@
 
 #include "run/engine.hpp"
 #include "run/messages.hpp"
+#include "run/run_error.hpp"
 
 namespace sintegra::app {
 
@@ -20,9 +21,8 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
             return {RunOutcome::Kind::Cancelled, {}, {}};
         }
         return {RunOutcome::Kind::Cancelled, {}, {}};
-    } catch (const std::exception& error) {
-        // RunError as documented; anything else (memory exhausted) is reported the same way.
-        return {RunOutcome::Kind::Failed, error.what(), {}};
+    } catch (...) {
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
     }
 }
 

@@ -10,8 +10,8 @@ std::unique_ptr<Engine> openEngine(const ProgramFolders& folders,
                                    const std::function<void(const std::string&)>& tell) {
     try {
         return std::make_unique<Engine>(folders);
-    } catch (const RunError& error) {
-        tell(error.what());
+    } catch (...) {
+        tell(inUsersWords(std::current_exception()).what());
         return nullptr;
     }
 }

@@ -7,6 +7,7 @@
 #include "cli/cli_host.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/terminal.hpp"
+#include "cli/usage_problem.hpp"
 #include "cli/verify_command.hpp"
 #include "files/program_folder.hpp"
 #include "files/system_error.hpp"
@@ -32,7 +33,11 @@ struct Options {
     bool noCopy = false;
 };
 
+// After the commands are added: each has a help flag of its own, made in CLI11's default group.
 void translateHelp(CLI::App& app) {
+    for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
+        command->get_help_ptr()->group("Opções");
+    }
     const auto formatter = app.get_formatter();
     formatter->label("Usage", "Uso");
     formatter->label("OPTIONS", "OPÇÕES");
@@ -42,21 +47,21 @@ void translateHelp(CLI::App& app) {
     formatter->column_width(32);
 }
 
-// Options begin with "-" on every system: "/" begins a path.
+// Options begin with "-" on every system: "/" begins a path. The commands inherit the group of the
+// help flag, so that no English heading is left.
 void describe(CLI::App& app, Options& options) {
     app.allow_windows_style_options(false);
+    app.option_defaults()->group("Opções");
     app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
     app.set_version_flag("--version", std::string(kProgramName) + " " + ORV_VERSION, "Mostra a versão e sai");
     app.add_option("--pasta", options.folder,
                    "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb, Copias e, ao juntar, "
                    "sintegra.txt (padrão: a pasta do executável ou, se não houver permissão de gravar "
                    "nela, a pasta de dados do usuário)")
-        ->type_name("PASTA")
-        ->group("Opções");
+        ->type_name("PASTA");
     app.add_flag("--sem-copia", options.noCopy,
-                 "Não guarda em Copias o conteúdo anterior dos arquivos substituídos")
-        ->group("Opções");
-    app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo")->group("Opções");
+                 "Não guarda em Copias o conteúdo anterior dos arquivos substituídos");
+    app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo");
     app.require_subcommand(1);
 
     CLI::App* analyse = app.add_subcommand("analisar", "Limpa e normaliza ARQUIVO no próprio lugar");
@@ -72,17 +77,6 @@ void describe(CLI::App& app, Options& options) {
     join->add_option("ARQUIVO2", options.second, "Segundo arquivo, só lido")->required()->type_name("");
     join->fallthrough()->group("Comandos");
     join->callback([&options] { options.mode = Mode::Join; });
-    translateHelp(app);
-}
-
-std::string usageProblem(const CLI::ParseError& error) {
-    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
-        return "falta um comando ou argumento obrigatório";
-    }
-    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
-        return "argumento não esperado (" + std::string(error.what()) + ")";
-    }
-    return error.what();
 }
 
 std::unique_ptr<Engine> openEngine(const std::string& folder) {
@@ -115,9 +109,9 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
             err << formatSummary(result.summary);
         }
         return kExitSuccess;
-    } catch (const RunError& error) {
+    } catch (...) {
         bar.clear();
-        err << kProgramName << ": " << error.what() << '\n';
+        err << kProgramName << ": " << inUsersWords(std::current_exception()).what() << '\n';
         return kExitFailure;
     }
 }
@@ -130,21 +124,26 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
     CLI::App app("Repara e junta arquivos do SINTEGRA.", kProgramName);
     describe(app, options);
     addVerifyCommand(app, verify);
+    translateHelp(app);
     try {
         app.parse(argc, argv);
+    } catch (const CLI::CallForVersion&) {
+        out << app.version() << '\n';
+        return kExitSuccess;
     } catch (const CLI::Success&) {
-        out << (app.get_help_ptr() != nullptr && app.get_help_ptr()->count() > 0 ? app.help()
-                                                                                 : app.version());
+        out << app.help(); // the help of the command named, if one was
         return kExitSuccess;
     } catch (const CLI::ParseError& error) {
-        err << kProgramName << ": uso incorreto: " << usageProblem(error) << ".\n"
+        err << kProgramName << ": uso incorreto: " << usageProblem(app, error) << ".\n"
             << "Use \"" << kProgramName << " --help\" para ver como usar.\n";
         return kExitUsage;
     }
-    if (verify.chosen) {
-        return runVerify(verify, out, err);
+    try {
+        return verify.chosen ? runVerify(verify, out, err) : execute(options, out, err);
+    } catch (...) {
+        err << kProgramName << ": " << inUsersWords(std::current_exception()).what() << '\n';
+        return kExitFailure;
     }
-    return execute(options, out, err);
 }
 
 } // namespace sintegra::cli

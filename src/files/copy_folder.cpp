@@ -27,6 +27,18 @@ void copyBytes(const std::filesystem::path& from, AtomicFile& to) {
     to.commit();
 }
 
+// A copy is no easier to read than the file it keeps: a private file stays private in Copias.
+void keepPermissions(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(from, error);
+    if (!error) {
+        std::filesystem::permissions(to, status.permissions(), error);
+    }
+    if (error) {
+        throw fileError(FileStep::Write, to, error);
+    }
+}
+
 bool hasStampShape(std::string_view text) {
     return text.size() == kStampShape.size() &&
            std::equal(text.begin(), text.end(), kStampShape.begin(),
@@ -69,6 +81,7 @@ std::filesystem::path CopyFolder::keep(const std::filesystem::path& file,
     }
     const std::filesystem::path copy = freeName(named);
     AtomicFile output(copy, temps_);
+    keepPermissions(file, output.tempPath());
     copyBytes(file, output);
     return copy;
 }

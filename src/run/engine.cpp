@@ -13,14 +13,10 @@
 namespace sintegra {
 namespace {
 
-RunError unchanged(const std::string& message, const std::string& file, std::uint64_t line = 0) {
-    return RunError(message + " " + std::string(messages::kFilesUnchanged), file, line);
-}
-
 void requireFolder(const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
-        throw RunError("A pasta do programa \"" + pathText(folder) + "\" não existe.", pathText(folder));
+        throw RunError("A pasta do programa \"" + pathText(folder) + "\" não existe.");
     }
 }
 
@@ -40,14 +36,8 @@ Engine::Engine(const ProgramFolders& folders)
     : folder_(folders.data) {
     try {
         start(folders);
-    } catch (const FolderInUse&) {
-        throw unchanged(std::string(messages::kFolderInUse), pathText(folder_));
-    } catch (const FileError& error) {
-        throw unchanged(error.what(), pathText(error.path()));
-    } catch (const StoreError& error) {
-        throw unchanged(error.what(), error.file());
-    } catch (const RunError& error) {
-        throw unchanged(error.what(), error.file());
+    } catch (...) {
+        throw inUsersWords(std::current_exception());
     }
 }
 
@@ -97,15 +87,8 @@ RunResult Engine::run(RunHost& host) {
         return runOnce(*store_, host, folder_, lock_.get());
     } catch (const RunCancelled&) {
         return {RunStatus::Cancelled, {}};
-    } catch (const RunError& error) {
-        throw unchanged(error.what(), error.file(), error.line());
-    } catch (const StoreError& error) {
-        throw unchanged(error.what(), error.file());
-    } catch (const FileError& error) {
-        if (!error.filesUnchanged()) {
-            throw RunError(error.what(), pathText(error.path()));
-        }
-        throw unchanged(error.what(), pathText(error.path()));
+    } catch (...) {
+        throw inUsersWords(std::current_exception());
     }
 }
 

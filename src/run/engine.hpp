@@ -18,7 +18,7 @@ class Engine {
 public:
     // Takes the program folder, removes what a killed run left there and prepares a fresh staging
     // store from Sintegra.mod. From then on a write past the process's file-size limit fails as a
-    // write. Throws RunError, whose message names the file and the folder; a start that fails
+    // write. Throws RunFailure, whose message names the file and the folder; a start that fails
     // leaves nothing behind.
     explicit Engine(const ProgramFolders& folders);
     // Everything in one folder.
@@ -27,7 +27,7 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Runs once with what the host says. Throws RunError when the run fails; the message says
+    // Runs once with what the host says. Throws RunFailure when the run fails; the message says
     // whether every user file is as it was, which is the case but for a replace that could not be
     // undone.
     RunResult run(RunHost& host);

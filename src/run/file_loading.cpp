@@ -45,8 +45,7 @@ void readLines(InputFile& input, Sink& sink, LineEmitter& emitter, Transform tra
 RunError lineTooLong(const InputFile& input, std::uint64_t line) {
     const std::string path = pathText(input.path());
     return RunError("A linha " + std::to_string(line) + " do arquivo \"" + path +
-                        "\" é longa demais para ser processada (mais de 1.000.000.000 bytes).",
-                    path, line);
+                    "\" é longa demais para ser processada (mais de 1.000.000.000 bytes).");
 }
 
 class FirstFileSink {

@@ -31,7 +31,7 @@ bool namesNoFile(const std::string& path) {
 // program handles would lose everything, so nothing is replaced.
 void requireRecords(const StagingLoad& load, const std::string& path) {
     if (load.recognized() == 0) {
-        throw RunError(messages::notSintegra(path), path);
+        throw RunError(messages::notSintegra(path));
     }
 }
 
@@ -124,7 +124,7 @@ void Run::loadSecond(const InputFile& first) {
 // A later pass over the first file stands for the first one only if it reads the same lines.
 void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
     if (passFirstFile(input, pass, progress_) != firstDigest_) {
-        throw RunError("O arquivo \"" + firstPath_ + "\" foi alterado durante a execução.", firstPath_);
+        throw RunError("O arquivo \"" + firstPath_ + "\" foi alterado durante a execução.");
     }
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include <exception>
 #include <stdexcept>
-#include <string>
 
 namespace sintegra {
 
@@ -10,14 +9,18 @@ namespace sintegra {
 // failed, on which file and, where one applies, on which line.
 class RunError : public std::runtime_error {
 public:
-    RunError(std::string message, std::string file, std::uint64_t line = 0);
-    const std::string& file() const noexcept { return file_; }
-    // Line of the file the failure concerns, counted from 1; 0 when none applies.
-    std::uint64_t line() const noexcept { return line_; }
-
-private:
-    std::string file_;
-    std::uint64_t line_;
+    using std::runtime_error::runtime_error;
 };
+
+// How a run or a start-up failed, as the front ends show it: the message ends with "Nenhum arquivo
+// foi alterado." where every user file is as it was.
+class RunFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Any failure of a run or a start-up in the user's words: memory exhausted, a thread the system would
+// not start and any other exception end a run the same way in every front end.
+RunFailure inUsersWords(const std::exception_ptr& failure);
 
 } // namespace sintegra

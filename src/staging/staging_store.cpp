@@ -33,8 +33,7 @@ void removeStale(const std::filesystem::path& store) {
         }
         if (error) {
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                                 systemCause(error) + ".",
-                             pathText(file));
+                             systemCause(error) + ".");
         }
     }
 }
@@ -44,8 +43,7 @@ void copyTemplate(const std::filesystem::path& from, const std::filesystem::path
     std::error_code error;
     if (!std::filesystem::copy_file(from, to, error)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
-                             ": " + systemCause(error) + ".",
-                         pathText(to));
+                         ": " + systemCause(error) + ".");
     }
 }
 
@@ -74,8 +72,7 @@ void requireTemplate(const std::filesystem::path& templateFile) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(templateFile, error)) {
         throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
-                             " não foi encontrado na pasta " + inQuotes(templateFile.parent_path()) + ".",
-                         pathText(templateFile));
+                         " não foi encontrado na pasta " + inQuotes(templateFile.parent_path()) + ".");
     }
 }
 
@@ -119,8 +116,7 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
         productKeys_ = std::make_unique<ProductKeys>(*db_);
     } catch (const std::exception& error) {
         throw StoreError("O modelo do banco de trabalho " + inQuotes(templateFile) +
-                             " não pode ser usado: " + storeCause(sqliteCode(error), error.what()) + ".",
-                         templateFile.string());
+                         " não pode ser usado: " + storeCause(sqliteCode(error), error.what()) + ".");
     }
 }
 
@@ -142,9 +138,7 @@ void StagingStore::fail(const std::exception& error) const {
     }
     throw StoreError(
         "Erro no banco de trabalho \"" + file_ + "\": " +
-            (system != 0 ? systemCause({system, std::system_category()}) : storeCause(code, error.what())) +
-            ".",
-        file_);
+        (system != 0 ? systemCause({system, std::system_category()}) : storeCause(code, error.what())) + ".");
 }
 
 std::uint64_t StagingStore::execute(std::string_view sql) {

@@ -4,10 +4,6 @@
 
 namespace sintegra {
 
-StoreError::StoreError(std::string message, std::string file)
-    : std::runtime_error(std::move(message))
-    , file_(std::move(file)) {}
-
 std::string storeCause(int sqliteCode, const char* sqliteMessage) {
     switch (sqliteCode & 0xff) {
     case SQLITE_FULL:

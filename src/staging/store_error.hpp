@@ -8,11 +8,7 @@ namespace sintegra {
 // A failure of the staging store, its template or its preparation. The message is for the user.
 class StoreError : public std::runtime_error {
 public:
-    StoreError(std::string message, std::string file);
-    const std::string& file() const noexcept { return file_; }
-
-private:
-    std::string file_;
+    using std::runtime_error::runtime_error;
 };
 
 // The user's words for an SQLite result code, falling back to SQLite's own message.

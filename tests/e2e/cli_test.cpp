@@ -65,30 +65,38 @@ TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
         std::filesystem::exists(std::filesystem::path(ORV_CLI_PROGRAM).parent_path() / "Sintegra.mdb"));
 }
 
+// Each says in Portuguese what is wrong, not CLI11's English.
 TEST_F(CliTest, rejectsWrongUsageWithStatusTwo) {
-    const std::vector<std::vector<std::string>> wrong = {{},
-                                                         {"analisar"},
-                                                         {"juntar", "a.txt"},
-                                                         {"analisar", "a", "b"},
-                                                         {"limpar", "a.txt"},
-                                                         {"analisar", "a", "--pasta"}};
-    for (const auto& arguments : wrong) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
+        {{}, "falta o comando: analisar, juntar ou verificar"},
+        {{"analisar"}, "falta ARQUIVO de analisar"},
+        {{"juntar", "a.txt"}, "falta ARQUIVO2 de juntar"},
+        {{"analisar", "a", "b"}, "argumento não esperado: b"},
+        {{"limpar", "a.txt"}, "comando desconhecido: limpar"},
+        {{"analisar", "a", "--pasta"}, "falta o valor de uma opção (--pasta PASTA)"},
+        {{"--foo", "analisar", "a"}, "argumento não esperado: --foo"}};
+    for (const auto& [arguments, problem] : wrong) {
         const test::ProcessResult run = runCli(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("uso incorreto"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.rfind("sintegra-orv-cli: uso incorreto: " + problem, 0), 0u) << run.err;
     }
 }
 
 TEST_F(CliTest, answersHelpAndVersion) {
-    const test::ProcessResult help = runCli({"--help"});
-    EXPECT_EQ(help.status, 0);
-    for (const char* word : {"Uso:", "analisar", "juntar", "--pasta", "--quiet"}) {
-        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> helps = {
+        {{"--help"}, "Uso: sintegra-orv-cli [OPÇÕES] COMANDO"},
+        {{"analisar", "--help"}, "Uso: sintegra-orv-cli analisar [OPÇÕES] ARQUIVO"},
+        {{"juntar", "-h"}, "Uso: sintegra-orv-cli juntar [OPÇÕES] ARQUIVO1 ARQUIVO2"}};
+    for (const auto& [arguments, usage] : helps) {
+        const test::ProcessResult help = runCli(arguments);
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.out.find(usage), std::string::npos) << help.out;
+        EXPECT_EQ(help.out.find("Options"), std::string::npos) << help.out;
     }
     const test::ProcessResult version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out.rfind("sintegra-orv-cli ", 0), 0u);
+    EXPECT_EQ(version.out, "sintegra-orv-cli " ORV_VERSION_TEXT "\n");
 }
 
 TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {

@@ -164,7 +164,7 @@ void checkRefused(Engine& engine, test::ScriptedHost& host, std::string_view fir
     std::string message;
     try {
         engine.run(host);
-    } catch (const RunError& error) {
+    } catch (const RunFailure& error) {
         message = error.what();
     }
     fuzz::check(message.find("não parece um arquivo do SINTEGRA") != std::string::npos,

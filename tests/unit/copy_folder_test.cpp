@@ -7,7 +7,8 @@
 namespace sintegra {
 namespace {
 
-// Copies made in one second are numbered, and the numbers count as numbers when the oldest go.
+// Copies made in one second are numbered, and the numbers count as numbers when the oldest go. A
+// copy is as private as its file.
 TEST(CopyFolder, namesCopiesAfterTheirFileAndTheTimeAndKeepsTheNewest) {
     test::TempFolder work;
     const std::string file = work.write("x", "old");
@@ -18,10 +19,13 @@ TEST(CopyFolder, namesCopiesAfterTheirFileAndTheTimeAndKeepsTheNewest) {
         {"dados", "dados (2024-05-01 10-00-00)"},
         {"arquivo.tar.gz", "arquivo.tar (2024-05-01 10-00-00).gz"},
     };
+    const auto privateFile = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(file, privateFile);
     for (const auto& [named, expected] : names) {
         const std::filesystem::path copy = copies.keep(file, named);
         EXPECT_EQ(copy.filename(), expected);
         EXPECT_EQ(test::readFile(copy), "old");
+        EXPECT_EQ(std::filesystem::status(copy).permissions(), std::filesystem::status(file).permissions());
     }
     for (int i = 0; i < 20; ++i) {
         copies.keep(file, "sintegra.txt");

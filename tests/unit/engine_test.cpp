@@ -72,7 +72,7 @@ const std::string kAnalysed =
 std::string failureOf(Engine& engine, RunHost& host) {
     try {
         engine.run(host);
-    } catch (const RunError& error) {
+    } catch (const RunFailure& error) {
         return error.what();
     }
     return "no failure";

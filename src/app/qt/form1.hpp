@@ -59,6 +59,7 @@ private:
 
     std::unique_ptr<Ui::Form1> ui_;
     Dialogs& dialogs_;
+    // The logic touches no widget while it is made or while it goes: the order of these is free.
     std::unique_ptr<WindowLogic> logic_;
 };
 
