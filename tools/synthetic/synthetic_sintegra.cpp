@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace sintegra::bench {
+namespace sintegra::synthetic {
 namespace {
 
 struct Share {
@@ -99,4 +99,4 @@ void writeSyntheticSintegra(const std::string& path, std::uint64_t lines, std::u
     }
 }
 
-} // namespace sintegra::bench
+} // namespace sintegra::synthetic
