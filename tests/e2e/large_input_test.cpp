@@ -71,7 +71,8 @@ std::string sparseFile(const test::TempFolder& work) {
     return error ? "" : path;
 }
 
-// Its one line, spaces once cleaned, is fitted; a copy of the whole is not asked for.
+// Its one line, spaces once cleaned, is fitted; a copy of the whole is not asked for. The progress
+// of the first file counts its bytes in full, never going back, and ends at its size.
 TEST(LargeInput, aSparseFileOverFourGibibytesOfNulBytes) {
     test::ProgramFolder folder;
     test::TempFolder work;
@@ -84,23 +85,12 @@ TEST(LargeInput, aSparseFileOverFourGibibytesOfNulBytes) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_LT(run.peakKib, kFlatKib);
     EXPECT_EQ(readFile(first), "\r\n\r\n" + test::record("50") + "\r\n" +
-                                   test::record("5000000001"
-                                                "9900000004")
-                                       .replace(125, 1, "1"));
+                                   test::record("50000000019900000004").replace(125, 1, "1"));
     EXPECT_NE(run.err.find("Linhas lidas:\n  " + first + ": 1\n"), std::string::npos) << run.err;
-}
 
-// The progress of the first file counts its bytes in full, never going back, and ends at its size.
-TEST(LargeInput, progressThroughOverFourGibibytesCountsEveryByte) {
-    test::ProgramFolder folder;
-    test::TempFolder work;
-    const std::string first = sparseFile(work);
-    if (first.empty()) {
-        GTEST_SKIP() << "no room on this disk for a file of over four gibibytes";
-    }
     Engine engine(folder.path());
     test::ScriptedHost host;
-    host.first = first;
+    host.first = sparseFile(work);
     host.copies = false;
     Progress last{Phase::Normalizing, 0, 0};
     host.onProgress = [&](const Progress& progress) {
@@ -110,10 +100,9 @@ TEST(LargeInput, progressThroughOverFourGibibytesCountsEveryByte) {
         }
         return true;
     };
-    const RunResult result = engine.run(host);
+    engine.run(host);
     EXPECT_EQ(last.done, kSparseSize);
     EXPECT_EQ(last.total, kSparseSize);
-    EXPECT_EQ(result.summary.inputs.at(0).lines, 1u);
 }
 
 } // namespace
