@@ -166,6 +166,11 @@ private slots:
         QApplication::sendEvent(window_.get(), &drop);
         QCOMPARE(caption("TxtFile1"), shown(file));
         QCOMPARE(caption("TxTFile"), QStringLiteral("."));
+        // Back in analyse mode, the row hides and keeps its file.
+        QTest::mouseClick(child("OptAnalisarSintegra"), Qt::LeftButton);
+        QCOMPARE(window_->windowTitle(), kAnalyseTitle);
+        QCOMPARE(secondRow(), kHidden);
+        QCOMPARE(caption("TxtFile1"), shown(file));
     }
 
     // Compared with the reviewed outputs of the samples; the second file of a join stays as it was.
