@@ -146,7 +146,7 @@ void report(const Item& item, const Item& baseline) {
 // fastest run of each is kept, with the highest peak memory.
 void benchmark(const std::string& self, int repeat, std::uint64_t lines, const fs::path& work) {
     const fs::path generated = work / "generated.txt";
-    sintegra::bench::writeSyntheticSintegra(generated.string(), lines);
+    sintegra::synthetic::writeSyntheticSintegra(generated.string(), lines);
     const fs::path folder = work / "program";
     fs::create_directories(folder);
     fs::copy_file(ORV_TEMPLATE_FILE, folder / "Sintegra.mod", fs::copy_options::overwrite_existing);

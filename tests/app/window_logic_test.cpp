@@ -8,12 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include "app/startup.hpp"
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
 #include "support/files.hpp"
+#include "support/running_copy.hpp"
 #include "support/temp_folder.hpp"
 
 using namespace sintegra;
@@ -137,6 +139,34 @@ TEST_F(WindowLogicTest, AStopAskedTooLateClosesOnlyAfterSayingTheFileChanged) {
     EXPECT_EQ(view.messages[0].first, messages::completion(path));
 }
 
+// A cancelled choice forgets the earlier one; a run without a file, or one that fails, says so and
+// leaves the window as it was.
+TEST_F(WindowLogicTest, SaysWhyNoRunTookPlace) {
+    chooseSample();
+    logic.chooseFile(PathRow::First);
+    EXPECT_EQ(view.captions[0], "");
+    ASSERT_TRUE(runToEnd());
+    const std::string missing = user.file("sumiu.txt");
+    view.choice = missing;
+    logic.chooseFile(PathRow::First);
+    ASSERT_TRUE(runToEnd());
+    ASSERT_EQ(view.messages.size(), 3u);
+    EXPECT_EQ(view.messages[0].first, "Selecione um arquivo para analise!!!");
+    EXPECT_EQ(view.messages[1].first, "Não a nenhum arquivo selecionado para analise!");
+    EXPECT_NE(view.messages[2].first.find(missing), std::string::npos);
+    EXPECT_TRUE(view.messages[2].first.ends_with("Nenhum arquivo foi alterado.")) << view.messages[2].first;
+    EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
+}
+
+// The mode is read when the output is assembled, not when the run starts.
+TEST_F(WindowLogicTest, TheModeChosenDuringARunDecidesItsOutput) {
+    chooseSample();
+    logic.analisar();
+    logic.selectMode(Mode::Join);
+    ASSERT_TRUE(view.pumpUntil([&] { return !view.messages.empty(); }));
+    EXPECT_EQ(view.messages[0].first, messages::completion(pathText(folder.path() / "sintegra.txt")));
+}
+
 TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
     chooseSample();
     ASSERT_TRUE(runToEnd());
@@ -197,4 +227,22 @@ TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
         window.dropFiles(c.row, c.dropped);
         EXPECT_EQ(shown.captions[static_cast<int>(c.row)], c.taken ? file : ".");
     }
+}
+
+// The program then ends with status 1 without having touched the folder.
+TEST(Startup, namesWhatKeepsTheProgramFromStarting) {
+    std::vector<std::string> told;
+    const auto tell = [&](const std::string& text) { told.push_back(text); };
+    const test::TempFolder empty;
+    EXPECT_EQ(openEngine(programFoldersAt(empty.path()), tell), nullptr);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("Sintegra.mod"), std::string::npos) << told[0];
+    EXPECT_NE(told[0].find(pathText(empty.path())), std::string::npos) << told[0];
+
+    const test::ProgramFolder folder;
+    const test::TempFolder work;
+    test::RunningCopy running(folder.path(), work.path());
+    EXPECT_EQ(openEngine(programFoldersAt(folder.path()), tell), nullptr);
+    EXPECT_EQ(told.at(1), "O Sintegra ORV já está em uso nesta pasta. Nenhum arquivo foi alterado.");
+    EXPECT_EQ(running.finish().status, 0);
 }

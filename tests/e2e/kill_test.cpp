@@ -33,8 +33,8 @@ struct Completed {
 class KillTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        bench::writeSyntheticSintegra(first, 60000, 7);
-        bench::writeSyntheticSintegra(second, 15000, 8);
+        synthetic::writeSyntheticSintegra(first, 60000, 7);
+        synthetic::writeSyntheticSintegra(second, 15000, 8);
         original = readFile(first);
         secondContent = readFile(second);
         completed.analyseTime = timedRun("analisar");
@@ -43,13 +43,6 @@ protected:
         completed.joinTime = timedRun("juntar");
         completed.normalized = readFile(first);
         completed.joined = readFile(output());
-        // The run after a kill may find the first file replaced already; it must come to the same.
-        timedRun("juntar");
-        ASSERT_EQ(readFile(first), completed.normalized);
-        ASSERT_EQ(readFile(output()), completed.joined);
-        writeFile(first, completed.analysed);
-        timedRun("analisar");
-        ASSERT_EQ(readFile(first), completed.analysed);
     }
 
     std::vector<std::string> command(const std::string& mode) const {
@@ -93,7 +86,8 @@ protected:
 };
 
 // Each mode is killed at moments spread over its whole run and a little past its end, and as many
-// again over its last fifth, where the files are put in place.
+// again over its last fifth, where the files are put in place. A run killed late may have replaced
+// the first file already: the next run must come to the same result from it.
 TEST_F(KillTest, aKilledRunLeavesEveryFileWholeAndTheNextRunSucceeds) {
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);

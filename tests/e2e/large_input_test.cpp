@@ -18,12 +18,9 @@ constexpr std::size_t kMiB = 1 << 20;
 // and while it holds one line of 100 MiB (a few copies: the run, the staging store, the output).
 constexpr long kFlatKib = 96 * 1024;
 constexpr long kHeldLineKib = 8 * 100 * 1024;
-// Past the 4 GiB that 32-bit sizes reach; 5 GiB on Windows, where a long has 32 bits.
-#ifdef _WIN32
+// Past the 4 GiB that 32-bit sizes reach, and the same on both systems, whose transcripts of the
+// run are compared.
 constexpr std::uint64_t kSparseSize = (std::uint64_t{5} << 30) + 4321;
-#else
-constexpr std::uint64_t kSparseSize = (std::uint64_t{4} << 30) + 4321;
-#endif
 
 // A line of a code and 100 MiB of 'x', without a line end. Written piece by piece: the test must not
 // hold it, or the peak memory of the program would be the test's (see Process).
@@ -71,7 +68,8 @@ std::string sparseFile(const test::TempFolder& work) {
     return error ? "" : path;
 }
 
-// Its one line, spaces once cleaned, is fitted; a copy of the whole is not asked for.
+// Its one line, spaces once cleaned, is fitted; a copy of the whole is not asked for. The progress
+// of the first file counts its bytes in full, never going back, and ends at its size.
 TEST(LargeInput, aSparseFileOverFourGibibytesOfNulBytes) {
     test::ProgramFolder folder;
     test::TempFolder work;
@@ -84,23 +82,12 @@ TEST(LargeInput, aSparseFileOverFourGibibytesOfNulBytes) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_LT(run.peakKib, kFlatKib);
     EXPECT_EQ(readFile(first), "\r\n\r\n" + test::record("50") + "\r\n" +
-                                   test::record("5000000001"
-                                                "9900000004")
-                                       .replace(125, 1, "1"));
+                                   test::record("50000000019900000004").replace(125, 1, "1"));
     EXPECT_NE(run.err.find("Linhas lidas:\n  " + first + ": 1\n"), std::string::npos) << run.err;
-}
 
-// The progress of the first file counts its bytes in full, never going back, and ends at its size.
-TEST(LargeInput, progressThroughOverFourGibibytesCountsEveryByte) {
-    test::ProgramFolder folder;
-    test::TempFolder work;
-    const std::string first = sparseFile(work);
-    if (first.empty()) {
-        GTEST_SKIP() << "no room on this disk for a file of over four gibibytes";
-    }
     Engine engine(folder.path());
     test::ScriptedHost host;
-    host.first = first;
+    host.first = sparseFile(work);
     host.copies = false;
     Progress last{Phase::Normalizing, 0, 0};
     host.onProgress = [&](const Progress& progress) {
@@ -110,10 +97,9 @@ TEST(LargeInput, progressThroughOverFourGibibytesCountsEveryByte) {
         }
         return true;
     };
-    const RunResult result = engine.run(host);
+    engine.run(host);
     EXPECT_EQ(last.done, kSparseSize);
     EXPECT_EQ(last.total, kSparseSize);
-    EXPECT_EQ(result.summary.inputs.at(0).lines, 1u);
 }
 
 } // namespace

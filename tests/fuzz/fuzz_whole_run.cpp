@@ -2,7 +2,8 @@
 // input holding kSecondFile is a join of the bytes before it with the bytes after it; any other is
 // an analysis of the whole. Every output must hold the kept type 10 and 11 lines, each staged line
 // of the inputs once (type 75 duplicates aside) byte for byte, and type 90 records that count the
-// lines written; the first input file must hold its normalized form, or the output when analysed.
+// lines written; type 60 lines come in the order of the model, the others as loaded; the first input
+// file must hold its normalized form, or the output when analysed.
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -14,6 +15,7 @@
 #include "run/line_normalization.hpp"
 #include "run/run_error.hpp"
 #include "support/files.hpp"
+#include "support/models.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
 
@@ -51,23 +53,6 @@ std::optional<std::size_t> stagedType(std::string_view line) {
     return found == kStagedCodes.end() ? std::nullopt : std::optional(found - kStagedCodes.begin());
 }
 
-// Of the type 75 lines that share the product code (columns 19 to 32) only the last stays.
-void keepLastProducts(std::vector<std::string>& products) {
-    std::map<std::string, std::size_t> last;
-    for (std::size_t i = 0; i < products.size(); ++i) {
-        if (products[i].size() >= 19) {
-            last[products[i].substr(18, 14)] = i;
-        }
-    }
-    std::vector<std::string> kept;
-    for (std::size_t i = 0; i < products.size(); ++i) {
-        if (products[i].size() < 19 || last[products[i].substr(18, 14)] == i) {
-            kept.push_back(products[i]);
-        }
-    }
-    products = std::move(kept);
-}
-
 bool anyHandled(const std::vector<std::string>& lines, std::size_t from) {
     return std::any_of(
         lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end(),
@@ -101,8 +86,8 @@ Expected expectedRun(std::string_view first, std::optional<std::string_view> sec
             expected.staged[*type].push_back(line);
         }
     }
-    keepLastProducts(expected.staged[kType75]);
-    std::sort(expected.staged[kType60].begin(), expected.staged[kType60].end());
+    expected.staged[kType75] = test::withoutRepeatedProducts(expected.staged[kType75]);
+    expected.staged[kType60] = test::inType60Order(expected.staged[kType60]);
     return expected;
 }
 
@@ -142,8 +127,8 @@ void checkOutput(const std::string& text, const Expected& expected) {
         previous = *type;
         written[*type].push_back(lines[i]);
     }
-    std::sort(written[kType60].begin(), written[kType60].end());
-    fuzz::check(written == expected.staged, "every staged line once, 75 duplicates aside, byte for byte");
+    fuzz::check(written == expected.staged,
+                "every staged line once, 75 duplicates aside, byte for byte, type 60 by date and sub-type");
 
     std::map<std::string, std::uint64_t> counted;
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {

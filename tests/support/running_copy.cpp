@@ -11,7 +11,7 @@ namespace {
 
 std::string largeFile(const std::filesystem::path& folder) {
     const std::string path = (folder / "grande.txt").string();
-    bench::writeSyntheticSintegra(path, 200000, 5);
+    synthetic::writeSyntheticSintegra(path, 200000, 5);
     return path;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -29,18 +30,9 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 }
 
 // The time that names a copy, " (AAAA-MM-DD HH-MM-SS)", and its number in that second, " (N)".
-std::string withoutStamps(std::string text) {
-    constexpr std::string_view shape = " (0000-00-00 00-00-00)";
-    const auto shaped = [](char want, char c) { return want == '0' ? c >= '0' && c <= '9' : c == want; };
-    for (std::size_t at = text.find(" ("); at != std::string::npos; at = text.find(" (", at + 1)) {
-        if (text.size() - at >= shape.size() &&
-            std::equal(shape.begin(), shape.end(), text.begin() + static_cast<std::ptrdiff_t>(at), shaped)) {
-            const std::size_t end = at + shape.size();
-            text.replace(at, text.compare(end, 2, " (") == 0 ? text.find(')', end) + 1 - at : shape.size(),
-                         " (<hora>)");
-        }
-    }
-    return text;
+std::string withoutStamps(const std::string& text) {
+    static const std::regex stamp(R"( \(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\)( \([^)]*\))?)");
+    return std::regex_replace(text, stamp, " (<hora>)");
 }
 
 // A JSON string doubles the backslash.

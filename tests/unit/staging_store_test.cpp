@@ -1,15 +1,12 @@
-#include <algorithm>
 #include <random>
-#include <set>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
-#include "staging/record_keys.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/store_error.hpp"
 #include "support/files.hpp"
+#include "support/models.hpp"
 #include "support/staging_fixture.hpp"
 #include "support/temp_folder.hpp"
 
@@ -36,36 +33,21 @@ std::string product(std::string_view code, std::string_view rest = "") {
     return "75" + std::string(16, '2') + std::string(code) + std::string(rest);
 }
 
+// Codes are the 14 bytes at columns 19 to 32, compared exactly; a line too short for one is kept.
 TEST_F(StagingStoreTest, keepsTheLastOfEachProductCodeInItsPlace) {
-    // Codes are the 14 characters at columns 19 to 32, compared exactly.
     const std::string a = product("00000000000120"), a2 = product("00000000000120", "later");
     const std::string b = product("00000000000121"), c = product("0000000000012A"),
-                      d = product("0000000000012a");
-    stage(kType75, {a, b, c, d, a2});
-    EXPECT_EQ(store.removeDuplicateProducts(), 1u);
-    EXPECT_EQ(rows(kType75), (std::vector<std::string>{b, c, d, a2}));
-}
-
-TEST_F(StagingStoreTest, keepsLinesTooShortToHoldACode) {
-    const std::string shortLine = "75" + std::string(15, '1');
-    stage(kType75, {shortLine, shortLine, "75" + std::string(20, '3'), "75" + std::string(20, '3')});
-    EXPECT_EQ(store.removeDuplicateProducts(), 1u);
-    EXPECT_EQ(rows(kType75), (std::vector<std::string>{shortLine, shortLine, "75" + std::string(20, '3')}));
-}
-
-TEST_F(StagingStoreTest, ordersType60ByDateThenSubType) {
-    const std::vector<std::string> loaded = {"60R032013",   "60I20130301a", "60M20130302",      "60A20130301",
-                                             "60M20130301", "60D20130301",  "60R022013",        "60D20130228",
-                                             "60X20130301", "60r012013",    "60m20130301second"};
-    stage(kType60, loaded);
-    EXPECT_EQ(rows(kType60),
-              (std::vector<std::string>{"60r012013", "60D20130228", "60R022013", "60M20130301",
-                                        "60m20130301second", "60A20130301", "60D20130301", "60I20130301a",
-                                        "60X20130301", "60M20130302", "60R032013"}));
+                      d = product("0000000000012a"), shortLine = "75" + std::string(15, '1');
+    stage(kType75,
+          {a, shortLine, b, c, d, shortLine, a2, "75" + std::string(20, '3'), "75" + std::string(20, '3')});
+    EXPECT_EQ(store.removeDuplicateProducts(), 2u);
+    EXPECT_EQ(rows(kType75),
+              (std::vector<std::string>{shortLine, b, c, d, shortLine, a2, "75" + std::string(20, '3')}));
 }
 
 // Enough rows that type 60 is written in several sorted runs and the product codes spill to the
-// temporary database, with ties and repeated codes within and across the runs and the two files.
+// temporary database, with ties and repeated codes within and across the runs and the two files,
+// sub-types in either case and dates of every kind.
 struct StagedFiles {
     std::vector<std::string> lines60;
     std::vector<std::string> lines75;
@@ -88,9 +70,9 @@ StagedFiles stageTwoFiles(StagingStore& store, bool withdrawSecond) {
         for (int i = 0; i < (file == 0 ? 200000 : 40000); ++i) {
             const std::string serial = std::to_string(i);
             if (pick(4) == 0) {
-                const char sub = "MADIRmX"[pick(7)];
-                const std::string date = sub == 'R' ? "0" + std::to_string(2 + pick(2)) + "2013"
-                                                    : "2013030" + std::to_string(1 + pick(4));
+                const char sub = "MADIRmrX"[pick(8)];
+                const std::string date = (sub | 0x20) == 'r' ? "0" + std::to_string(2 + pick(2)) + "2013"
+                                                             : "2013030" + std::to_string(1 + pick(4));
                 const std::string line = "60" + std::string(1, sub) + date;
                 // Some lines end early, with a byte above 127 in their date.
                 files.lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(8)) + "\xe9"
@@ -118,21 +100,10 @@ StagedFiles stageTwoFiles(StagingStore& store, bool withdrawSecond) {
 TEST_F(StagingStoreTest, ordersAndDeduplicatesLikeAModelAcrossRunsAndFiles) {
     for (const bool withdrawSecond : {false, true}) {
         store.clear();
-        StagedFiles files = stageTwoFiles(store, withdrawSecond);
-        std::ranges::stable_sort(files.lines60, [](const std::string& a, const std::string& b) {
-            return type60Order(a) < type60Order(b);
-        });
-        std::vector<std::string> survivors;
-        std::set<std::string> later;
-        for (auto line = files.lines75.rbegin(); line != files.lines75.rend(); ++line) {
-            const auto key = productKey(*line);
-            if (!key || later.insert(std::string(*key)).second) {
-                survivors.push_back(*line);
-            }
-        }
-        std::ranges::reverse(survivors);
+        const StagedFiles files = stageTwoFiles(store, withdrawSecond);
+        const std::vector<std::string> survivors = test::withoutRepeatedProducts(files.lines75);
         EXPECT_EQ(store.removeDuplicateProducts(), files.lines75.size() - survivors.size());
-        EXPECT_TRUE(rows(kType60) == files.lines60) << "withdrawn: " << withdrawSecond;
+        EXPECT_TRUE(rows(kType60) == test::inType60Order(files.lines60)) << "withdrawn: " << withdrawSecond;
         EXPECT_TRUE(rows(kType75) == survivors) << "withdrawn: " << withdrawSecond;
     }
 }
@@ -187,34 +158,6 @@ TEST(StagingStorePreparation, replacesAStoreLeftByAnEarlierStart) {
     StagingStore store(folder.path());
     EXPECT_EQ(test::StagingFixture::rowsOf(store, 0), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Sintegra.mdb-journal"));
-}
-
-std::string preparationError(const std::filesystem::path& folder) {
-    try {
-        StagingStore store(folder);
-    } catch (const StoreError& error) {
-        return error.what();
-    }
-    return "";
-}
-
-TEST(StagingStorePreparation, namesTheFileAndFolderWhenItCannotPrepare) {
-    test::TempFolder folder;
-    EXPECT_EQ(preparationError(folder.path()),
-              "O modelo do banco de trabalho Sintegra.mod não foi encontrado na pasta \"" +
-                  folder.path().string() + "\".");
-
-    writeFile(folder.path() / "Sintegra.mod", "");
-    EXPECT_NE(preparationError(folder.path()).find("não pode ser usado: faltam tabelas"), std::string::npos);
-    writeFile(folder.path() / "Sintegra.mod", std::string(8192, 'x'));
-    EXPECT_NE(preparationError(folder.path()).find("não é um banco de dados"), std::string::npos);
-
-    std::filesystem::remove(folder.path() / "Sintegra.mod");
-    std::filesystem::copy_file(ORV_TEMPLATE_FILE, folder.path() / "Sintegra.mod");
-    std::filesystem::remove(folder.path() / "Sintegra.mdb");
-    std::filesystem::create_directories(folder.path() / "Sintegra.mdb" / "inside");
-    EXPECT_NE(preparationError(folder.path()).find("Não foi possível apagar o banco de trabalho"),
-              std::string::npos);
 }
 
 } // namespace

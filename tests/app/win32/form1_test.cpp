@@ -211,41 +211,7 @@ TEST_F(Form1Test, FontsColoursAndPlacesFollowTheDesignAtEveryScale) {
     EXPECT_EQ(std::vector<LONG>({client.right, client.bottom}), std::vector<LONG>({713, 419}));
 }
 
-TEST_F(Form1Test, ModeSwitchesThereAndBackKeepTheCaptions) {
-    const std::wstring first = choose(ControlId::BtnLocalizar, "htisistema_SISCOMX_sintegra.txt");
-    struct Step {
-        ControlId click;
-        const std::wstring& title;
-        bool shown;
-    };
-    const Step steps[] = {{ControlId::OptJuntarSintegra, kJoinTitle, true},
-                          {ControlId::OptAnalisarSintegra, kAnalyseTitle, false},
-                          {ControlId::OptAnalisarSintegra, kAnalyseTitle, false},
-                          {ControlId::OptJuntarSintegra, kJoinTitle, true}};
-    std::wstring second = L".";
-    for (const Step& step : steps) {
-        click(step.click);
-        EXPECT_EQ(textOf(window.handle()), step.title);
-        EXPECT_EQ(secondRow(), std::vector<bool>(3, step.shown));
-        EXPECT_EQ(text(ControlId::TxTFile), first);
-        EXPECT_EQ(text(ControlId::TxtFile1), second);
-        if (step.shown && second == L".") {
-            second = choose(ControlId::BtnLocalizar1, "RooD7_ProjetoProgComercial_SINTEGRA.TXT");
-        }
-    }
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(Form1Test, ACancelledChoiceAndARunWithoutAFileSaySo) {
-    click(ControlId::BtnLocalizar);
-    EXPECT_EQ(text(ControlId::TxTFile), L"");
-    click(ControlId::BtnProc);
-    ASSERT_TRUE(waitForMessages(2));
-    EXPECT_EQ(dialogs.messages[0].text, L"Selecione um arquivo para analise!!!");
-    EXPECT_EQ(dialogs.messages[1].text, L"Não a nenhum arquivo selecionado para analise!");
-    EXPECT_TRUE(idle());
-}
-
+// A join, then an analysis: the mode's option shows or hides the second row on the way.
 TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
     struct Case {
         bool join;
@@ -254,14 +220,16 @@ TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
         const char* expected; // what the output holds
     };
     const Case cases[] = {
-        {false, "htisistema_SISCOMX_sintegra.txt", nullptr, "htisistema_SISCOMX_sintegra.analisado.txt"},
         {true, "LuFelix_T2Ti_sintegra.txt", "htisistema_SISCOMX_sintegra.txt",
          "juntar-LuFelix-htisistema.txt"},
+        {false, "htisistema_SISCOMX_sintegra.txt", nullptr, "htisistema_SISCOMX_sintegra.analisado.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         dialogs.messages.clear();
         click(c.join ? ControlId::OptJuntarSintegra : ControlId::OptAnalisarSintegra);
+        EXPECT_EQ(textOf(window.handle()), c.join ? kJoinTitle : kAnalyseTitle);
+        EXPECT_EQ(secondRow(), std::vector<bool>(3, c.join));
         const std::wstring first = choose(ControlId::BtnLocalizar, c.first);
         if (c.second != nullptr) {
             choose(ControlId::BtnLocalizar1, c.second);

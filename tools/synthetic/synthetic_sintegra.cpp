@@ -9,7 +9,7 @@
 
 #include "layout/fields.hpp"
 
-namespace sintegra::bench {
+namespace sintegra::synthetic {
 namespace {
 
 struct Share {
@@ -116,4 +116,4 @@ void writeSyntheticSintegra(const std::string& path, std::uint64_t lines, std::u
     }
 }
 
-} // namespace sintegra::bench
+} // namespace sintegra::synthetic
