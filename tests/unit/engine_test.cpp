@@ -262,39 +262,6 @@ TEST(EngineStore, aRunWithoutAFileEmptiesTheTables) {
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG60").getInt(), 0);
 }
 
-// A killed run's temporary files are removed by the next start, which may come from another working
-// folder: they are listed by absolute path, also for an output that does not exist yet.
-TEST(EngineStore, listsTemporaryFilesByAbsolutePathForTheNextStart) {
-    test::ProgramFolder folder;
-    test::TempFolder work;
-    test::ScriptedHost host;
-    host.runMode = Mode::Join;
-    host.first = work.file("a.txt");
-    writeFile(host.first, "50one");
-    std::string listed;
-    const std::filesystem::path started = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
-    {
-        Engine engine(".");
-        host.onProgress = [&](const Progress& progress) {
-            if (progress.phase == Phase::Saving) {
-                listed = readFile("Sintegra.lck");
-            }
-            return true;
-        };
-        engine.run(host);
-    }
-    std::filesystem::current_path(started); // a working folder cannot be removed on Windows
-    std::vector<std::string> entries;
-    for (std::size_t start = 0, end; (end = listed.find('\0', start)) != std::string::npos; start = end + 1) {
-        entries.push_back(listed.substr(start, end - start));
-    }
-    ASSERT_EQ(entries.size(), 2u) << listed;
-    for (const std::string& entry : entries) {
-        EXPECT_TRUE(entry.starts_with("+") && pathFromText(entry.substr(1)).is_absolute()) << entry;
-    }
-}
-
 TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);

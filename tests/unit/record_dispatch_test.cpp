@@ -42,24 +42,5 @@ TEST_F(StagingLoadTest, sendsEachLineWhereItsCodeSaysAndKeepsTheLast10And11And90
     EXPECT_EQ(kept.type90Prefix, "90short");
 }
 
-TEST(RawLineCollector, holdsOnlyWhatTheDispatchUses) {
-    const std::string staged = "75" + std::string(500, 'x') + std::string("\0,", 2);
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {staged, staged},
-        {"10" + std::string(300, 'y'), "10" + std::string(300, 'y')},
-        {"90" + std::string(100, '9'), "90" + std::string(28, '9')},
-        {"EA" + std::string(100, 'z'), "EA"},
-        {"5", "5"},
-        {"", ""},
-    };
-    for (const auto& [line, held] : cases) {
-        RawLineCollector collector;
-        for (std::size_t i = 0; i < line.size(); i += 3) {
-            collector.addBytes(std::string_view(line).substr(i, 3));
-        }
-        EXPECT_EQ(collector.finish(), held);
-    }
-}
-
 } // namespace
 } // namespace sintegra
