@@ -58,8 +58,12 @@ public:
     verify::Report& report() { return report_; }
 
 private:
+    // A table of 2^18 entries at most, filled to three quarters: about 10 MiB of product codes and
+    // 7 MiB of documents, so that a run's memory stays flat whatever the file holds.
+    static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
+
     verify::Report report_{kFindingsNamed};
-    verify::Checker checker_{report_};
+    verify::Checker checker_{report_, verify::Scope::Everything, kRelationsLimit};
     verify::LineFeeder feeder_{checker_};
     LineSplitter<verify::LineFeeder> splitter_{feeder_};
 };

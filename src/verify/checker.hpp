@@ -21,9 +21,13 @@ enum class Scope : bool { Shape, Everything };
 // the whole file: the relations among records and the totals.
 class Checker {
 public:
-    explicit Checker(FindingSink& sink, Scope scope = Scope::Everything)
+    // relationsLimit: how many product codes and type 50 documents the checks across records
+    // remember at most.
+    explicit Checker(FindingSink& sink, Scope scope = Scope::Everything,
+                     std::size_t relationsLimit = SIZE_MAX)
         : sink_(sink)
-        , everything_(scope == Scope::Everything) {}
+        , everything_(scope == Scope::Everything)
+        , relations_(relationsLimit) {}
 
     // A record line without its line end, numbered from 1.
     void line(std::string_view text, std::uint64_t number) { line(text, number, text.size()); }

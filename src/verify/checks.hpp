@@ -40,6 +40,8 @@ inline constexpr Check k51Without50{"51-sem-50", kError,
                                     "Registro tipo 51 sem o registro tipo 50 da sua nota"};
 inline constexpr Check kUnused75{"75-sem-uso", kWarning,
                                  "Registro tipo 75 de um código que nenhum registro usa"};
+inline constexpr Check kRelationsLimited{"relacoes-parciais", kWarning,
+                                         "Códigos e notas demais para conferir entre os registros"};
 
 // The totals of the type 90 records.
 inline constexpr Check k90Informant{"90-cnpj-ie", kError,
@@ -56,13 +58,13 @@ inline constexpr Check kJoinInformant{"juntar-cnpj-ie", kWarning,
 inline constexpr Check kJoinOverlap{"juntar-sobreposicao", kWarning, "Períodos dos arquivos se sobrepõem"};
 inline constexpr Check kJoinGap{"juntar-intervalo", kWarning, "Períodos dos arquivos deixam dias de fora"};
 
-inline constexpr std::array<const Check*, 27> kAll = {
-    &kFirstIs10,     &kSecondIs11,   &kMisplaced10Or11, &kUnknownType,
-    &kWidth,         &kOrder,        &kAfter90,         &kEndsWith90,
-    &kNumeric,       &kDate,         &kPeriod,          &kPeriod10,
-    &kState,         &kTaxId,        &kTable,           &kProductWithout75,
-    &k54Without50,   &k51Without50,  &kUnused75,        &k90Informant,
-    &kTypeTotal,     &kMissingTotal, &kGrandTotal,      &kCount90,
-    &kJoinInformant, &kJoinOverlap,  &kJoinGap};
+inline constexpr std::array<const Check*, 28> kAll = {
+    &kFirstIs10,   &kSecondIs11,    &kMisplaced10Or11, &kUnknownType,
+    &kWidth,       &kOrder,         &kAfter90,         &kEndsWith90,
+    &kNumeric,     &kDate,          &kPeriod,          &kPeriod10,
+    &kState,       &kTaxId,         &kTable,           &kProductWithout75,
+    &k54Without50, &k51Without50,   &kUnused75,        &kRelationsLimited,
+    &k90Informant, &kTypeTotal,     &kMissingTotal,    &kGrandTotal,
+    &kCount90,     &kJoinInformant, &kJoinOverlap,     &kJoinGap};
 
 } // namespace sintegra::verify::check

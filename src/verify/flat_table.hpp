@@ -33,6 +33,12 @@ public:
 
     bool contains(const Key& key) const { return !slots_.empty() && slots_[indexOf(key)].used; }
 
+    // The value of key, or nullptr when key is not there.
+    Value* find(const Key& key) {
+        Slot* slot = slots_.empty() ? nullptr : &slots_[indexOf(key)];
+        return slot != nullptr && slot->used ? &slot->value : nullptr;
+    }
+
     // visit(const Key&, const Value&) for every entry, in no particular order.
     template <class Visit>
     void forEach(Visit&& visit) const {

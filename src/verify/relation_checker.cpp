@@ -76,6 +76,16 @@ std::optional<RelationChecker::Code> RelationChecker::productOf(std::string_view
     return keyOf(line.substr(field->first - 1u, field->size()));
 }
 
+template <class Table>
+auto* RelationChecker::entryOf(Table& table, const typename Table::Key& key, std::uint64_t number) {
+    if (table.size() < limit_) {
+        return &table[key];
+    }
+    auto* found = table.find(key);
+    limitedAt_ = found == nullptr && limitedAt_ == 0 ? number : limitedAt_;
+    return found;
+}
+
 void RelationChecker::line(std::string_view line, std::uint64_t number, const RecordKind& kind,
                            FindingSink& sink) {
     if (kind.layout == nullptr) {
@@ -84,7 +94,7 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     if (kind.number == 50) {
         Document key{};
         if (documentOf(line, kDocument50, key)) {
-            documents50_[key] = {};
+            entryOf(documents50_, key, number);
         }
     } else if (kind.number == 54 || kind.number == 51) {
         checkDocument(line, number, kind, sink);
@@ -93,7 +103,11 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     if (!key) {
         return;
     }
-    Product& product = products_[*key];
+    Product* entry = entryOf(products_, *key, number);
+    if (entry == nullptr) {
+        return;
+    }
+    Product& product = *entry;
     if (kind.number == 75) {
         product.line75 = product.line75 == 0 ? number : product.line75;
         return;
@@ -110,7 +124,8 @@ void RelationChecker::checkDocument(std::string_view line, std::uint64_t number,
     const bool is54 = kind.number == 54;
     const DocumentColumns& columns = is54 ? kDocument54 : kDocument51;
     Document key{};
-    if (!documentOf(line, columns, key) || documents50_.contains(key)) {
+    // A table at its limit may lack the document: nothing is proven then.
+    if (!documentOf(line, columns, key) || documents50_.contains(key) || documents50_.size() >= limit_) {
         return;
     }
     const auto last = static_cast<std::uint16_t>(columns.number + kDocumentNumberSize - 1);
@@ -125,6 +140,14 @@ void RelationChecker::checkDocument(std::string_view line, std::uint64_t number,
 }
 
 void RelationChecker::finish(FindingSink& sink) const {
+    if (limitedAt_ != 0) {
+        report(sink, check::kRelationsLimited, [this] {
+            return makeFinding(check::kRelationsLimited, limitedAt_, 0, 0, "", "", "",
+                               "a verificação entre registros guarda até " + std::to_string(limit_) +
+                                   " códigos de produto e " + std::to_string(limit_) +
+                                   " notas; os que aparecem a partir desta linha não foram conferidos");
+        });
+    }
     reportInLineOrder(check::kProductWithout75, sink,
                       [](const Product& product) { return product.line75 == 0 ? product.firstUse : 0; });
     reportInLineOrder(check::kUnused75, sink,

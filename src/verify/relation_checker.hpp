@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -17,6 +18,12 @@ namespace sintegra::verify {
 // It remembers one entry per distinct product code and one per type 50 record, nothing per line.
 class RelationChecker {
 public:
+    // limit: how many product codes, and how many type 50 documents, it remembers at most. Past it,
+    // what was not seen yet goes unchecked (it never reports a problem it cannot prove), and the
+    // findings say from which line on.
+    explicit RelationChecker(std::size_t limit = SIZE_MAX)
+        : limit_(limit) {}
+
     void line(std::string_view line, std::uint64_t number, const RecordKind& kind, FindingSink& sink);
     void finish(FindingSink& sink) const;
 
@@ -43,7 +50,12 @@ private:
     template <class LineOf>
     void reportInLineOrder(const Check& check, FindingSink& sink, LineOf lineOf) const;
     static void reportProduct(const Code& key, const Product& product, FindingSink& sink);
+    // The entry of key, made while the table is under the limit; nullptr past it.
+    template <class Table>
+    auto* entryOf(Table& table, const typename Table::Key& key, std::uint64_t number);
 
+    std::size_t limit_;
+    std::uint64_t limitedAt_ = 0; // the first line whose code or document went unremembered
     Products products_;
     FlatTable<kDocumentKeySize, Empty> documents50_;
 };

@@ -49,6 +49,7 @@ struct Row {
     bool fires;
     std::vector<std::string> lines;
     std::vector<std::string> joined = {}; // a second file, joined to the first
+    std::size_t limit = SIZE_MAX;         // of the codes and documents remembered
 };
 
 // One row that makes each check fire and one that does not.
@@ -107,6 +108,10 @@ const std::vector<Row> kRows = {
     {"juntar-sobreposicao", false, {k10}, {at(k10, 108, "2024020120240229")}},
     {"juntar-intervalo", true, {k10}, {at(k10, 108, "2024020220240229")}},
     {"juntar-intervalo", false, {k10}, {at(k10, 108, "2023120120231231")}},
+    // Past the limit a document goes unremembered, and its type 54 record is not called an orphan.
+    {"relacoes-parciais", true, {k10, k11, k50, at(k50, 46, "999999"), k54}, {}, 1},
+    {"relacoes-parciais", false, {k10, k11, k50, k54}, {}, 1},
+    {"54-sem-50", false, {k10, k11, k50, at(k50, 46, "999999"), at(k54, 22, "999999")}, {}, 1},
 };
 
 class Codes : public FindingSink {
@@ -116,8 +121,8 @@ public:
     std::vector<std::string_view> codes;
 };
 
-FileHeader check(const std::vector<std::string>& lines, Codes& found) {
-    Checker checker(found);
+FileHeader check(const std::vector<std::string>& lines, Codes& found, std::size_t limit = SIZE_MAX) {
+    Checker checker(found, Scope::Everything, limit);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         checker.line(lines[i], i + 1);
     }
@@ -128,7 +133,7 @@ FileHeader check(const std::vector<std::string>& lines, Codes& found) {
 TEST(VerifyChecks, eachFiresOnItsFaultAndOnlyThere) {
     for (const Row& row : kRows) {
         Codes found;
-        const FileHeader first = check(row.lines, found);
+        const FileHeader first = check(row.lines, found, row.limit);
         if (!row.joined.empty()) {
             checkJoin(first, check(row.joined, found), found);
         }
