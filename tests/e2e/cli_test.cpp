@@ -31,12 +31,8 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
     const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + file + "] finalizada !\n");
-    EXPECT_NE(run.err.find("Linhas lidas:\n  " + file + ": 3\n"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("  tipo 50: 1\n"), std::string::npos);
-    EXPECT_NE(
-        run.err.find("Linhas descartadas: 1\n  tipo 51 (registro do leiaute que o programa não grava): 1\n"),
-        std::string::npos);
-    EXPECT_NE(run.err.find("repetidos removidos: 0"), std::string::npos);
+    // What the summary says is the engine's tests' business.
+    EXPECT_TRUE(run.err.starts_with("Linhas lidas:\n  " + file + ": 3\n")) << run.err;
 
     const test::ProcessResult quiet = runCli({"-q", "analisar", file, "--pasta", pasta()});
     EXPECT_EQ(quiet.status, 0);

@@ -83,7 +83,6 @@ TEST(LargeInput, aSparseFileOverFourGibibytesOfNulBytes) {
     EXPECT_LT(run.peakKib, kFlatKib);
     EXPECT_EQ(readFile(first), "\r\n\r\n" + test::record("50") + "\r\n" +
                                    test::record("50000000019900000004").replace(125, 1, "1"));
-    EXPECT_NE(run.err.find("Linhas lidas:\n  " + first + ": 1\n"), std::string::npos) << run.err;
 
     Engine engine(folder.path());
     test::ScriptedHost host;

@@ -57,8 +57,7 @@ TEST(VerifyCli, samplesGiveTheirReviewedReportsAndStayAsTheyWere) {
     // Ten dates out of the period: five shown, all with --todas.
     const std::string all = verifySample(work, "LuFelix_T2Ti_sintegra.txt", {"--todas"}).second;
     std::size_t shown = 0;
-    for (std::size_t at = all.find("\n  Linha "); at != std::string::npos;
-         at = all.find("\n  Linha ", at + 1)) {
+    for (std::size_t at = 0; (at = all.find("\n  Linha ", at + 1)) != std::string::npos;) {
         ++shown;
     }
     EXPECT_EQ(shown, 10u) << all;

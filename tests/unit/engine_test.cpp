@@ -98,8 +98,6 @@ TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
     EXPECT_EQ(result.summary.outputPath, host.first);
     ASSERT_EQ(result.summary.inputs.size(), 1u);
     EXPECT_EQ(result.summary.inputs[0].lines, 10u);
-    EXPECT_EQ(result.summary.duplicatesRemoved, 1u);
-    EXPECT_EQ(result.summary.dropped, (std::map<std::string, std::uint64_t>{{"51", 1}}));
     EXPECT_EQ(result.summary.outputLines(), 8u);
     EXPECT_EQ(host.firstReads, 1);
     EXPECT_EQ(host.secondReads, 1);
@@ -177,8 +175,6 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
                                         record(product(code('A'), "1")), record(product(code('C'), "1")),
                                         product(code('B'), "2"), product(code('D'), "2"),
                                         record("500000000275000000049900000009").replace(125, 1, "1")}));
-    EXPECT_EQ(result.summary.inputs.size(), 2u);
-    EXPECT_EQ(result.summary.duplicatesRemoved, 1u);
     expectNoTemps();
 }
 
