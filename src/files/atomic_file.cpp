@@ -24,11 +24,20 @@ std::filesystem::path tempName(const std::filesystem::path& target) {
     return target.parent_path() / name;
 }
 
+// Absolute, so that the temporary file is listed in a form that the next start can use from any
+// working folder.
+std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute;
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(std::filesystem::path target, TempRegistry* registry)
     : target_(std::move(target))
     , registry_(registry) {
+    resolved_ = absoluteOrAsGiven(target_);
     inspectTarget();
     createTemp();
     buffer_.reserve(kBufferSize);

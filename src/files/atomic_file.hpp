@@ -45,7 +45,8 @@ private:
     struct NativeDeleter {
         void operator()(Native* native) const noexcept;
     };
-    // Sets resolved_, targetExists_ and native_; refuses a folder and a write-protected file or folder.
+    // Sets native_ and targetExists_, and resolved_ to the file that a link names; refuses a folder and a
+    // write-protected file or folder.
     void inspectTarget();
     std::error_code openTemp(); // fails when temp_ exists
     std::error_code writeTemp(const char* data, std::size_t size);

@@ -39,15 +39,9 @@ void AtomicFile::NativeDeleter::operator()(Native* native) const noexcept {
     delete native;
 }
 
-// Absolute, so that the temporary file is listed in a form that the next start can use from any
-// working folder.
 void AtomicFile::inspectTarget() {
     native_.reset(new Native);
     std::error_code error;
-    resolved_ = std::filesystem::absolute(target_, error);
-    if (error) {
-        resolved_ = target_;
-    }
     const std::filesystem::path real = std::filesystem::canonical(target_, error);
     if (!error) {
         resolved_ = real;

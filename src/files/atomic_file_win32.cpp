@@ -69,16 +69,9 @@ void AtomicFile::NativeDeleter::operator()(Native* native) const noexcept {
     delete native;
 }
 
-// Absolute, so that the temporary file is listed in a form that the next start can use from any
-// working folder. A folder's write protection is its ACL's business: creating the temporary file
-// asks it.
+// A folder's write protection is its ACL's business: creating the temporary file asks it.
 void AtomicFile::inspectTarget() {
     native_.reset(new Native);
-    std::error_code error;
-    resolved_ = std::filesystem::absolute(target_, error);
-    if (error) {
-        resolved_ = target_;
-    }
     const HANDLE existing = CreateFileW(target_.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (existing == INVALID_HANDLE_VALUE) {

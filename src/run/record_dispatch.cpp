@@ -65,14 +65,6 @@ void StagingLoad::drop(std::string_view line) {
     ++droppedCount_;
 }
 
-std::map<std::string, std::uint64_t> StagingLoad::dropped() const {
-    std::map<std::string, std::uint64_t> counts;
-    for (const auto& [code, lines] : dropped_) {
-        counts.emplace(code, lines.count);
-    }
-    return counts;
-}
-
 namespace {
 
 std::size_t heldSize(Destination destination) {

@@ -49,9 +49,7 @@ public:
     std::uint64_t recognized() const noexcept { return lines_ - droppedCount_; }
     const KeptLines& kept() const noexcept { return kept_; }
     // Lines dropped, by record type code: how many, and the first ones.
-    const std::map<std::string, DroppedLines>& droppedLines() const noexcept { return dropped_; }
-    // How many lines were dropped, by record type code.
-    std::map<std::string, std::uint64_t> dropped() const;
+    const std::map<std::string, DroppedLines>& dropped() const noexcept { return dropped_; }
 
 private:
     void drop(std::string_view line);

@@ -102,8 +102,7 @@ void Run::loadFirst(InputFile& first, StagingLoad& load) {
     }
     progress_.finish();
     requireRecords(load, firstPath_);
-    summary_.inputs.push_back({firstPath_, load.lines(), load.droppedLines(), firstCheck_.report()});
-    summary_.dropped = load.dropped();
+    summary_.inputs.push_back({firstPath_, load.lines(), load.dropped(), firstCheck_.report()});
     summary_.fittedLines = firstCheck_.fittedLines();
     summary_.fitted = firstCheck_.fitted();
 }
@@ -148,11 +147,8 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     requireRecords(*secondLoad_, secondPath_);
     staged.kept.overlay(secondLoad_->kept());
     staged.rows += secondLoad_->staged();
-    summary_.inputs.push_back({secondPath_, secondLoad_->lines(), secondLoad_->droppedLines(),
+    summary_.inputs.push_back({secondPath_, secondLoad_->lines(), secondLoad_->dropped(),
                                secondCheck_ ? std::optional(secondCheck_->report()) : std::nullopt});
-    for (const auto& [code, count] : secondLoad_->dropped()) {
-        summary_.dropped[code] += count;
-    }
     return staged;
 }
 

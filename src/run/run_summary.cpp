@@ -51,11 +51,16 @@ std::string linesText(const DroppedLines& lines) {
 }
 
 std::string droppedText(const RunSummary& summary) {
-    const std::uint64_t total =
-        std::accumulate(summary.dropped.begin(), summary.dropped.end(), std::uint64_t{0},
-                        [](std::uint64_t sum, const auto& entry) { return sum + entry.second; });
+    std::map<std::string, std::uint64_t> counts; // of every file
+    std::uint64_t total = 0;
+    for (const FileSummary& input : summary.inputs) {
+        for (const auto& [code, lines] : input.dropped) {
+            counts[code] += lines.count;
+            total += lines.count;
+        }
+    }
     std::string text = "Linhas descartadas: " + std::to_string(total) + "\n";
-    for (const auto& [code, count] : summary.dropped) {
+    for (const auto& [code, count] : counts) {
         text += "  " + codeText(code) + ": " + std::to_string(count) + "\n";
         for (const FileSummary& input : summary.inputs) {
             if (const auto lines = input.dropped.find(code); lines != input.dropped.end()) {

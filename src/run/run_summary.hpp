@@ -51,7 +51,6 @@ struct RunSummary {
     std::vector<KeptCopy> copies;
     PerStagedType<std::uint64_t> written{};
     std::uint64_t type90Records = 0;
-    std::map<std::string, std::uint64_t> dropped; // by record type code, of every file
     std::uint64_t duplicatesRemoved = 0;
     RepeatedCodes repeatedProducts;
     std::uint64_t fittedLines = 0;
