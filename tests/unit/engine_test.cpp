@@ -96,9 +96,6 @@ TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
     ASSERT_EQ(result.status, RunStatus::Completed);
     EXPECT_EQ(readFile(host.first), kAnalysed);
     EXPECT_EQ(result.summary.outputPath, host.first);
-    ASSERT_EQ(result.summary.inputs.size(), 1u);
-    EXPECT_EQ(result.summary.inputs[0].lines, 10u);
-    EXPECT_EQ(result.summary.outputLines(), 8u);
     EXPECT_EQ(host.firstReads, 1);
     EXPECT_EQ(host.secondReads, 1);
     EXPECT_EQ(host.modeReads, 2);
@@ -106,46 +103,44 @@ TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
 }
 
 // The summary names what the repair did that the user may not expect, and ends with what verifying
-// the files found. {1} and {2} stand for the paths of the first and the second file.
+// the files found.
 TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
     const std::string tenA = "10" + std::string(14, '1');
+    const std::string a = work.file("a.txt"), b = work.file("b.txt");
     struct Case {
         Mode mode;
         std::string first;
-        std::string second;
+        std::string second; // the first file's path: the same file twice
         std::vector<std::string> says;
     };
     const Case cases[] = {
         {Mode::Analyse,
          kFirst,
-         "",
-         {"  tipo 51 (registro do leiaute que o programa não grava): 1\n    {1}: linha 5\n",
-          "Linhas de {1} com a largura ajustada: 9\n  linha 1: 5 caracteres, completada com espaços "
-          "até 126\n",
+         "50second", // not read
+         {"Linhas lidas:\n  " + a + ": 10\nRegistros", "  total: 8\n",
+          "  tipo 51 (registro do leiaute que o programa não grava): 1\n    " + a + ": linha 5\n",
+          "Linhas de " + a +
+              " com a largura ajustada: 9\n  linha 1: 5 caracteres, completada com espaços até 126\n",
           "  ... e mais 4.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
-          "\nVerificação dos arquivos como foram lidos:\n  {1}: ", "\nVerificação do arquivo gravado: "}},
+          "\nVerificação dos arquivos como foram lidos:\n  " + a + ": ",
+          "\nVerificação do arquivo gravado: "}},
         {Mode::Analyse,
          "  " + record("10", 130) + "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n50",
          "",
          {"  linha 1: 132 caracteres, sem os 2 espaços do início, cortada em 126\n",
-          "  código \"99\": 6\n    {1}: linhas 2, 3, 4, 5, 6 e mais 1\n"}},
+          "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n"}},
         {Mode::Join,
          tenA + "\r\n50",
          "10" + std::string(14, '2') + "\r\n50",
-         {"  {2}: ", "[aviso] juntar-cnpj-ie - "}},
-        {Mode::Join, tenA + "\r\n50", "{1}", {"  {2}: o mesmo arquivo que o primeiro\n"}},
+         {"  " + b + ": ", "[aviso] juntar-cnpj-ie - "}},
+        {Mode::Join, tenA + "\r\n50", a, {"  " + a + ": o mesmo arquivo que o primeiro\n"}},
     };
     for (const Case& c : cases) {
         host.runMode = c.mode;
         host.first = work.write("a.txt", c.first);
-        host.second = c.second == "{1}" ? host.first : work.write("b.txt", c.second);
+        host.second = c.second == a ? a : work.write("b.txt", c.second);
         const std::string summary = formatSummary(engine.run(host).summary);
-        for (std::string said : c.says) {
-            for (const auto& [mark, path] : {std::pair{"{1}", host.first}, {"{2}", host.second}}) {
-                for (std::size_t at; (at = said.find(mark)) != std::string::npos;) {
-                    said.replace(at, 3, path);
-                }
-            }
+        for (const std::string& said : c.says) {
             EXPECT_NE(summary.find(said), std::string::npos) << said << "\nin:\n" << summary;
         }
     }
