@@ -10,6 +10,7 @@
 
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
+#include "files/sole_link.hpp"
 #include "files/system_error.hpp"
 
 namespace sintegra {
@@ -80,6 +81,11 @@ std::filesystem::path CopyFolder::keep(const std::filesystem::path& file,
         throw fileError(FileStep::CreateFolder, folder_, error);
     }
     const std::filesystem::path copy = freeName(named);
+    // A second name of the file keeps its bytes once the replace gives its path new ones, with
+    // nothing read or written; a file that cannot have one is copied.
+    if (addSoleLink(file, copy)) {
+        return copy;
+    }
     AtomicFile output(copy, temps_);
     keepPermissions(file, output.tempPath());
     copyBytes(file, output);

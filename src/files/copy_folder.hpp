@@ -19,8 +19,9 @@ class CopyFolder {
 public:
     CopyFolder(std::filesystem::path folder, std::string stamp, TempRegistry* temps);
 
-    // Copies the bytes that file holds now, under the name of named, and returns the copy's path.
-    // The folder is made when missing. Throws FileError.
+    // Keeps the bytes that file holds now, under the name of named, and returns the copy's path.
+    // The copy may be a second name of the file itself, so the file must afterwards be replaced
+    // whole, never written in place. The folder is made when missing. Throws FileError.
     std::filesystem::path keep(const std::filesystem::path& file, const std::filesystem::path& named);
     // Puts a copy's bytes back in the place of target, as a whole. Throws FileError.
     void restore(const std::filesystem::path& copy, const std::filesystem::path& target);

@@ -335,6 +335,7 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
          cannot + "gravar o arquivo \"" + joined + "\": o arquivo passou do tamanho máximo permitido."},
         {Mode::Join, FileOperation::Flush, first, errc(std::errc::io_error),
          cannot + "gravar o arquivo \"" + first + "\": erro de leitura ou gravação no dispositivo."},
+        // A file with a second name is copied to Copias, not linked there.
         {Mode::Analyse, FileOperation::Write, copies, errc(std::errc::no_space_on_device),
          cannot + "gravar o arquivo \"" + (folder.path() / "Copias" / "a (").string()},
         {Mode::Join, FileOperation::Replace, first, errc(std::errc::permission_denied),
@@ -352,8 +353,13 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
          cannot + "gravar o arquivo \"" + joined + "\": não há espaço livre no disco."},
 #endif
     };
+    const std::string secondName = work.file("outro nome.txt");
     for (const Fault& fault : faults) {
+        std::filesystem::remove(secondName);
         writeFile(first, kFirst);
+        if (fault.target == copies) {
+            std::filesystem::create_hard_link(first, secondName);
+        }
         writeFile(joined, "old output");
         host.first = first;
         host.second = fault.mode == Mode::Join ? work.write("b.txt", kFirst) : "";
