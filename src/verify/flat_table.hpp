@@ -33,6 +33,13 @@ public:
 
     bool contains(const Key& key) const { return !slots_.empty() && slots_[indexOf(key)].used; }
 
+    // Starts fetching the memory where key is looked for, for a lookup soon after.
+    void prefetch(const Key& key) const {
+        if (!slots_.empty()) {
+            __builtin_prefetch(&slots_[hash(key) & (slots_.size() - 1)]);
+        }
+    }
+
     // The value of key, or nullptr when key is not there.
     Value* find(const Key& key) {
         Slot* slot = slots_.empty() ? nullptr : &slots_[indexOf(key)];

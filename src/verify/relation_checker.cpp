@@ -91,55 +91,92 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     if (kind.layout == nullptr) {
         return;
     }
-    if (kind.number == 50) {
-        Document key{};
-        if (documentOf(line, kDocument50, key)) {
-            entryOf(documents50_, key, number);
+    Lookup& lookup = pending_[(oldest_ + waiting_) % kLookahead];
+    lookup.number = number;
+    lookup.layout = kind.layout;
+    lookup.type = kind.number;
+    lookup.hasDocument = false;
+    if (kind.number == 50 || kind.number == 51 || kind.number == 54) {
+        const DocumentColumns& columns =
+            kind.number == 50 ? kDocument50 : (kind.number == 54 ? kDocument54 : kDocument51);
+        lookup.hasDocument = documentOf(line, columns, lookup.document);
+        if (lookup.hasDocument && kind.number != 50) {
+            const std::string_view written =
+                line.substr(columns.cnpj - 1u, columns.number + kDocumentNumberSize - columns.cnpj);
+            lookup.columnsSize = std::min(written.size(), lookup.columns.size());
+            std::copy_n(written.begin(), lookup.columnsSize, lookup.columns.begin());
         }
-    } else if (kind.number == 54 || kind.number == 51) {
-        checkDocument(line, number, kind, sink);
     }
-    const auto key = productOf(line, kind);
-    if (!key) {
+    lookup.product = productOf(line, kind);
+    if (!lookup.hasDocument && !lookup.product) {
         return;
     }
-    Product* entry = entryOf(products_, *key, number);
+    if (lookup.hasDocument) {
+        documents50_.prefetch(lookup.document);
+    }
+    if (lookup.product) {
+        products_.prefetch(*lookup.product);
+    }
+    if (++waiting_ == kLookahead) {
+        resolve(pending_[oldest_], sink);
+        oldest_ = (oldest_ + 1) % kLookahead;
+        --waiting_;
+    }
+}
+
+void RelationChecker::resolve(const Lookup& lookup, FindingSink& sink) {
+    if (lookup.hasDocument && lookup.type == 50) {
+        // Once full and past its first miss, the table learns nothing more from a type 50 record.
+        if (documents50_.size() < limit_ || limitedAt_ == 0) {
+            entryOf(documents50_, lookup.document, lookup.number);
+        }
+    } else if (lookup.hasDocument) {
+        checkDocument(lookup, sink);
+    }
+    if (lookup.product) {
+        countProduct(lookup);
+    }
+}
+
+void RelationChecker::countProduct(const Lookup& lookup) {
+    Product* entry = entryOf(products_, *lookup.product, lookup.number);
     if (entry == nullptr) {
         return;
     }
     Product& product = *entry;
-    if (kind.number == 75) {
-        product.line75 = product.line75 == 0 ? number : product.line75;
+    if (lookup.type == 75) {
+        product.line75 = product.line75 == 0 ? lookup.number : product.line75;
         return;
     }
     if (product.uses == 0) {
-        product.firstUse = number;
-        product.user = static_cast<std::uint8_t>(kind.layout - recordLayouts().data());
+        product.firstUse = lookup.number;
+        product.user = static_cast<std::uint8_t>(lookup.layout - recordLayouts().data());
     }
     product.uses += product.uses < UINT32_MAX ? 1 : 0;
 }
 
-void RelationChecker::checkDocument(std::string_view line, std::uint64_t number, const RecordKind& kind,
-                                    FindingSink& sink) const {
-    const bool is54 = kind.number == 54;
-    const DocumentColumns& columns = is54 ? kDocument54 : kDocument51;
-    Document key{};
-    // A table at its limit may lack the document: nothing is proven then.
-    if (!documentOf(line, columns, key) || documents50_.contains(key) || documents50_.size() >= limit_) {
+// A table at its limit may lack the document: nothing is proven then.
+void RelationChecker::checkDocument(const Lookup& lookup, FindingSink& sink) const {
+    if (documents50_.size() >= limit_ || documents50_.contains(lookup.document)) {
         return;
     }
+    const bool is54 = lookup.type == 54;
+    const DocumentColumns& columns = is54 ? kDocument54 : kDocument51;
     const auto last = static_cast<std::uint16_t>(columns.number + kDocumentNumberSize - 1);
     const Check& check = is54 ? check::k54Without50 : check::k51Without50;
     report(sink, check, [&] {
-        return makeFinding(check, number, columns.cnpj, last, std::string(kind.label),
-                           "CNPJ, modelo, série e número",
-                           std::string(line.substr(columns.cnpj - 1, last - columns.cnpj + 1u)),
+        return makeFinding(check, lookup.number, columns.cnpj, last, is54 ? "54" : "51",
+                           "CNPJ, modelo, série e número", std::string(lookup.written()),
                            "nenhum registro tipo 50 antes dele tem este CNPJ, modelo" +
                                std::string(is54 ? "" : " 01") + ", série e número");
     });
 }
 
-void RelationChecker::finish(FindingSink& sink) const {
+void RelationChecker::finish(FindingSink& sink) {
+    for (; waiting_ > 0; --waiting_) {
+        resolve(pending_[oldest_], sink);
+        oldest_ = (oldest_ + 1) % kLookahead;
+    }
     if (limitedAt_ != 0) {
         report(sink, check::kRelationsLimited, [this] {
             return makeFinding(check::kRelationsLimited, limitedAt_, 0, 0, "", "", "",

@@ -25,7 +25,7 @@ public:
         : limit_(limit) {}
 
     void line(std::string_view line, std::uint64_t number, const RecordKind& kind, FindingSink& sink);
-    void finish(FindingSink& sink) const;
+    void finish(FindingSink& sink);
 
 private:
     // A product code, blank-padded.
@@ -42,11 +42,28 @@ private:
     };
     using Products = FlatTable<kProductCodeSize, Product>;
 
+    // What a line asks of the tables, kept until its turn comes.
+    struct Lookup {
+        std::uint64_t number = 0;
+        const RecordLayout* layout = nullptr;
+        int type = 0;
+        std::optional<Code> product;
+        bool hasDocument = false;
+        Document document{};
+        std::string_view written() const { return {columns.data(), columnsSize}; }
+        std::array<char, 48> columns{}; // of a type 51 or 54: CNPJ to number, as written
+        std::size_t columnsSize = 0;
+    };
+    // The tables outgrow the processor's caches: each lookup waits this many lines while its entry
+    // is fetched from memory, so that the fetches overlap instead of following one another.
+    static constexpr std::size_t kLookahead = 8;
+
     static std::optional<Code> keyOf(std::string_view field);
     // The product code that a record uses or, for type 75, describes.
     static std::optional<Code> productOf(std::string_view line, const RecordKind& kind);
-    void checkDocument(std::string_view line, std::uint64_t number, const RecordKind& kind,
-                       FindingSink& sink) const;
+    void resolve(const Lookup& lookup, FindingSink& sink);
+    void countProduct(const Lookup& lookup);
+    void checkDocument(const Lookup& lookup, FindingSink& sink) const;
     template <class LineOf>
     void reportInLineOrder(const Check& check, FindingSink& sink, LineOf lineOf) const;
     static void reportProduct(const Code& key, const Product& product, FindingSink& sink);
@@ -58,6 +75,9 @@ private:
     std::uint64_t limitedAt_ = 0; // the first line whose code or document went unremembered
     Products products_;
     FlatTable<kDocumentKeySize, Empty> documents50_;
+    std::array<Lookup, kLookahead> pending_;
+    std::size_t oldest_ = 0;
+    std::size_t waiting_ = 0;
 };
 
 } // namespace sintegra::verify
