@@ -6,7 +6,7 @@
 
 namespace sintegra {
 
-class OutputWriter;
+class BlockPipe;
 class ProgressReporter;
 class StagingStore;
 struct KeptLines;
@@ -16,7 +16,7 @@ struct KeptLines;
 // order, every other type in load order. stagedRows, the number of rows expected, only sizes the
 // progress. Returns the number of records written of each type.
 PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept,
-                                            std::uint64_t stagedRows, OutputWriter& output,
+                                            std::uint64_t stagedRows, BlockPipe& output,
                                             ProgressReporter& progress);
 
 } // namespace sintegra

@@ -21,8 +21,12 @@ void InputCheck::endLine(std::string_view kept) {
 }
 
 void OutputCheck::finish() {
-    splitter_.finish();
-    checker_.finish();
+    fieldsPipe_.finish();
+    for (Part* part : {&rest_, &fields_}) {
+        part->splitter.finish();
+        part->checker.finish();
+    }
+    rest_.report.merge(std::move(fields_.report));
 }
 
 void checkJoined(const verify::FileHeader& first, const verify::FileHeader& second, verify::Report& output) {

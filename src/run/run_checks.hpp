@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "run/block_pipe.hpp"
 #include "run/line_splitter.hpp"
 #include "run/run_summary.hpp"
 #include "verify/checker.hpp"
@@ -43,29 +44,45 @@ private:
     std::vector<FittedLine> fitted_;
 };
 
-// Verifies the output from the bytes written to it, on the thread that writes them: every check,
-// and the first findings of each.
+// Verifies the output from the bytes written to it: every check, and the first findings of each.
+// The fields of each line need no other line: they are checked on a thread of their own, beside the
+// writing thread that checks the rest, so that the checks keep up with the writing.
 class OutputCheck {
 public:
     OutputCheck() = default;
     OutputCheck(const OutputCheck&) = delete;
     OutputCheck& operator=(const OutputCheck&) = delete;
 
-    void written(std::string_view bytes) { splitter_.feed(bytes); }
+    // On the writing thread.
+    void written(std::string_view bytes) {
+        rest_.splitter.feed(bytes);
+        fieldsPipe_.write(bytes);
+    }
     // After the last byte, once the writing thread is done.
     void finish();
 
-    verify::Report& report() { return report_; }
+    verify::Report& report() { return rest_.report; }
 
 private:
     // A table of 2^18 entries at most, filled to three quarters: about 10 MiB of product codes and
     // 7 MiB of documents, so that a run's memory stays flat whatever the file holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
-    verify::Report report_{kFindingsNamed};
-    verify::Checker checker_{report_, verify::Scope::Everything, kRelationsLimit};
-    verify::LineFeeder feeder_{checker_};
-    LineSplitter<verify::LineFeeder> splitter_{feeder_};
+    // A checker with its report, fed the lines of the bytes.
+    struct Part {
+        explicit Part(verify::Scope scope)
+            : checker(report, scope, kRelationsLimit) {}
+
+        verify::Report report{kFindingsNamed};
+        verify::Checker checker;
+        verify::LineFeeder feeder{checker};
+        LineSplitter<verify::LineFeeder> splitter{feeder};
+    };
+
+    Part rest_{verify::Scope::ShapeAndRelations};
+    Part fields_{verify::Scope::Fields};
+    // Last, so that its thread stops before the part it feeds goes.
+    BlockPipe fieldsPipe_{[this](std::string_view bytes) { fields_.splitter.feed(bytes); }, 1 << 18};
 };
 
 // The joined file keeps the second file's type 10 record, on its first line: checks what that

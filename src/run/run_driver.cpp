@@ -9,10 +9,10 @@
 #include "files/input_file.hpp"
 #include "files/replacement.hpp"
 #include "files/system_error.hpp"
+#include "run/block_pipe.hpp"
 #include "run/file_loading.hpp"
 #include "run/messages.hpp"
 #include "run/output_assembly.hpp"
-#include "run/output_writer.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_checks.hpp"
@@ -152,10 +152,13 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     return staged;
 }
 
-// The output is verified as it is written, on the writing thread.
+// The output is verified as it is written, beside the writing.
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
     OutputCheck check;
-    OutputWriter writer(output, [&check](std::string_view bytes) { check.written(bytes); });
+    BlockPipe writer([&output, &check](std::string_view bytes) {
+        output.write(bytes);
+        check.written(bytes);
+    });
     summary_.written = assembleOutput(store_, kept, stagedRows, writer, progress_);
     const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
     for (std::size_t i = 0; i < totals.size(); ++i) {

@@ -11,22 +11,26 @@ void Checker::line(std::string_view head, std::uint64_t number, std::size_t widt
     if (kind.number == 10 && header_.line == 0) {
         readHeader(head, number);
     }
-    structure_.line(number, width, kind, sink_);
-    if (everything_) {
-        if (kind.layout != nullptr) {
-            checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
-        }
+    if (shape_) {
+        structure_.line(number, width, kind, sink_);
+        totals_.line(head, number, kind, header_, sink_);
+    }
+    if (fields_ && kind.layout != nullptr) {
+        checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
+    }
+    if (related_) {
         relations_.line(head, number, kind, sink_);
     }
-    totals_.line(head, number, kind, header_, sink_);
 }
 
 void Checker::finish() {
-    structure_.finish(sink_);
-    if (everything_) {
+    if (shape_) {
+        structure_.finish(sink_);
+        totals_.finish(sink_);
+    }
+    if (related_) {
         relations_.finish(sink_);
     }
-    totals_.finish(sink_);
 }
 
 void Checker::readHeader(std::string_view line, std::uint64_t number) {
@@ -34,7 +38,7 @@ void Checker::readHeader(std::string_view line, std::uint64_t number) {
     const std::string_view dates = header_.periodText;
     const auto first = parseDate(dates.substr(0, 8));
     const auto last = parseDate(dates.substr(std::min<std::size_t>(dates.size(), 8)));
-    if (first && last && *last < *first) {
+    if (shape_ && first && last && *last < *first) {
         report(sink_, check::kPeriod10, [&] {
             return makeFinding(check::kPeriod10, number, kPeriodColumn, kPeriodColumn + 15, "10",
                                "Data Inicial e Data Final", header_.periodText,

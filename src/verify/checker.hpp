@@ -11,10 +11,11 @@
 
 namespace sintegra::verify {
 
-// What a checker looks at: everything, or only the shape of the file (the record types, the width
-// of each line, the order of the records, the type 90 records and their totals), which costs little
-// per line and nothing per product code.
-enum class Scope : bool { Shape, Everything };
+// What a checker looks at. The shape of the file (the record types, the width of each line, the
+// order of the records, the type 90 records and their totals) costs little per line and nothing per
+// product code; the fields of each record and the relations among records cost more. The fields
+// need no other line, so two checkers can share a file: one for the fields, one for the rest.
+enum class Scope { Shape, ShapeAndRelations, Fields, Everything };
 
 // Checks the lines of one file against the layout as they stream by, in file order, and puts what
 // it finds in the sink. Line by line it checks the structure and the fields; at the end, what needs
@@ -26,7 +27,9 @@ public:
     explicit Checker(FindingSink& sink, Scope scope = Scope::Everything,
                      std::size_t relationsLimit = SIZE_MAX)
         : sink_(sink)
-        , everything_(scope == Scope::Everything)
+        , shape_(scope != Scope::Fields)
+        , fields_(scope == Scope::Fields || scope == Scope::Everything)
+        , related_(scope == Scope::ShapeAndRelations || scope == Scope::Everything)
         , relations_(relationsLimit) {}
 
     // A record line without its line end, numbered from 1.
@@ -43,7 +46,9 @@ private:
     void readHeader(std::string_view line, std::uint64_t number);
 
     FindingSink& sink_;
-    bool everything_;
+    bool shape_;
+    bool fields_;
+    bool related_;
     FileHeader header_;
     StructureChecker structure_;
     RelationChecker relations_;

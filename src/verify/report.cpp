@@ -1,6 +1,7 @@
 #include "verify/report.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 #include "verify/message.hpp"
 
@@ -32,6 +33,24 @@ bool Report::wants(const Check& check) {
 
 void Report::add(Finding&& finding) {
     entryOf(*finding.check).shown.push_back(std::move(finding));
+}
+
+void Report::merge(Report&& other) {
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        std::vector<Finding>& shown = checks_[i].shown;
+        std::vector<Finding>& more = other.checks_[i].shown;
+        checks_[i].count += other.checks_[i].count;
+        if (shown.empty()) {
+            shown.swap(more);
+        } else if (!more.empty()) {
+            std::move(more.begin(), more.end(), std::back_inserter(shown));
+            std::stable_sort(shown.begin(), shown.end(),
+                             [](const Finding& a, const Finding& b) { return a.line < b.line; });
+            shown.resize(std::min(shown.size(), shownPerCheck_));
+        }
+    }
+    errors_ += other.errors_;
+    warnings_ += other.warnings_;
 }
 
 std::vector<const Report::CheckFindings*> Report::found() const {

@@ -29,6 +29,10 @@ public:
     void add(Finding&& finding) override;
     std::size_t shown(const Check&) const override { return shownPerCheck_; }
 
+    // Takes in what another report of the same file found, as if this one had found it: the shown
+    // findings of each check are the first ones by line.
+    void merge(Report&& other);
+
     std::uint64_t errors() const { return errors_; }
     std::uint64_t warnings() const { return warnings_; }
     // The checks that found something, in the catalogue's order.
