@@ -19,7 +19,7 @@ namespace sintegra {
 class BlockPipe {
 public:
     // consume sees every block, in order, on the pipe's thread.
-    explicit BlockPipe(std::function<void(std::string_view)> consume, std::size_t blockBytes = 1 << 20);
+    explicit BlockPipe(std::function<void(std::string_view)> consume, std::size_t blockBytes = 1 << 19);
     // Stops the thread if it is still at work and waits for it; unconsumed bytes are dropped.
     ~BlockPipe();
     BlockPipe(const BlockPipe&) = delete;

@@ -65,7 +65,7 @@ public:
 
 private:
     // A table of 2^18 entries at most, filled to three quarters: about 10 MiB of product codes and
-    // 7 MiB of documents, so that a run's memory stays flat whatever the file holds.
+    // 2.5 MiB of documents, so that a run's memory stays flat whatever the file holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
     // A checker with its report, fed the lines of the bytes.
@@ -82,7 +82,7 @@ private:
     Part rest_{verify::Scope::ShapeAndRelations};
     Part fields_{verify::Scope::Fields};
     // Last, so that its thread stops before the part it feeds goes.
-    BlockPipe fieldsPipe_{[this](std::string_view bytes) { fields_.splitter.feed(bytes); }, 1 << 18};
+    BlockPipe fieldsPipe_{[this](std::string_view bytes) { fields_.splitter.feed(bytes); }, 1 << 16};
 };
 
 // The joined file keeps the second file's type 10 record, on its first line: checks what that

@@ -30,8 +30,10 @@ public:
 private:
     // A product code, blank-padded.
     using Code = std::array<char, kProductCodeSize>;
-    // CNPJ, model, series and number.
-    using Document = std::array<char, kDocumentKeySize>;
+    // A digest of the CNPJ, model, series and number of a document: a third of their bytes. Two
+    // documents with one digest (one chance in 2^64 for a pair) would hide a missing type 50, never
+    // report one that is there.
+    using Document = std::array<char, 8>;
     struct Empty {};
 
     struct Product {
@@ -74,7 +76,7 @@ private:
     std::size_t limit_;
     std::uint64_t limitedAt_ = 0; // the first line whose code or document went unremembered
     Products products_;
-    FlatTable<kDocumentKeySize, Empty> documents50_;
+    FlatTable<sizeof(Document), Empty> documents50_;
     std::array<Lookup, kLookahead> pending_;
     std::size_t oldest_ = 0;
     std::size_t waiting_ = 0;
