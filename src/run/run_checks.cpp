@@ -21,6 +21,7 @@ void InputCheck::endLine(std::string_view kept) {
 }
 
 void OutputCheck::finish() {
+    restPipe_.finish();
     fieldsPipe_.finish();
     for (Part* part : {&rest_, &fields_}) {
         part->splitter.finish();

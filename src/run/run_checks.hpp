@@ -45,8 +45,8 @@ private:
 };
 
 // Verifies the output from the bytes written to it: every check, and the first findings of each.
-// The fields of each line need no other line: they are checked on a thread of their own, beside the
-// writing thread that checks the rest, so that the checks keep up with the writing.
+// The fields of each line need no other line: they are checked on a thread of their own, the rest
+// on another, so that the writing thread only writes and the checks keep up with it.
 class OutputCheck {
 public:
     OutputCheck() = default;
@@ -55,7 +55,7 @@ public:
 
     // On the writing thread.
     void written(std::string_view bytes) {
-        rest_.splitter.feed(bytes);
+        restPipe_.write(bytes);
         fieldsPipe_.write(bytes);
     }
     // After the last byte, once the writing thread is done.
@@ -81,7 +81,8 @@ private:
 
     Part rest_{verify::Scope::ShapeAndRelations};
     Part fields_{verify::Scope::Fields};
-    // Last, so that its thread stops before the part it feeds goes.
+    // Last, so that their threads stop before the parts they feed go.
+    BlockPipe restPipe_{[this](std::string_view bytes) { rest_.splitter.feed(bytes); }, 1 << 16};
     BlockPipe fieldsPipe_{[this](std::string_view bytes) { fields_.splitter.feed(bytes); }, 1 << 16};
 };
 
