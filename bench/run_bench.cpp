@@ -191,6 +191,9 @@ void benchmark(const std::string& self, int repeat, std::uint64_t lines, const f
     for (int round = 0; round < repeat; ++round) {
         for (Item& item : items) {
             item.prepare();
+            // What earlier runs and the preparation left for the system to write back goes to disk
+            // now, so that no run pays for another's writes.
+            ::sync();
             const Measure one = measure(item.command, item.okStatuses);
             item.best.seconds = std::min(item.best.seconds, one.seconds);
             item.best.cpuSeconds = std::min(item.best.cpuSeconds, one.cpuSeconds);
