@@ -21,9 +21,8 @@ void InputCheck::endLine(std::string_view kept) {
 }
 
 void OutputCheck::finish() {
-    restPipe_.finish();
-    fieldsPipe_.finish();
     for (Part* part : {&rest_, &fields_}) {
+        part->pipe.finish();
         part->splitter.finish();
         part->checker.finish();
     }

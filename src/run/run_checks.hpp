@@ -55,8 +55,8 @@ public:
 
     // On the writing thread.
     void written(std::string_view bytes) {
-        restPipe_.write(bytes);
-        fieldsPipe_.write(bytes);
+        rest_.pipe.write(bytes);
+        fields_.pipe.write(bytes);
     }
     // After the last byte, once the writing thread is done.
     void finish();
@@ -68,7 +68,7 @@ private:
     // 2.5 MiB of documents, so that a run's memory stays flat whatever the file holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
-    // A checker with its report, fed the lines of the bytes.
+    // A checker with its report, fed the lines of the bytes on a thread of its own.
     struct Part {
         explicit Part(verify::Scope scope)
             : checker(report, scope, kRelationsLimit) {}
@@ -77,13 +77,12 @@ private:
         verify::Checker checker;
         verify::LineFeeder feeder{checker};
         LineSplitter<verify::LineFeeder> splitter{feeder};
+        // Last, so that its thread stops before what it feeds goes.
+        BlockPipe pipe{[this](std::string_view bytes) { splitter.feed(bytes); }, 1 << 16};
     };
 
     Part rest_{verify::Scope::ShapeAndRelations};
     Part fields_{verify::Scope::Fields};
-    // Last, so that their threads stop before the parts they feed go.
-    BlockPipe restPipe_{[this](std::string_view bytes) { rest_.splitter.feed(bytes); }, 1 << 16};
-    BlockPipe fieldsPipe_{[this](std::string_view bytes) { fields_.splitter.feed(bytes); }, 1 << 16};
 };
 
 // The joined file keeps the second file's type 10 record, on its first line: checks what that
