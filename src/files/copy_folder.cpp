@@ -125,11 +125,7 @@ std::filesystem::path CopyFolder::freeName(const std::filesystem::path& named) c
     return copy;
 }
 
-// A folder that became a link since the copy was made is left alone, as is every link in it.
 void CopyFolder::prune(const std::vector<std::filesystem::path>& spared) const noexcept {
-    if (!isOwnFolder(folder_)) {
-        return;
-    }
     std::vector<std::pair<Age, std::filesystem::path>> copies;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder_, error), end; entry != end;
@@ -140,11 +136,13 @@ void CopyFolder::prune(const std::vector<std::filesystem::path>& spared) const n
         }
     }
     std::sort(copies.begin(), copies.end(), std::greater<>());
+    std::vector<std::filesystem::path> oldest;
     for (std::size_t i = kCopiesKept; i < copies.size(); ++i) {
         if (!spares(copies[i].second, spared)) {
-            std::filesystem::remove(copies[i].second, error);
+            oldest.push_back(copies[i].second.filename());
         }
     }
+    removeFromOwnFolder(folder_, oldest);
 }
 
 // A clock once ahead dates other copies after this run's, and a file that the run read or wrote may

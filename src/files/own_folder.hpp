@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 namespace sintegra {
 
@@ -12,7 +13,9 @@ namespace sintegra {
 // name is taken by anything but a folder of its own: a link, even to a folder, or a file. Throws
 // FileError when it cannot be made.
 bool makeOwnFolder(const std::filesystem::path& folder);
-// Whether folder is a folder of its own now.
-bool isOwnFolder(const std::filesystem::path& folder) noexcept;
+// Removes the files of these names from folder, only while it is a folder of its own: should a link
+// take its place meanwhile, nothing elsewhere is removed. A link among them goes as itself.
+void removeFromOwnFolder(const std::filesystem::path& folder,
+                         const std::vector<std::filesystem::path>& names) noexcept;
 
 } // namespace sintegra

@@ -1,6 +1,7 @@
 #include "files/own_folder.hpp"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,9 +27,17 @@ bool makeOwnFolder(const std::filesystem::path& folder) {
     return true;
 }
 
-bool isOwnFolder(const std::filesystem::path& folder) noexcept {
-    struct stat info {};
-    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+// Removed relative to the folder as it was opened, without following a link to it.
+void removeFromOwnFolder(const std::filesystem::path& folder,
+                         const std::vector<std::filesystem::path>& names) noexcept {
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) {
+        return;
+    }
+    for (const std::filesystem::path& name : names) {
+        ::unlinkat(dir, name.c_str(), 0);
+    }
+    ::close(dir);
 }
 
 } // namespace sintegra
