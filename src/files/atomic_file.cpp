@@ -34,9 +34,11 @@ std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& path) {
 
 } // namespace
 
-AtomicFile::AtomicFile(std::filesystem::path target, TempRegistry* registry)
+AtomicFile::AtomicFile(std::filesystem::path target, TempRegistry* registry,
+                       std::filesystem::perms mostAccess)
     : target_(std::move(target))
-    , registry_(registry) {
+    , registry_(registry)
+    , mostAccess_(mostAccess) {
     resolved_ = absoluteOrAsGiven(target_);
     inspectTarget();
     createTemp();

@@ -14,9 +14,14 @@ class TempRegistry;
 // is either left as it was or replaced whole. The target's permissions are kept, and a symbolic
 // link stays a link: the file it names is replaced. Without a commit the temporary file is removed.
 // Failures throw FileError naming the target.
+//
+// On POSIX the temporary file has, from its first byte, the target's permission bits, ACLs and
+// extended attributes, or a new file's; never more access than mostAccess grants. On Windows it
+// inherits the ACL of its folder, and mostAccess is not used.
 class AtomicFile {
 public:
-    explicit AtomicFile(std::filesystem::path target, TempRegistry* registry = nullptr);
+    explicit AtomicFile(std::filesystem::path target, TempRegistry* registry = nullptr,
+                        std::filesystem::perms mostAccess = std::filesystem::perms::all);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -48,7 +53,7 @@ private:
     // Sets native_ and targetExists_, and resolved_ to the file that a link names; refuses a folder and a
     // write-protected file or folder.
     void inspectTarget();
-    std::error_code openTemp(); // fails when temp_ exists
+    std::error_code openTemp(); // fails when temp_ exists, even as a link
     std::error_code writeTemp(const char* data, std::size_t size);
     std::error_code finishTemp(); // gives it the target's attributes, flushes it to disk, closes it
     std::error_code replaceTarget();
@@ -58,6 +63,7 @@ private:
     std::filesystem::path resolved_; // the file that is replaced
     std::filesystem::path temp_;
     TempRegistry* registry_;
+    std::filesystem::perms mostAccess_;
     std::unique_ptr<Native, NativeDeleter> native_;
     bool targetExists_ = false;
     bool prepared_ = false;

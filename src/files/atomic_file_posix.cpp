@@ -1,9 +1,13 @@
 #include "files/atomic_file.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 #include "files/system_error.hpp"
 
@@ -24,6 +28,70 @@ bool writable(const std::filesystem::path& path, const struct stat& info) {
 
 FileError writeProtected(const std::string& message, const std::filesystem::path& target) {
     return FileError(message, target, std::make_error_code(std::errc::permission_denied));
+}
+
+// Asks call(buffer, size) for its answer, again when the answer grew between the two calls.
+template <typename Call>
+std::error_code askInto(Call call, std::string& answer) {
+    for (;;) {
+        const ssize_t size = call(nullptr, 0);
+        if (size < 0) {
+            return lastError();
+        }
+        answer.resize(static_cast<std::size_t>(size));
+        const ssize_t got = call(answer.data(), answer.size());
+        if (got >= 0) {
+            answer.resize(static_cast<std::size_t>(got));
+            return {};
+        }
+        if (errno != ERANGE) {
+            return lastError();
+        }
+    }
+}
+
+// The names of extended attributes, as the system lists them: each ended by a NUL.
+std::vector<std::string> namesIn(const std::string& list) {
+    std::vector<std::string> names;
+    for (std::size_t start = 0, end; (end = list.find('\0', start)) != std::string::npos; start = end + 1) {
+        names.push_back(list.substr(start, end - start));
+    }
+    return names;
+}
+
+// ACLs are extended attributes (system.posix_acl_access). The temporary file takes the target's and
+// drops any that its folder's default ACL gave it, so that it grants no one more than the target did.
+// A file system that keeps none has none to keep; attributes that only the system may set stay
+// behind.
+std::error_code copyExtendedAttributes(const std::filesystem::path& from, int to) {
+    std::string list;
+    if (const std::error_code error =
+            askInto([&from](char* names, std::size_t size) { return ::listxattr(from.c_str(), names, size); },
+                    list)) {
+        return error.value() == ENOTSUP ? std::error_code() : error;
+    }
+    const std::vector<std::string> kept = namesIn(list);
+    std::string given;
+    askInto([to](char* names, std::size_t size) { return ::flistxattr(to, names, size); }, given);
+    for (const std::string& name : namesIn(given)) {
+        if (std::find(kept.begin(), kept.end(), name) == kept.end()) {
+            ::fremovexattr(to, name.c_str());
+        }
+    }
+    for (const std::string& name : kept) {
+        std::string value;
+        const auto get = [&from, &name](char* bytes, std::size_t size) {
+            return ::getxattr(from.c_str(), name.c_str(), bytes, size);
+        };
+        if (const std::error_code error = askInto(get, value)) {
+            return error;
+        }
+        if (::fsetxattr(to, name.c_str(), value.data(), value.size(), 0) != 0 && errno != ENOTSUP &&
+            errno != EPERM) {
+            return lastError();
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -56,7 +124,8 @@ void AtomicFile::inspectTarget() {
                                  target_);
         }
         targetExists_ = true;
-        native_->mode = info.st_mode & 07777;
+        native_->mode =
+            info.st_mode & (07000 | static_cast<mode_t>(mostAccess_ & std::filesystem::perms::mask));
         native_->owner = info.st_uid;
         native_->group = info.st_gid;
     }
@@ -69,9 +138,21 @@ void AtomicFile::inspectTarget() {
     }
 }
 
+// Created with no more access than the file it replaces will have; the process's umask may take more.
 std::error_code AtomicFile::openTemp() {
-    native_->fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    return native_->fd < 0 ? lastError() : std::error_code();
+    const auto allowed = static_cast<mode_t>(mostAccess_ & std::filesystem::perms::mask);
+    const mode_t mode = (targetExists_ ? native_->mode : 0666) & allowed & 0777;
+    native_->fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (native_->fd < 0) {
+        return lastError();
+    }
+    const std::error_code error =
+        targetExists_ ? copyExtendedAttributes(resolved_, native_->fd) : std::error_code();
+    if (error) {
+        closeTemp();
+        ::unlink(temp_.c_str());
+    }
+    return error;
 }
 
 std::error_code AtomicFile::writeTemp(const char* data, std::size_t size) {

@@ -1,6 +1,7 @@
 #include "files/copy_folder.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -10,6 +11,7 @@
 
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
+#include "files/own_folder.hpp"
 #include "files/sole_link.hpp"
 #include "files/system_error.hpp"
 
@@ -29,15 +31,16 @@ void copyBytes(const std::filesystem::path& from, AtomicFile& to) {
 }
 
 // A copy is no easier to read than the file it keeps: a private file stays private in Copias.
-void keepPermissions(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::filesystem::perms accessOf(const std::filesystem::path& file) {
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(from, error);
-    if (!error) {
-        std::filesystem::permissions(to, status.permissions(), error);
-    }
-    if (error) {
-        throw fileError(FileStep::Write, to, error);
-    }
+    const std::filesystem::perms access = std::filesystem::status(file, error).permissions();
+    return error ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_write : access;
+}
+
+// Whether a name is taken, by anything: a link that leads nowhere too.
+bool taken(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
 }
 
 bool hasStampShape(std::string_view text) {
@@ -49,13 +52,27 @@ bool hasStampShape(std::string_view text) {
 // What makes a copy newer: its stamp, then its number in the same second.
 using Age = std::pair<std::string, unsigned long>;
 
-std::optional<Age> ageOf(const std::filesystem::path& file) {
+std::optional<unsigned long> numberIn(std::string_view digits) {
+    unsigned long number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return error == std::errc() && end == digits.data() + digits.size() ? std::optional(number)
+                                                                        : std::nullopt;
+}
+
+// None for a name of another shape, which is then left alone: a number too large for one, or, on
+// Windows, a name that UTF-8 cannot spell.
+std::optional<Age> ageOf(const std::filesystem::path& file) noexcept try {
     std::string stem = pathText(file.stem());
     unsigned long number = 1;
     const std::size_t open = stem.rfind(" (");
     if (stem.ends_with(')') && open != std::string::npos && open + 3 < stem.size() &&
         stem.find_first_not_of("0123456789", open + 2) == stem.size() - 1) {
-        number = std::stoul(stem.substr(open + 2));
+        const std::optional<unsigned long> parsed =
+            numberIn(std::string_view(stem).substr(open + 2, stem.size() - open - 3));
+        if (!parsed) {
+            return std::nullopt;
+        }
+        number = *parsed;
         stem.resize(open);
     }
     const std::size_t stampAt = stem.size() - std::min(stem.size(), kStampShape.size() + 1);
@@ -64,6 +81,8 @@ std::optional<Age> ageOf(const std::filesystem::path& file) {
         return std::nullopt;
     }
     return Age{stem.substr(stampAt, kStampShape.size()), number};
+} catch (const std::exception&) {
+    return std::nullopt;
 }
 
 } // namespace
@@ -75,20 +94,19 @@ CopyFolder::CopyFolder(std::filesystem::path folder, std::string stamp, TempRegi
 
 std::filesystem::path CopyFolder::keep(const std::filesystem::path& file,
                                        const std::filesystem::path& named) {
-    std::error_code error;
-    std::filesystem::create_directory(folder_, error);
-    if (error) {
-        throw fileError(FileStep::CreateFolder, folder_, error);
+    if (!makeOwnFolder(folder_)) {
+        throw FileError("A pasta de cópias \"" + pathText(folder_) +
+                            "\" não é uma pasta comum (é um link ou um arquivo) e não foi usada.",
+                        folder_);
     }
     const std::filesystem::path copy = freeName(named);
     // A second name of the file keeps its bytes once the replace gives its path new ones, with
     // nothing read or written; a file that cannot have one is copied.
-    if (addSoleLink(file, copy)) {
-        return copy;
+    if (!addSoleLink(file, copy)) {
+        AtomicFile output(copy, temps_, accessOf(file));
+        copyBytes(file, output);
     }
-    AtomicFile output(copy, temps_);
-    keepPermissions(file, output.tempPath());
-    copyBytes(file, output);
+    kept_.push_back(copy);
     return copy;
 }
 
@@ -101,25 +119,42 @@ std::filesystem::path CopyFolder::freeName(const std::filesystem::path& named) c
     const std::string stem = pathText(named.stem()) + " (" + stamp_ + ")";
     const std::string extension = pathText(named.extension());
     std::filesystem::path copy = folder_ / pathFromText(stem + extension);
-    for (unsigned long number = 2; std::filesystem::exists(copy); ++number) {
+    for (unsigned long number = 2; taken(copy); ++number) {
         copy = folder_ / pathFromText(stem + " (" + std::to_string(number) + ")" + extension);
     }
     return copy;
 }
 
-void CopyFolder::prune() const noexcept {
+void CopyFolder::prune(const std::vector<std::filesystem::path>& spared) const noexcept {
     std::vector<std::pair<Age, std::filesystem::path>> copies;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder_, error), end; entry != end;
          entry.increment(error)) {
-        if (const std::optional<Age> age = ageOf(entry->path()); age && entry->is_regular_file(error)) {
+        if (const std::optional<Age> age = ageOf(entry->path());
+            age && entry->symlink_status(error).type() == std::filesystem::file_type::regular) {
             copies.emplace_back(*age, entry->path());
         }
     }
     std::sort(copies.begin(), copies.end(), std::greater<>());
+    std::vector<std::filesystem::path> oldest;
     for (std::size_t i = kCopiesKept; i < copies.size(); ++i) {
-        std::filesystem::remove(copies[i].second, error);
+        if (!spares(copies[i].second, spared)) {
+            oldest.push_back(copies[i].second.filename());
+        }
     }
+    removeFromOwnFolder(folder_, oldest);
+}
+
+// A clock once ahead dates other copies after this run's, and a file that the run read or wrote may
+// have been chosen in the folder, under a copy's name.
+bool CopyFolder::spares(const std::filesystem::path& copy,
+                        const std::vector<std::filesystem::path>& spared) const noexcept {
+    const auto isCopy = [&copy](const std::filesystem::path& file) {
+        std::error_code error;
+        return std::filesystem::equivalent(file, copy, error);
+    };
+    return std::any_of(kept_.begin(), kept_.end(), isCopy) ||
+           std::any_of(spared.begin(), spared.end(), isCopy);
 }
 
 // std::localtime shares its result between callers; the lock keeps two runs apart.

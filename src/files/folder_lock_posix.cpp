@@ -40,21 +40,31 @@ void FolderLock::NativeDeleter::operator()(Native* native) const noexcept {
     delete native;
 }
 
+// A link planted in its place would have the run write to the file that it names: the lock is opened
+// without following one, and must be a regular file. It lists the user's files: this user's alone.
 void FolderLock::lock() {
     native_.reset(new Native);
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-        int fd = ::open(file_.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+        constexpr int flags = O_RDWR | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        int fd = ::open(file_.c_str(), flags);
         created_ = fd < 0 && errno == ENOENT;
         if (created_) {
-            fd = ::open(file_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd = ::open(file_.c_str(), flags | O_CREAT | O_EXCL, 0600);
         }
         if (fd < 0) {
             if (errno == EEXIST) {
                 continue;
             }
+            if (errno == ELOOP) {
+                throw notRegularFile(file_);
+            }
             throw fileError(FileStep::Open, file_, lastError());
         }
         native_->fd = fd;
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            throw notRegularFile(file_);
+        }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno == EWOULDBLOCK) {
                 throw FolderInUse();

@@ -29,6 +29,12 @@ bool deletePending(HANDLE file) {
     return GetFileInformationByHandleEx(file, FileStandardInfo, &info, sizeof info) && info.DeletePending;
 }
 
+bool regularFile(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+           (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
 } // namespace
 
 struct FolderLock::Native {
@@ -44,18 +50,23 @@ void FolderLock::NativeDeleter::operator()(Native* native) const noexcept {
     delete native;
 }
 
-// Shared for deleting, as removeIfCreated() deletes the file while it still holds it.
+// Shared for deleting, as removeIfCreated() deletes the file while it still holds it. A link planted
+// in its place is opened as itself, not followed, and refused: the lock must be a regular file.
 void FolderLock::lock() {
     native_.reset(new Native);
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-        const HANDLE file = CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file =
+            CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             throw fileError(FileStep::Open, file_, lastError());
         }
         created_ = GetLastError() != ERROR_ALREADY_EXISTS;
         native_->file = file;
+        if (!regularFile(file)) {
+            throw notRegularFile(file_);
+        }
         OVERLAPPED locked = at(0, kLockedByteHigh);
         if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &locked)) {
             if (GetLastError() == ERROR_LOCK_VIOLATION) {

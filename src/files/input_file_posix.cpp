@@ -14,7 +14,22 @@ std::error_code lastError() {
     return {errno, std::system_category()};
 }
 
+FileStamp stampFrom(const struct stat& info) {
+    const auto nanoseconds = static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                             static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_size), nanoseconds};
+}
+
 } // namespace
+
+std::optional<FileStamp> stampOf(const std::filesystem::path& path) noexcept {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return stampFrom(info);
+}
 
 InputFile::InputFile(std::filesystem::path path)
     : path_(std::move(path)) {
@@ -35,13 +50,11 @@ InputFile::InputFile(std::filesystem::path path)
         if (S_ISDIR(info.st_mode)) {
             throw fileError(FileStep::Open, path_, std::make_error_code(std::errc::is_a_directory));
         }
-        throw FileError(
-            "Não foi possível abrir o arquivo \"" + pathText(path_) + "\": não é um arquivo comum.", path_);
+        throw notRegularFile(path_);
     }
     handle_ = fd;
-    size_ = static_cast<std::uint64_t>(info.st_size);
-    volume_ = static_cast<std::uint64_t>(info.st_dev);
-    index_ = static_cast<std::uint64_t>(info.st_ino);
+    stamp_ = stampFrom(info);
+    permissions_ = static_cast<std::filesystem::perms>(info.st_mode & 0777);
 }
 
 InputFile::~InputFile() {

@@ -22,7 +22,27 @@ std::uint64_t joined(DWORD high, DWORD low) {
     return (std::uint64_t{high} << 32) | low;
 }
 
+FileStamp stampFrom(const BY_HANDLE_FILE_INFORMATION& info) {
+    return {info.dwVolumeSerialNumber, joined(info.nFileIndexHigh, info.nFileIndexLow),
+            joined(info.nFileSizeHigh, info.nFileSizeLow),
+            joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+}
+
 } // namespace
+
+// Asked by handle, with the right to read attributes only, which no sharing of another program denies.
+std::optional<FileStamp> stampOf(const std::filesystem::path& path) noexcept {
+    const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    return known ? std::optional(stampFrom(info)) : std::nullopt;
+}
 
 // Shared with readers, writers and deleters alike, as a file is on POSIX: another program may hold
 // the file, and the run replaces it once it has let it go. The backup flag lets a folder be opened,
@@ -38,8 +58,7 @@ InputFile::InputFile(std::filesystem::path path)
     handle_ = reinterpret_cast<std::intptr_t>(file);
     if (GetFileType(file) != FILE_TYPE_DISK) {
         close();
-        throw FileError(
-            "Não foi possível abrir o arquivo \"" + pathText(path_) + "\": não é um arquivo comum.", path_);
+        throw notRegularFile(path_);
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file, &info)) {
@@ -51,9 +70,7 @@ InputFile::InputFile(std::filesystem::path path)
         close();
         throw fileError(FileStep::Open, path_, std::make_error_code(std::errc::is_a_directory));
     }
-    size_ = joined(info.nFileSizeHigh, info.nFileSizeLow);
-    volume_ = info.dwVolumeSerialNumber;
-    index_ = joined(info.nFileIndexHigh, info.nFileIndexLow);
+    stamp_ = stampFrom(info);
 }
 
 InputFile::~InputFile() {

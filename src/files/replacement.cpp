@@ -52,7 +52,8 @@ FileError undo(const FileError& failure, const std::vector<AtomicFile*>& files,
 
 } // namespace
 
-std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, CopyFolder* copies) {
+std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, CopyFolder* copies,
+                                     const std::function<void()>& lastCheck) {
     std::vector<ReplacedFile> replaced;
     try {
         for (AtomicFile* file : files) {
@@ -60,7 +61,8 @@ std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, Copy
             const bool keep = copies != nullptr && file->replacesAFile();
             replaced.push_back({file->target(), keep ? copies->keep(file->replaced(), file->target()) : ""});
         }
-    } catch (const FileError&) {
+        lastCheck();
+    } catch (...) {
         removeCopies(replaced);
         throw;
     }

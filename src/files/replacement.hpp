@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace sintegra {
@@ -18,7 +19,9 @@ struct ReplacedFile {
 // before anything is replaced. When a file cannot be put in place, the targets replaced before it
 // get their old bytes back and the copies go, so that a failure leaves every target as it was; when
 // that cannot be done, the FileError thrown says which target was replaced and where its copy is.
-// Returns what was replaced, with its copy.
-std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, CopyFolder* copies);
+// lastCheck runs once the copies are made, just before the first replace: what it throws leaves every
+// target as it was. Returns what was replaced, with its copy.
+std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, CopyFolder* copies,
+                                     const std::function<void()>& lastCheck);
 
 } // namespace sintegra

@@ -125,6 +125,11 @@ FileError fileError(FileStep step, const std::filesystem::path& path, std::error
                      path, cause);
 }
 
+FileError notRegularFile(const std::filesystem::path& path) {
+    return FileError("Não foi possível abrir o arquivo \"" + pathText(path) + "\": não é um arquivo comum.",
+                     path);
+}
+
 std::string systemCause(std::error_code cause) {
     if (cause.category() == std::system_category()) {
         const char* text = words(detail::causeOfSystemCode(cause.value()));

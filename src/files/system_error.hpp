@@ -31,6 +31,9 @@ enum class FileStep { Open, Read, Create, Write, Replace, CreateFolder };
 
 // "Não foi possível <step> "<path>": <cause>."
 FileError fileError(FileStep step, const std::filesystem::path& path, std::error_code cause);
+// "Não foi possível abrir o arquivo "<path>": não é um arquivo comum." A link where the program keeps
+// its own files, a FIFO or a device.
+FileError notRegularFile(const std::filesystem::path& path);
 
 // The user's words for a system error: errno on POSIX, GetLastError() on Windows, or a std::errc.
 std::string systemCause(std::error_code cause);

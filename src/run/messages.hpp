@@ -16,6 +16,11 @@ inline std::string completion(std::string_view outputPath) {
     return "Analise Terminada do arquivo [" + std::string(outputPath) + "] finalizada !";
 }
 
+// An input file that another program wrote to after the run had read it.
+inline std::string changedMeanwhile(std::string_view path) {
+    return "O arquivo [" + std::string(path) + "] foi alterado por outro programa durante a execução.";
+}
+
 // An input file in which not one line has a record type that the program handles.
 inline std::string notSintegra(std::string_view path) {
     return "O arquivo [" + std::string(path) +

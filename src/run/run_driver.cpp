@@ -69,6 +69,9 @@ private:
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
     void save(Mode mode, AtomicFile& output, StoreTransaction& transaction);
     void putInPlace(const std::vector<AtomicFile*>& files);
+    void noteRead(const std::string& path, const InputFile& input);
+    void requireInputsAsRead() const;
+    std::filesystem::perms leastAccess() const;
 
     StagingStore& store_;
     RunHost& host_;
@@ -85,6 +88,13 @@ private:
     InputCheck firstCheck_;
     std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
     RunSummary summary_;
+    // The inputs that the output is made of, as they were when the run opened them.
+    struct ReadInput {
+        std::string path;
+        FileStamp stamp;
+        std::filesystem::perms access;
+    };
+    std::vector<ReadInput> inputs_;
 };
 
 // The first file's normalized form is written as it is read when the host foresees join mode; the
@@ -114,6 +124,7 @@ void Run::loadSecond(const InputFile& first) {
         return;
     }
     InputFile input(pathFromText(path));
+    noteRead(path, input);
     store_.beginSecond();
     secondLoad_.emplace(store_);
     progress_.begin(Phase::LoadingSecond, input.size());
@@ -130,7 +141,7 @@ void Run::loadSecond(const InputFile& first) {
 // A later pass over the first file stands for the first one only if it reads the same lines.
 void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
     if (passFirstFile(input, pass, progress_) != firstDigest_) {
-        throw RunError("O arquivo \"" + firstPath_ + "\" foi alterado durante a execução.");
+        throw RunError(messages::changedMeanwhile(firstPath_));
     }
 }
 
@@ -142,6 +153,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     }
     if (mode == Mode::Analyse) {
         store_.withdrawSecond();
+        inputs_.pop_back();
         return staged;
     }
     requireRecords(*secondLoad_, secondPath_);
@@ -206,20 +218,52 @@ void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
     putInPlace(files);
 }
 
-// The old bytes of each file replaced are kept in Copias, as part of the replace.
+// The old bytes of each file replaced are kept in Copias, as part of the replace. The pruning spares
+// every file that the run read or wrote, should one of them be in Copias.
 void Run::putInPlace(const std::vector<AtomicFile*>& files) {
     std::optional<CopyFolder> copies;
     if (host_.keepCopies()) {
         copies.emplace(folder_ / kCopiesFolderName, stamp_, temps_);
     }
-    for (const ReplacedFile& file : replaceAll(files, copies ? &*copies : nullptr)) {
+    for (const ReplacedFile& file :
+         replaceAll(files, copies ? &*copies : nullptr, [this] { requireInputsAsRead(); })) {
         if (!file.copy.empty()) {
             summary_.copies.push_back({pathText(file.target), pathText(file.copy)});
         }
     }
     if (copies) {
-        copies->prune();
+        std::vector<std::filesystem::path> spared;
+        for (const ReadInput& input : inputs_) {
+            spared.push_back(pathFromText(input.path));
+        }
+        for (const AtomicFile* file : files) {
+            spared.push_back(file->target());
+        }
+        copies->prune(spared);
     }
+}
+
+void Run::noteRead(const std::string& path, const InputFile& input) {
+    inputs_.push_back({path, input.stamp(), input.permissions()});
+}
+
+// Another program may have written to an input since the run read it: a file replaced with what was
+// read before would lose what it wrote.
+void Run::requireInputsAsRead() const {
+    for (const ReadInput& input : inputs_) {
+        if (stampOf(pathFromText(input.path)) != input.stamp) {
+            throw RunError(messages::changedMeanwhile(input.path));
+        }
+    }
+}
+
+// The output grants no one an access that one of its inputs denies.
+std::filesystem::perms Run::leastAccess() const {
+    std::filesystem::perms access = std::filesystem::perms::all;
+    for (const ReadInput& input : inputs_) {
+        access &= input.access;
+    }
+    return access;
 }
 
 RunResult Run::execute() {
@@ -229,6 +273,7 @@ RunResult Run::execute() {
         return {RunStatus::NoFileSelected, {}};
     }
     InputFile first(pathFromText(firstPath_));
+    noteRead(firstPath_, first);
     StoreTransaction transaction(store_);
     StagingLoad firstLoad(store_);
     loadFirst(first, firstLoad);
@@ -246,7 +291,7 @@ RunResult Run::execute() {
         normalizeForJoin();
     }
     summary_.outputPath = mode == Mode::Analyse ? firstPath_ : pathText(folder_ / kJoinOutputName);
-    AtomicFile output(pathFromText(summary_.outputPath), temps_);
+    AtomicFile output(pathFromText(summary_.outputPath), temps_, leastAccess());
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
     save(mode, output, transaction);
     return {RunStatus::Completed, std::move(summary_)};

@@ -1,12 +1,14 @@
 #include "staging/staging_store.hpp"
 
 #include <system_error>
+#include <vector>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include "files/private_copy.hpp"
 #include "files/system_error.hpp"
 #include "staging/statements.hpp"
 #include "staging/store_error.hpp"
@@ -19,18 +21,29 @@ std::string inQuotes(const std::filesystem::path& path) {
 }
 
 // A crash can leave a rollback journal beside the store. It must go before the template is
-// copied, or SQLite would play the old journal back into the fresh copy.
+// copied, or SQLite would play the old journal back into the fresh copy. Only regular files are the
+// store's to delete: a folder, or a link that someone planted, stays, and the start ends.
 void removeStale(const std::filesystem::path& store) {
+    std::vector<std::filesystem::path> files;
     for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
-        std::filesystem::path file = store;
-        file += suffix;
+        files.push_back(store);
+        files.back() += suffix;
+    }
+    for (const std::filesystem::path& file : files) {
         std::error_code error;
-        // A folder in the way is not the store's to delete, not even an empty one.
-        if (std::filesystem::is_directory(std::filesystem::symlink_status(file, error))) {
-            error = std::make_error_code(std::errc::is_a_directory);
-        } else {
-            std::filesystem::remove(file, error);
+        const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
+        if (std::filesystem::is_directory(status)) {
+            throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
+                             systemCause(std::make_error_code(std::errc::is_a_directory)) + ".");
         }
+        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+            throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) +
+                             ": não é um arquivo comum.");
+        }
+    }
+    for (const std::filesystem::path& file : files) {
+        std::error_code error;
+        std::filesystem::remove(file, error);
         if (error) {
             throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
                              systemCause(error) + ".");
@@ -38,10 +51,10 @@ void removeStale(const std::filesystem::path& store) {
     }
 }
 
+// The store keeps every record of the last run: it is this user's alone.
 void copyTemplate(const std::filesystem::path& from, const std::filesystem::path& to) {
     requireTemplate(from);
-    std::error_code error;
-    if (!std::filesystem::copy_file(from, to, error)) {
+    if (const std::error_code error = copyToPrivateFile(from, to)) {
         throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
                          ": " + systemCause(error) + ".");
     }

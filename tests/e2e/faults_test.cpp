@@ -31,11 +31,14 @@ protected:
     test::TempFolder work;
 };
 
-// A start that fails leaves the program folder as it found it.
-TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) {
+// A start that fails leaves the program folder as it found it. A link planted as the lock or the
+// store would lead the writes of the run to the file that it names, here the user's (POSIX only, as
+// Wine makes no links).
+TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheStart) {
     const std::string file = work.write("a.txt", "50one\r\n");
     const std::string model = folder.file("Sintegra.mod");
     const std::string store = folder.file("Sintegra.mdb");
+    const std::string lock = folder.file("Sintegra.lck");
     const std::string pristine = readFile(model);
     const std::string unusable = "O modelo do banco de trabalho \"" + model + "\" não pode ser usado: ";
     const std::vector<std::pair<std::function<void()>, std::string>> faults = {
@@ -46,6 +49,12 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) 
         {[&] { fs::create_directories(fs::path(store) / "pasta"); },
          "Não foi possível apagar o banco de trabalho \"" + store +
              "\": o caminho é uma pasta, não um arquivo."},
+#ifndef _WIN32
+        {[&] { fs::create_symlink(file, store); },
+         "Não foi possível apagar o banco de trabalho \"" + store + "\": não é um arquivo comum."},
+        {[&] { fs::create_symlink(file, lock); },
+         "Não foi possível abrir o arquivo \"" + lock + "\": não é um arquivo comum."},
+#endif
     };
     for (const auto& [breakIt, message] : faults) {
         breakIt();
@@ -57,6 +66,7 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) 
         EXPECT_EQ(test::folderEntries(folder.path()), before);
 
         fs::remove_all(store);
+        fs::remove(lock);
         writeFile(model, pristine);
         EXPECT_EQ(test::runCli({"-q", "juntar", file, file, "--pasta", pasta()}).status, 0);
         writeFile(file, "50one\r\n");

@@ -90,6 +90,8 @@ TEST_F(ProtectionTest, refusesWhatIsNotASintegraFileAndCopiesWhatItReplaces) {
     }
 }
 
+// A name of another shape is left alone, whatever it holds; a file chosen in Copias is a file that
+// the run reads and writes, which the pruning spares however old its name says it is.
 TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
     const std::string file = work.write("a.txt", "50one");
     fs::create_directory(copies());
@@ -97,13 +99,22 @@ TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
         writeFile(copies() / ("a (2001-02-03 04-05-" + std::to_string(second) + ").txt"), "old");
     }
     writeFile(copies() / "leia-me.txt", "not a copy");
+    writeFile(copies() / "b (2026-01-01 00-00-00) (99999999999999999999999).txt", "not a copy either");
     ASSERT_EQ(run({file}, {"-q"}).status, 0);
-    const std::vector<std::string> kept = test::folderEntries(copies());
-    ASSERT_EQ(kept.size(), 21u);
+    std::vector<std::string> kept = test::folderEntries(copies());
+    ASSERT_EQ(kept.size(), 22u);
     EXPECT_EQ(kept.front(), "a (2001-02-03 04-05-11).txt");
     EXPECT_TRUE(std::regex_match(kept[19], std::regex(R"(a \(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\)\.txt)")));
     EXPECT_EQ(readFile(copies() / kept[19]), "50one");
+    EXPECT_EQ(kept[20], "b (2026-01-01 00-00-00) (99999999999999999999999).txt");
     EXPECT_EQ(kept.back(), "leia-me.txt");
+
+    const fs::path chosen = copies() / kept.front();
+    writeFile(chosen, "50two");
+    ASSERT_EQ(run({chosen.string()}, {"-q"}).status, 0);
+    EXPECT_NE(readFile(chosen), "50two"); // repaired, and still there
+    kept = test::folderEntries(copies());
+    EXPECT_EQ(kept.size(), 23u);
 
     ASSERT_EQ(run({file}, {"-q", "--sem-copia"}).status, 0);
     EXPECT_EQ(test::folderEntries(copies()), kept);

@@ -2,8 +2,14 @@
 #include <windows.h>
 #else
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
+
+#include <array>
+#include <fstream>
+#include <map>
+#include <optional>
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -195,13 +201,13 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
 
 // The window's mode may change during a run: the mode read when the output is assembled decides,
 // and the files end as that mode leaves them from the start. A first file changed by another
-// program before it is read again fails the run instead.
+// program once the run has opened it fails the run instead, whether it is read again or not.
 TEST_F(EngineTest, theModeReadWhenTheOutputIsAssembledDecides) {
     struct Case {
         Mode start;
         Mode end;
         bool sameSecond;
-        Phase changeFileIn; // Phase::Saving: never changed
+        std::optional<Phase> changeFileIn;
     };
     const std::string joined = (folder.path() / "sintegra.txt").string();
     const auto outcome = [&](const Case& c) {
@@ -221,15 +227,19 @@ TEST_F(EngineTest, theModeReadWhenTheOutputIsAssembledDecides) {
                (std::filesystem::exists(joined) ? readFile(joined) : "no output");
     };
     host.first = work.file("a.txt");
-    for (const Case c : {Case{Mode::Analyse, Mode::Join, false, Phase::Saving},
-                         {Mode::Join, Mode::Analyse, false, Phase::Saving},
-                         {Mode::Analyse, Mode::Join, true, Phase::Saving}}) {
-        EXPECT_EQ(outcome(c), outcome({c.end, c.end, c.sameSecond, Phase::Saving}));
+    for (const Case c : {Case{Mode::Analyse, Mode::Join, false, std::nullopt},
+                         {Mode::Join, Mode::Analyse, false, std::nullopt},
+                         {Mode::Analyse, Mode::Join, true, std::nullopt}}) {
+        EXPECT_EQ(outcome(c), outcome({c.end, c.end, c.sameSecond, std::nullopt}));
     }
-    const std::string changed = "O arquivo \"" + host.first + "\" foi alterado durante a execução. " +
+    const std::string changed = messages::changedMeanwhile(host.first) + " " +
                                 std::string(messages::kFilesUnchanged) + "|" + kFirst + "50changed|no output";
-    EXPECT_EQ(outcome({Mode::Analyse, Mode::Join, false, Phase::RemovingDuplicates}), changed);
-    EXPECT_EQ(outcome({Mode::Analyse, Mode::Analyse, true, Phase::LoadingSecond}), changed);
+    for (const Case c : {Case{Mode::Analyse, Mode::Join, false, Phase::RemovingDuplicates},
+                         {Mode::Analyse, Mode::Analyse, true, Phase::LoadingSecond},
+                         {Mode::Analyse, Mode::Analyse, false, Phase::Saving},
+                         {Mode::Join, Mode::Join, false, Phase::Assembling}}) {
+        EXPECT_EQ(outcome(c), changed);
+    }
     expectNoTemps();
 }
 
@@ -272,7 +282,7 @@ TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
     EXPECT_EQ(phases.size(), 6u);
 }
 
-TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
+TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged) {
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);
     host.second = work.file("gone.txt");
@@ -296,6 +306,21 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGone) {
     };
     EXPECT_NE(failure().find("\"" + host.second + "\": o arquivo ou a pasta não existe."), std::string::npos);
     EXPECT_EQ(readFile(host.first), kFirst);
+    expectNoTemps();
+
+    // Chosen, read, then written to by another program before the join is saved.
+    host.second = work.write("b.txt", kFirst);
+    host.onProgress = [this](const Progress& progress) {
+        if (progress.phase == Phase::Saving) {
+            std::ofstream(host.second, std::ios::binary | std::ios::app) << "50more";
+        }
+        return true;
+    };
+    EXPECT_EQ(failure(),
+              messages::changedMeanwhile(host.second) + " " + std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(readFile(host.first), kFirst);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "Copias"));
     expectNoTemps();
 }
 
@@ -377,11 +402,58 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
 }
 
 #ifndef _WIN32
-// POSIX only: the write permission of a folder, the mode of a file, and symbolic links, which Wine
-// does not make. The link is relative, to a file of another folder.
-TEST_F(EngineTest, refusesAReadOnlyFolderKeepsTheModeAndReplacesTheTargetOfALink) {
+// A file's extended attributes, ACLs among them, by name.
+std::map<std::string, std::string> attributesOf(const std::string& file) {
+    std::map<std::string, std::string> attributes;
+    std::string names(4096, '\0');
+    names.resize(
+        static_cast<std::size_t>(std::max<ssize_t>(0, ::listxattr(file.c_str(), names.data(), 4096))));
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        std::string value(4096, '\0');
+        const char* name = names.c_str() + at;
+        value.resize(static_cast<std::size_t>(::getxattr(file.c_str(), name, value.data(), value.size())));
+        attributes[name] = value;
+    }
+    return attributes;
+}
+
+// An ACL as the system keeps it, which grants the owner rw, the group and user r, others nothing: a
+// version, then each entry's tag, permissions and id, in little-endian order.
+std::string aclAlsoReadBy(std::uint32_t user) {
+    const auto little = [](std::uint32_t value, int bytes) {
+        std::string text;
+        for (int i = 0; i < bytes; ++i) {
+            text += static_cast<char>((value >> (8 * i)) & 0xff);
+        }
+        return text;
+    };
+    constexpr std::uint32_t none = 0xffffffff;
+    const std::array<std::array<std::uint32_t, 3>, 5> entries = {
+        {{0x01, 6, none}, {0x02, 4, user}, {0x04, 4, none}, {0x10, 4, none}, {0x20, 0, none}}};
+    std::string acl = little(2, 4);
+    for (const auto& [tag, permissions, id] : entries) {
+        acl += little(tag, 2) + little(permissions, 2) + little(id, 4);
+    }
+    return acl;
+}
+
+mode_t modeOf(const std::filesystem::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// POSIX only: the write permission of a folder, the mode, ACL and extended attributes of a file, and
+// symbolic links, which Wine does not make. The link is relative, to a file of another folder. No file
+// that the run writes is ever more open than the file it replaces, or than the most private input
+// of a join; the store and the copies are the user's alone.
+TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfALink) {
     const std::string target = work.write("real.txt", kFirst);
     ::chmod(target.c_str(), 0640);
+    const std::string acl = aclAlsoReadBy(65534);
+    ASSERT_EQ(::setxattr(target.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+    ASSERT_EQ(::setxattr(target.c_str(), "user.origem", "ERP", 3, 0), 0);
+    const std::map<std::string, std::string> attributes = attributesOf(target);
     std::filesystem::create_directory(work.path() / "atalhos com espaço");
     host.first = work.file("atalhos com espaço/primeiro arquivo.txt");
     std::filesystem::create_symlink("../real.txt", host.first);
@@ -389,12 +461,30 @@ TEST_F(EngineTest, refusesAReadOnlyFolderKeepsTheModeAndReplacesTheTargetOfALink
     EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
               std::string::npos);
     ::chmod(work.path().c_str(), 0755);
+    std::vector<mode_t> tempModes;
+    host.onProgress = [&](const Progress& progress) {
+        if (progress.phase == Phase::Saving && progress.done == 0) {
+            for (const std::string& temp : test::leftoverTemps({work.path()})) {
+                tempModes.push_back(modeOf(temp));
+                EXPECT_EQ(attributesOf(temp), attributes);
+            }
+        }
+        return true;
+    };
     engine.run(host);
     EXPECT_TRUE(std::filesystem::is_symlink(host.first));
     EXPECT_EQ(readFile(target), kAnalysed);
-    struct stat info {};
-    ::stat(target.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(tempModes, std::vector<mode_t>{0640});
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(attributesOf(target), attributes);
+
+    host.second = work.write("b.txt", kFirst);
+    ::chmod(host.second.c_str(), 0604);
+    host.runMode = Mode::Join;
+    engine.run(host);
+    EXPECT_EQ(modeOf(folder.path() / "sintegra.txt"), 0600u);
+    EXPECT_EQ(modeOf(folder.path() / "Sintegra.mdb"), 0600u);
+    EXPECT_EQ(modeOf(folder.path() / "Copias"), 0700u);
 }
 #else
 // Windows only: files that other programs hold open, with the sharing that they allow. A file is
