@@ -1,21 +1,51 @@
 #include "app/run_worker.hpp"
 
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <system_error>
 
 #include "app/window_view.hpp"
 
 namespace sintegra::app {
+namespace {
+
+constexpr auto kPostRetry = std::chrono::milliseconds(50);
+
+std::atomic<bool> threadsRefused{false};
+
+std::thread startThread(std::function<void()> body) {
+    if (threadsRefused.load()) {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    }
+    return std::thread(std::move(body));
+}
+
+} // namespace
+
+RefusedThreadStart::RefusedThreadStart() {
+    threadsRefused.store(true);
+}
+
+RefusedThreadStart::~RefusedThreadStart() {
+    threadsRefused.store(false);
+}
 
 RunWorker::RunWorker(Engine& engine, WindowView& view, RunWindow& window)
     : view_(view)
     , window_(window)
-    , thread_([this, &engine] {
+    , thread_(startThread([this, &engine] {
         outcome_ = runEngine(engine, *this);
-        view_.post([&window = window_] { window.runEnded(); });
-    }) {}
+        tellEnded();
+    })) {}
 
 RunWorker::~RunWorker() {
+    {
+        const std::lock_guard lock(mutex_);
+        abandoned_ = true;
+    }
     cancel();
     if (thread_.joinable()) {
         thread_.join();
@@ -31,6 +61,22 @@ void RunWorker::cancel() {
 RunOutcome RunWorker::finish() {
     thread_.join();
     return std::move(outcome_);
+}
+
+// The window must hear of the end, or it would stay locked: a post that fails is tried again until it
+// goes through, or until the window has gone.
+void RunWorker::tellEnded() {
+    for (;;) {
+        try {
+            view_.post([&window = window_] { window.runEnded(); });
+            return;
+        } catch (...) {
+            std::unique_lock lock(mutex_);
+            if (answered_.wait_for(lock, kPostRetry, [this] { return abandoned_; })) {
+                return;
+            }
+        }
+    }
 }
 
 // The answer outlives a cancelled wait: the task that brings it may come after the run gave up.

@@ -17,6 +17,16 @@ namespace sintegra::app {
 
 class WindowView;
 
+// A test seam: while one lives, a run's thread fails to start, as on a system that has no thread
+// left to give.
+class RefusedThreadStart {
+public:
+    RefusedThreadStart();
+    ~RefusedThreadStart();
+    RefusedThreadStart(const RefusedThreadStart&) = delete;
+    RefusedThreadStart& operator=(const RefusedThreadStart&) = delete;
+};
+
 // What a run reads of the window and tells it, always on the window's thread.
 class RunWindow {
 public:
@@ -36,6 +46,7 @@ protected:
 // reaches the window the same way, a bounded number of times a phase.
 class RunWorker : private RunHost {
 public:
+    // Throws when the system will not start the thread.
     RunWorker(Engine& engine, WindowView& view, RunWindow& window);
     // Cancels the run and waits for its thread, which needs nothing of the window's thread.
     ~RunWorker() override;
@@ -55,12 +66,14 @@ private:
 
     template <typename Answer, typename Read>
     Answer ask(Read read);
+    void tellEnded();
 
     WindowView& view_;
     RunWindow& window_;
     std::mutex mutex_;
-    std::condition_variable answered_;
+    std::condition_variable answered_; // or cancelled, or abandoned
     bool cancelled_ = false;
+    bool abandoned_ = false; // by the window, which no longer waits for the run's end
     ProgressThrottle throttle_;
     RunOutcome outcome_; // written by the thread, read once it has ended
     std::thread thread_;

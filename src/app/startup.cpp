@@ -6,14 +6,30 @@
 
 namespace sintegra::app {
 
-std::unique_ptr<Engine> openEngine(const ProgramFolders& folders,
-                                   const std::function<void(const std::string&)>& tell) {
+bool caught(const std::function<void()>& work, const Tell& tell) noexcept {
     try {
-        return std::make_unique<Engine>(folders);
+        work();
+        return true;
     } catch (...) {
-        tell(inUsersWords(std::current_exception()).what());
-        return nullptr;
+        try {
+            tell(inUsersWords(std::current_exception()).what());
+        } catch (...) {
+            // A message box that cannot be shown either: the window goes on all the same.
+        }
+        return false;
     }
+}
+
+int startWindow(const std::function<ProgramFolders()>& folders, const Tell& tell,
+                const std::function<int(Engine&)>& show) {
+    int status = 1;
+    caught(
+        [&] {
+            Engine engine(folders());
+            status = show(engine);
+        },
+        tell);
+    return status;
 }
 
 } // namespace sintegra::app

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace sintegra {
@@ -11,9 +10,17 @@ struct ProgramFolders;
 
 namespace sintegra::app {
 
-// The engine of the program's folders, or none after telling the user which file of which folder
-// kept it from starting.
-std::unique_ptr<Engine> openEngine(const ProgramFolders& folders,
-                                   const std::function<void(const std::string&)>& tell);
+// How the window tells the user something outside a run: a message box, UTF-8 text.
+using Tell = std::function<void(const std::string&)>;
+
+// Runs what one event of the window does. Nothing may cross the toolkit's event loop: what it throws
+// is told to the user in Portuguese instead, and the window goes on. False when it threw.
+bool caught(const std::function<void()>& work, const Tell& tell) noexcept;
+
+// The window program: the engine of the program's folders, then show, which makes the window and runs
+// it until it closes, returning the program's status. What keeps it from starting is told, with the
+// folder's file at fault, and the status is then 1.
+int startWindow(const std::function<ProgramFolders()>& folders, const Tell& tell,
+                const std::function<int(Engine&)>& show);
 
 } // namespace sintegra::app

@@ -77,9 +77,10 @@ void WindowLogic::analisar() {
     if (run_) {
         return;
     }
-    setRunLocked(true);
     RunWindow& window = *this;
+    // Locked once the thread is there: a thread that does not start leaves the window as it was.
     run_ = std::make_unique<RunWorker>(engine_, view_, window);
+    setRunLocked(true);
 }
 
 bool WindowLogic::closeRequested() {

@@ -37,7 +37,7 @@ public:
     bool acceptsDrop(PathRow row, const std::vector<std::string>& files) const;
     // True when the files were taken.
     bool dropFiles(PathRow row, const std::vector<std::string>& files);
-    // A click on "Analisar".
+    // A click on "Analisar". Throws when the system will not start the run's thread.
     void analisar();
     // True when the window may close now. During a run it asks whether to stop the run, and the
     // window closes once the run has stopped; a run that ends first takes the question back.

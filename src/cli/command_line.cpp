@@ -58,7 +58,8 @@ void describe(CLI::App& app, Options& options) {
                    "Pasta do programa: onde ficam Sintegra.mod, Sintegra.mdb, Copias e, ao juntar, "
                    "sintegra.txt (padrão: a pasta do executável ou, se não houver permissão de gravar "
                    "nela, a pasta de dados do usuário)")
-        ->type_name("PASTA");
+        ->type_name("PASTA")
+        ->check([](const std::string& folder) { return folder.empty() ? "vazia" : std::string(); });
     app.add_flag("--sem-copia", options.noCopy,
                  "Não guarda em Copias o conteúdo anterior dos arquivos substituídos");
     app.add_flag("-q,--quiet", options.quiet, "Não mostra o progresso nem o resumo");

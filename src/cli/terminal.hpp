@@ -9,7 +9,7 @@ namespace sintegra::cli {
 bool standardErrorIsTerminal();
 
 // From now on, a request to stop the program sets the flag returned instead of ending it: Ctrl-C,
-// and SIGTERM on POSIX or Ctrl-Break on Windows.
+// SIGTERM and SIGHUP on POSIX, Ctrl-Break and the closing of the console on Windows.
 const std::atomic<bool>& catchInterrupts();
 
 } // namespace sintegra::cli

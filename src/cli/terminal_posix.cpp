@@ -21,6 +21,8 @@ bool standardErrorIsTerminal() {
 const std::atomic<bool>& catchInterrupts() {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
+    // A terminal closed under a run: stopping it the same way leaves no temporary file behind.
+    std::signal(SIGHUP, onInterrupt);
     return interrupted;
 }
 

@@ -48,7 +48,9 @@ std::string usageProblem(const CLI::App& app, const CLI::ParseError& error) {
         return (extras.size() > 1 ? "argumentos não esperados: " : "argumento não esperado: ") +
                listed(extras);
     }
-    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+    // An empty folder names none: its value is as missing as an absent one.
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr ||
+        dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
         return "falta o valor de uma opção (--pasta PASTA)";
     }
     if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {

@@ -274,9 +274,10 @@ void StagingStore::flush(StagedType type) {
         written(type, batch);
         batch.clear();
     } catch (const SQLite::Exception& error) {
+        // A statement that failed fails its reset the same way: what the user is told is the first.
         batch.clear();
-        batchInserts_[type]->reset();
-        singleInserts_[type]->reset();
+        batchInserts_[type]->tryReset();
+        singleInserts_[type]->tryReset();
         fail(error);
     }
 }

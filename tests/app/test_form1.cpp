@@ -1,4 +1,5 @@
 #include <memory>
+#include <stdexcept>
 
 #include <QApplication>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include "app/qt/dialogs.hpp"
 #include "app/qt/form1.hpp"
 #include "app/qt/qt_text.hpp"
+#include "app/run_worker.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "support/files.hpp"
@@ -41,13 +43,14 @@ QString completion(const fs::path& path) {
 
 // Answers the window's dialogs from lists the test fills, and records what the window said.
 struct ScriptedDialogs : sintegra::app::Dialogs {
-    QStringList files;                           // the next choices; an empty one, or none left, is a cancel
-    QList<bool> answers;                         // to the next questions; none left is "no"
+    QStringList files;   // the next choices; an empty one, or none left, is a cancel, and "!" a failure
+    QList<bool> answers; // to the next questions; none left is "no"
     QList<std::pair<QString, QString>> messages; // text and details
     QStringList questions;
 
     QString chooseSintegraFile(QWidget*, const QString&) override {
-        return files.isEmpty() ? QString() : files.takeFirst();
+        const QString file = files.isEmpty() ? QString() : files.takeFirst();
+        return file == QStringLiteral("!") ? throw std::runtime_error("o diálogo falhou") : file;
     }
     void inform(QWidget*, const QString& text, const QString& details) override {
         messages.append({text, details});
@@ -206,6 +209,22 @@ private slots:
         QVERIFY(readFile(output) == readFile(kSamples / "expected" / expected.toStdString()));
         QVERIFY(!join || readFile(second) == readFile(kSamples / kBroken));
         QVERIFY(bar.contains(QVariantList{100}));
+        QVERIFY(idle());
+    }
+
+    // A dialog that fails, a run whose thread the system will not start: each is told, and the
+    // window goes on as it was.
+    void whatAnEventThrowsIsToldAndTheWindowGoesOn() {
+        dialogs_->files = {QStringLiteral("!")};
+        child<QPushButton>("BtnLocalizar")->click();
+        choose("BtnLocalizar", kBroken);
+        const sintegra::app::RefusedThreadStart refused;
+        child<QPushButton>("BtnProc")->click();
+        QCOMPARE(dialogs_->messages.size(), 2);
+        QCOMPARE(dialogs_->messages[0].first,
+                 QStringLiteral("Erro inesperado: o diálogo falhou. Nenhum arquivo foi alterado."));
+        QVERIFY2(dialogs_->messages[1].first.startsWith(QStringLiteral("O sistema recusou um recurso")),
+                 qPrintable(dialogs_->messages[1].first));
         QVERIFY(idle());
     }
 

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <stdexcept>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@ public:
     std::function<bool()> answer;                                  // to the question, asked while it is open
     bool withdrawn = false;
     bool closed = false;
+    int refusedPosts = 0; // the next posts that fail, as a full event queue fails them
 
     void setTitle(std::string_view) override {}
     void setModeChecked(Mode) override {}
@@ -57,6 +59,10 @@ public:
     void closeWindow() override { closed = true; }
     void post(std::function<void()> task) override {
         const std::lock_guard lock(mutex_);
+        if (refusedPosts > 0) {
+            --refusedPosts;
+            throw std::runtime_error("fila de eventos cheia");
+        }
         tasks_.push_back(std::move(task));
         posted_.notify_one();
     }
@@ -158,6 +164,18 @@ TEST_F(WindowLogicTest, SaysWhyNoRunTookPlace) {
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
 }
 
+// The first refused post fails the run; the post of its end is refused next, and tried again until
+// it goes through: the window hears of the end, and is free again.
+TEST_F(WindowLogicTest, ARunWhosePostsFailEndsWithAMessageAndFreesTheWindow) {
+    chooseSample();
+    view.refusedPosts = 3;
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(view.refusedPosts, 0);
+    EXPECT_EQ(view.messages.at(0).first,
+              "Erro inesperado: fila de eventos cheia. Nenhum arquivo foi alterado.");
+    EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
+}
+
 // The mode is read when the output is assembled, not when the run starts.
 TEST_F(WindowLogicTest, TheModeChosenDuringARunDecidesItsOutput) {
     chooseSample();
@@ -229,20 +247,29 @@ TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
     }
 }
 
-// The program then ends with status 1 without having touched the folder.
-TEST(Startup, namesWhatKeepsTheProgramFromStarting) {
+// The program then ends with status 1 without having touched the folder; a window that opens
+// decides the status itself.
+TEST(Startup, tellsWhatKeepsTheProgramFromStarting) {
     std::vector<std::string> told;
     const auto tell = [&](const std::string& text) { told.push_back(text); };
+    const auto shows = [](int status) { return [status](Engine&) { return status; }; };
     const test::TempFolder empty;
-    EXPECT_EQ(openEngine(programFoldersAt(empty.path()), tell), nullptr);
+    EXPECT_EQ(startWindow([&] { return programFoldersAt(empty.path()); }, tell, shows(0)), 1);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_NE(told[0].find("Sintegra.mod"), std::string::npos) << told[0];
     EXPECT_NE(told[0].find(pathText(empty.path())), std::string::npos) << told[0];
 
     const test::ProgramFolder folder;
+    const auto at = [&] { return programFoldersAt(folder.path()); };
+    EXPECT_EQ(startWindow(at, tell, [](Engine&) -> int { throw std::runtime_error("sem janela"); }), 1);
+    EXPECT_EQ(told.at(1), "Erro inesperado: sem janela. Nenhum arquivo foi alterado.");
+    EXPECT_EQ(startWindow(at, tell, shows(7)), 7); // the folder was let go
+    EXPECT_EQ(told.size(), 2u);
+
+    const test::ProgramFolder held;
     const test::TempFolder work;
-    test::RunningCopy running(folder.path(), work.path());
-    EXPECT_EQ(openEngine(programFoldersAt(folder.path()), tell), nullptr);
-    EXPECT_EQ(told.at(1), "O Sintegra ORV já está em uso nesta pasta. Nenhum arquivo foi alterado.");
+    test::RunningCopy running(held.path(), work.path());
+    EXPECT_EQ(startWindow([&] { return programFoldersAt(held.path()); }, tell, shows(0)), 1);
+    EXPECT_EQ(told.at(2), "O Sintegra ORV já está em uso nesta pasta. Nenhum arquivo foi alterado.");
     EXPECT_EQ(running.finish().status, 0);
 }

@@ -37,6 +37,15 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
     const test::ProcessResult quiet = runCli({"-q", "analisar", file, "--pasta", pasta()});
     EXPECT_EQ(quiet.status, 0);
     EXPECT_EQ(quiet.err, "");
+
+#ifndef _WIN32
+    // Standard output a pipe whose reader has gone, as "| head" leaves it: the run ends as it would.
+    const std::string script = "mkfifo \"$0\" || exit 9; (exec 3<\"$0\") & exec >\"$0\"; wait; exec \"$@\"";
+    const test::ProcessResult unread = test::runProcess(
+        {"/bin/sh", "-c", script, work.file("saida"), ORV_CLI_PROGRAM, "analisar", file, "--pasta", pasta()});
+    EXPECT_EQ(unread.status, 0);
+    EXPECT_TRUE(unread.err.starts_with("Linhas lidas:\n")) << unread.err;
+#endif
 }
 
 // The folder joined with sintegra.txt by the system's separator, one only.
@@ -82,6 +91,7 @@ TEST_F(CliTest, answersUsageErrorsHelpAndVersion) {
         {{"analisar", "a", "b"}, 2, "", wrong + "argumento não esperado: b"},
         {{"limpar", "a.txt"}, 2, "", wrong + "comando desconhecido: limpar"},
         {{"analisar", "a", "--pasta"}, 2, "", wrong + "falta o valor de uma opção (--pasta PASTA)"},
+        {{"analisar", "a", "--pasta", ""}, 2, "", wrong + "falta o valor de uma opção (--pasta PASTA)"},
         {{"--foo", "analisar", "a"}, 2, "", wrong + "argumento não esperado: --foo"},
         {{"--help"}, 0, "Uso: sintegra-orv-cli [OPÇÕES] COMANDO", ""},
         {{"analisar", "--help"}, 0, "Uso: sintegra-orv-cli analisar [OPÇÕES] ARQUIVO", ""},
@@ -139,16 +149,26 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     EXPECT_NE(first.out.find("finalizada !"), std::string::npos);
 }
 
-// Ctrl-C, as SIGINT on POSIX and as the console's event on Windows, stops a run in the middle.
+// Ctrl-C, as SIGINT on POSIX and as the console's event on Windows, stops a run in the middle; so
+// does the SIGHUP of a terminal closed under it.
 TEST_F(CliTest, anInterruptedRunEndsWithStatus130AndChangesNothing) {
-    test::RunningCopy running(folder.path(), work.path());
-    const std::string file = readFile(work.path() / "grande.txt");
-    const test::ProcessResult run = running.interrupt();
-    EXPECT_EQ(run.status, 130);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kCancelled) + "\n");
-    EXPECT_EQ(readFile(work.path() / "grande.txt"), file);
-    EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+#ifdef _WIN32
+    const int signals[] = {SIGINT};
+#else
+    const int signals[] = {SIGINT, SIGHUP};
+#endif
+    for (const int signal : signals) {
+        SCOPED_TRACE(signal);
+        std::filesystem::remove(folder.path() / "Sintegra.mdb");
+        test::RunningCopy running(folder.path(), work.path());
+        const std::string file = readFile(work.path() / "grande.txt");
+        const test::ProcessResult run = running.interrupt(signal);
+        EXPECT_EQ(run.status, 130);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kCancelled) + "\n");
+        EXPECT_EQ(readFile(work.path() / "grande.txt"), file);
+        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
+    }
 }
 
 #ifdef _WIN32

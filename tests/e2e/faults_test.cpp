@@ -78,30 +78,41 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheS
 }
 
 #ifndef _WIN32
-// A file-size limit stands for a full disk, reached by the staging store as it grows past the first
-// file's size. Linux only: SQLite writes the store itself, out of reach of the layer's fault seam.
-TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheCauseWithEveryFileAsItWas) {
+// A full disk, reached by the staging store as it grows past the first file's size: a file-size limit,
+// and a small disk mounted over the program folder in a mount namespace of the run's own, which takes
+// no privilege. Linux only: SQLite writes the store itself, out of reach of the layer's fault seam.
+TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheStoreWithEveryFileAsItWas) {
     const std::string first = work.file("a.txt");
-    synthetic::writeSyntheticSintegra(first, 20000, 3);
+    synthetic::writeSyntheticSintegra(first, 70000, 3);
     const std::string second = work.file("b.txt");
     synthetic::writeSyntheticSintegra(second, 5000, 4);
     const std::string content = readFile(first);
     writeFile(joined(), "old output");
-    const std::string message = "Erro no banco de trabalho \"" + folder.file("Sintegra.mdb") +
-                                "\": o arquivo passou do tamanho máximo permitido.";
-    for (const std::string mode : {"analisar", "juntar"}) {
-        std::vector<std::string> command = test::cliCommand({mode, first, "--pasta", pasta(), "-q"});
-        if (mode == "juntar") {
-            command.insert(command.begin() + 3, second);
+    const std::string model = work.write("Sintegra.mod", readFile(folder.file("Sintegra.mod")));
+    const std::string store = "Erro no banco de trabalho \"" + folder.file("Sintegra.mdb") + "\": ";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> disks = {
+        {{"/usr/bin/prlimit", "--fsize=" + std::to_string(content.size() + 4096), "--"},
+         "o arquivo passou do tamanho máximo permitido."},
+        {{"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
+          "mount -t tmpfs -o size=512k tmpfs \"$0\" && cp \"$1\" \"$0\" && shift && exec \"$@\"", pasta(),
+          model},
+         "não há espaço livre no disco."},
+    };
+    for (const auto& [disk, cause] : disks) {
+        for (const std::string mode : {"analisar", "juntar"}) {
+            SCOPED_TRACE(disk.front() + " " + mode);
+            std::vector<std::string> command = test::cliCommand({mode, first, "--pasta", pasta(), "-q"});
+            if (mode == "juntar") {
+                command.insert(command.begin() + 3, second);
+            }
+            command.insert(command.begin(), disk.begin(), disk.end());
+            const test::ProcessResult run = test::runProcess(command);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.err, "sintegra-orv-cli: " + store + cause + kUnchanged + "\n");
+            EXPECT_EQ(readFile(first), content);
+            EXPECT_EQ(readFile(joined()), "old output");
+            EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
         }
-        command.insert(command.begin(),
-                       {"/usr/bin/prlimit", "--fsize=" + std::to_string(content.size() + 4096), "--"});
-        const test::ProcessResult run = test::runProcess(command);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
-        EXPECT_EQ(readFile(first), content);
-        EXPECT_EQ(readFile(joined()), "old output");
-        EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
     EXPECT_EQ(test::runCli({"juntar", first, second, "--pasta", pasta(), "-q"}).status, 0);
 }

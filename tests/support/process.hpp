@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,8 +25,9 @@ public:
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    // Asks the program to stop, as Ctrl-C in its terminal does.
-    void interrupt();
+    // Asks the program to stop, as Ctrl-C in its terminal does; on POSIX by the signal given, such as
+    // the SIGHUP of a terminal that closes.
+    void interrupt(int signal = SIGINT);
     // Ends the program at once (SIGKILL, TerminateProcess).
     void kill();
     // Holds the program where it is, until resume(); false when it had already ended.

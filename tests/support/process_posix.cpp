@@ -82,8 +82,8 @@ Process::~Process() {
     }
 }
 
-void Process::interrupt() {
-    ::kill(static_cast<pid_t>(id_), SIGINT);
+void Process::interrupt(int signal) {
+    ::kill(static_cast<pid_t>(id_), signal);
 }
 
 void Process::kill() {

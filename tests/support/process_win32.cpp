@@ -104,7 +104,7 @@ Process::~Process() {
     }
 }
 
-void Process::interrupt() {
+void Process::interrupt(int) {
     static const BOOL swallowing = SetConsoleCtrlHandler(swallowControlC, TRUE);
     (void)swallowing;
     FreeConsole();

@@ -37,8 +37,8 @@ ProcessResult RunningCopy::finish() {
     return process_.wait();
 }
 
-ProcessResult RunningCopy::interrupt() {
-    process_.interrupt();
+ProcessResult RunningCopy::interrupt(int signal) {
+    process_.interrupt(signal);
     return finish();
 }
 

@@ -16,8 +16,8 @@ public:
 
     // Lets the run go on and waits for its end.
     ProcessResult finish();
-    // Interrupts the run as Ctrl-C does, lets it go on and waits for its end.
-    ProcessResult interrupt();
+    // Interrupts the run as Process::interrupt does, lets it go on and waits for its end.
+    ProcessResult interrupt(int signal = SIGINT);
 
 private:
     Process process_;

@@ -7,6 +7,7 @@
 
 #include "app/qt/dialogs.hpp"
 #include "app/qt/qt_text.hpp"
+#include "app/startup.hpp"
 #include "app/window_logic.hpp"
 #include "ui_form1.h"
 
@@ -53,17 +54,19 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
 
     connect(ui_->OptAnalisarSintegra, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            logic_->selectMode(Mode::Analyse);
+            guard([this] { logic_->selectMode(Mode::Analyse); });
         }
     });
     connect(ui_->OptJuntarSintegra, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            logic_->selectMode(Mode::Join);
+            guard([this] { logic_->selectMode(Mode::Join); });
         }
     });
-    connect(ui_->BtnLocalizar, &QPushButton::clicked, this, [this] { logic_->chooseFile(PathRow::First); });
-    connect(ui_->BtnLocalizar1, &QPushButton::clicked, this, [this] { logic_->chooseFile(PathRow::Second); });
-    connect(ui_->BtnProc, &QPushButton::clicked, this, [this] { logic_->analisar(); });
+    connect(ui_->BtnLocalizar, &QPushButton::clicked, this,
+            [this] { guard([this] { logic_->chooseFile(PathRow::First); }); });
+    connect(ui_->BtnLocalizar1, &QPushButton::clicked, this,
+            [this] { guard([this] { logic_->chooseFile(PathRow::Second); }); });
+    connect(ui_->BtnProc, &QPushButton::clicked, this, [this] { guard([this] { logic_->analisar(); }); });
     connect(ui_->BtnClose, &QPushButton::clicked, this, &QWidget::close);
 
     logic_->load();
@@ -76,8 +79,10 @@ Form1::~Form1() {
     QCoreApplication::removePostedEvents(this);
 }
 
+// A question that fails leaves the window open.
 void Form1::closeEvent(QCloseEvent* event) {
-    event->setAccepted(logic_->closeRequested());
+    event->ignore();
+    guard([this, event] { event->setAccepted(logic_->closeRequested()); });
 }
 
 // Taken for the whole window, or no move over it would be heard; each move then says where it may fall.
@@ -87,12 +92,14 @@ void Form1::dragEnterEvent(QDragEnterEvent* event) {
 
 void Form1::dragMoveEvent(QDragMoveEvent* event) {
     const std::optional<PathRow> row = rowAt(event->position().toPoint());
-    event->setAccepted(row && logic_->acceptsDrop(*row, localFiles(*event->mimeData())));
+    event->ignore();
+    guard([&] { event->setAccepted(row && logic_->acceptsDrop(*row, localFiles(*event->mimeData()))); });
 }
 
 void Form1::dropEvent(QDropEvent* event) {
     const std::optional<PathRow> row = rowAt(event->position().toPoint());
-    event->setAccepted(row && logic_->dropFiles(*row, localFiles(*event->mimeData())));
+    event->ignore();
+    guard([&] { event->setAccepted(row && logic_->dropFiles(*row, localFiles(*event->mimeData()))); });
 }
 
 std::optional<PathRow> Form1::rowAt(QPoint point) const {
@@ -158,7 +165,12 @@ void Form1::closeWindow() {
 }
 
 void Form1::post(std::function<void()> task) {
-    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, task = std::move(task)] { guard(task); }, Qt::QueuedConnection);
+}
+
+void Form1::guard(const std::function<void()>& work) {
+    caught(work, [this](const std::string& text) { dialogs_.inform(this, fromEngineText(text)); });
 }
 
 QWidget* Form1::widget(Control control) const {

@@ -52,6 +52,8 @@ private:
     void closeWindow() override;
     void post(std::function<void()> task) override;
 
+    // Every event's work for the logic goes through here: what it throws becomes a message box.
+    void guard(const std::function<void()>& work);
     QWidget* widget(Control control) const;
     QLabel* caption(PathRow row) const;
     // The row under a point, or none: the heading, the path and the "..." of a visible row.

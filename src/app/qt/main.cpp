@@ -17,17 +17,14 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
-    const std::unique_ptr<sintegra::Engine> engine =
-        openEngine(sintegra::defaultProgramFolders(),
-                   [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); });
-    if (!engine) {
-        return 1;
-    }
-    Form1 window(*engine, dialogs);
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
-    window.show();
-    if (const auto request = screenshotRequest(QApplication::arguments())) {
-        takeScreenshot(window, *request);
-    }
-    return QApplication::exec();
+    const Tell tell = [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); };
+    return startWindow(sintegra::defaultProgramFolders, tell, [&dialogs](sintegra::Engine& engine) {
+        Form1 window(engine, dialogs);
+        window.move(window.screen()->availableGeometry().center() - window.rect().center());
+        window.show();
+        if (const auto request = screenshotRequest(QApplication::arguments())) {
+            takeScreenshot(window, *request);
+        }
+        return QApplication::exec();
+    });
 }

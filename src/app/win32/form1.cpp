@@ -6,6 +6,7 @@
 #include <vector>
 #include <windowsx.h>
 
+#include "app/startup.hpp"
 #include "app/win32/dialogs.hpp"
 #include "app/win32/form1_controls.hpp"
 #include "app/win32/phase_bar.hpp"
@@ -77,7 +78,8 @@ std::vector<std::string> droppedFiles(HDROP drop) {
 
 } // namespace
 
-// Made on the primary screen, whose dots per inch it takes; load() then sets analyse mode.
+// Made on the primary screen, whose dots per inch it takes; load() then sets analyse mode. A window
+// made halfway goes before the failure leaves: no message may reach an object that never was.
 Form1::Form1(Engine& engine, Dialogs& dialogs)
     : dialogs_(dialogs) {
     CreateWindowExW(0, windowClass(windowProc), L"", kStyle, 0, 0, 0, 0, nullptr, nullptr,
@@ -85,18 +87,29 @@ Form1::Form1(Engine& engine, Dialogs& dialogs)
     if (window_ == nullptr) {
         throw std::runtime_error("CreateWindowExW: " + std::to_string(GetLastError()));
     }
-    const UINT dpi = GetDpiForWindow(window_);
-    posted_ = std::make_unique<PostedTasks>(window_, kRunPosted);
-    controls_ = std::make_unique<Form1Controls>(window_, dpi);
-    fitClientArea(dpi, {});
-    DragAcceptFiles(window_, TRUE);
-    logic_ = std::make_unique<WindowLogic>(engine, static_cast<WindowView&>(*this));
-    logic_->load();
+    try {
+        const UINT dpi = GetDpiForWindow(window_);
+        posted_ = std::make_unique<PostedTasks>(window_, kRunPosted);
+        controls_ = std::make_unique<Form1Controls>(window_, dpi);
+        fitClientArea(dpi, {});
+        DragAcceptFiles(window_, TRUE);
+        logic_ = std::make_unique<WindowLogic>(engine, static_cast<WindowView&>(*this));
+        logic_->load();
+    } catch (...) {
+        destroy();
+        throw;
+    }
 }
 
 Form1::~Form1() {
+    destroy();
+}
+
+void Form1::destroy() noexcept {
     logic_.reset();
-    posted_->close();
+    if (posted_) {
+        posted_->close();
+    }
     if (IsWindow(window_)) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -128,8 +141,14 @@ LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr && self->controls_ ? self->handle(message, wParam, lParam)
-                                              : DefDlgProcW(window, message, wParam, lParam);
+    if (self == nullptr || !self->controls_) {
+        return DefDlgProcW(window, message, wParam, lParam);
+    }
+    // Nothing may cross the system's frames: what a message throws becomes a message box.
+    LRESULT result = 0;
+    caught([&] { result = self->handle(message, wParam, lParam); },
+           [self](const std::string& text) { self->dialogs_.inform(self->window_, widen(text), {}); });
+    return result;
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {

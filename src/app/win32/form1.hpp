@@ -38,6 +38,8 @@ public:
     void show(int how);
 
 private:
+    // The logic first, then the tasks it posted, then the window.
+    void destroy() noexcept;
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void clicked(ControlId id);

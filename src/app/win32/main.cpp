@@ -37,17 +37,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
                                         ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     Win32Dialogs dialogs;
-    const std::unique_ptr<sintegra::Engine> engine =
-        sintegra::app::openEngine(sintegra::defaultProgramFolders(), [&dialogs](const std::string& text) {
-            dialogs.inform(nullptr, widen(text), {});
-        });
-    if (!engine) {
-        return 1;
-    }
-    Form1 window(*engine, dialogs);
-    if (const auto request = screenshotRequest()) {
-        return takeScreenshot(window, *request);
-    }
-    window.show(show);
-    return runMessageLoop(window.handle());
+    const sintegra::app::Tell tell = [&dialogs](const std::string& text) {
+        dialogs.inform(nullptr, widen(text), {});
+    };
+    return sintegra::app::startWindow(sintegra::defaultProgramFolders, tell,
+                                      [&dialogs, show](sintegra::Engine& engine) {
+                                          Form1 window(engine, dialogs);
+                                          if (const auto request = screenshotRequest()) {
+                                              return takeScreenshot(window, *request);
+                                          }
+                                          window.show(show);
+                                          return runMessageLoop(window.handle());
+                                      });
 }

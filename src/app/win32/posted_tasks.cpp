@@ -1,5 +1,7 @@
 #include "app/win32/posted_tasks.hpp"
 
+#include <system_error>
+
 namespace sintegra::app::win32 {
 
 void PostedTasks::post(std::function<void()> task) {
@@ -8,7 +10,10 @@ void PostedTasks::post(std::function<void()> task) {
         return;
     }
     waiting_.push_back(std::move(task));
-    PostMessageW(window_, message_, 0, 0);
+    if (!PostMessageW(window_, message_, 0, 0)) {
+        waiting_.pop_back();
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "PostMessageW");
+    }
 }
 
 // A task may open a modal dialog, whose loop runs the next ones: each is taken out before it runs.

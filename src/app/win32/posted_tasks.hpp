@@ -15,7 +15,8 @@ public:
         : window_(window)
         , message_(message) {}
 
-    // Nothing once closed.
+    // Nothing once closed. When the system refuses the message (a full queue), the task is dropped
+    // and the poster hears of it by an exception.
     void post(std::function<void()> task);
     // One message may find several tasks waiting, or none when an earlier one ran them all.
     void runWaiting();

@@ -4,10 +4,12 @@
 #include <cstring>
 #include <functional>
 #include <shlobj.h>
+#include <stdexcept>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/run_worker.hpp"
 #include "app/win32/dialogs.hpp"
 #include "app/win32/form1.hpp"
 #include "app/win32/wide_text.hpp"
@@ -31,11 +33,14 @@ struct ScriptedDialogs : Dialogs {
         std::wstring text;
         std::wstring details;
     };
-    std::vector<std::wstring> files; // the next choices; an empty one, or none left, is a cancel
+    std::vector<std::wstring> files; // the next choices; "" or none left is a cancel, "!" a failure
     std::vector<bool> answers;       // to the next questions; none left is "no"
     std::vector<Message> messages;
 
-    std::wstring chooseSintegraFile(HWND, const std::wstring&) override { return next(files, {}); }
+    std::wstring chooseSintegraFile(HWND, const std::wstring&) override {
+        const std::wstring file = next(files, {});
+        return file == L"!" ? throw std::runtime_error("o diálogo falhou") : file;
+    }
     void inform(HWND, const std::wstring& text, const std::wstring& details) override {
         messages.push_back({text, details});
     }
@@ -270,6 +275,21 @@ TEST_F(Form1Test, AFileDroppedOnAVisibleRowIsChosenForIt) {
     EXPECT_EQ(text(ControlId::TxtFile1), file);
     dropAt(ControlId::TxTFile);
     EXPECT_EQ(text(ControlId::TxTFile), file);
+}
+
+// A dialog that fails, a run whose thread the system will not start: each is told, and the window goes
+// on as it was. Nothing crosses the window procedure.
+TEST_F(Form1Test, WhatAMessageThrowsIsToldAndTheWindowGoesOn) {
+    dialogs.files = {L"!"};
+    click(ControlId::BtnLocalizar);
+    choose(ControlId::BtnLocalizar, "htisistema_SISCOMX_sintegra.txt");
+    const app::RefusedThreadStart refused;
+    click(ControlId::BtnProc);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, L"Erro inesperado: o diálogo falhou. Nenhum arquivo foi alterado.");
+    EXPECT_EQ(dialogs.messages[1].text.rfind(L"O sistema recusou um recurso", 0), 0u)
+        << narrow(dialogs.messages[1].text);
+    EXPECT_TRUE(idle());
 }
 
 TEST_F(Form1Test, ClosingDuringARunStopsItAndLeavesEveryFile) {
