@@ -12,9 +12,9 @@ PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines
                                             ProgressReporter& progress) {
     progress.begin(Phase::Assembling, stagedRows);
 
-    for (const std::optional<std::string>& line : {kept.type10, kept.type11}) {
-        if (line) {
-            output.write(*line);
+    for (const std::optional<std::string>* line : {&kept.type10, &kept.type11}) {
+        if (*line) {
+            output.write(**line);
             output.write("\r\n");
         }
     }

@@ -45,10 +45,12 @@ std::string totalsPrefix(std::optional<std::string_view> type90Prefix,
     if (type90Prefix && type90Prefix->size() >= kType90PrefixSize) {
         return std::string(type90Prefix->substr(0, kType90PrefixSize));
     }
-    std::string prefix(type10 ? kCode90 : type90Prefix.value_or(kCode90));
+    std::string prefix(kCode90);
     if (type10) {
         prefix +=
             type10->substr(std::min(kCode10.size(), type10->size()), kType90PrefixSize - kCode90.size());
+    } else if (type90Prefix) {
+        prefix = *type90Prefix;
     }
     prefix.resize(kType90PrefixSize, ' ');
     return prefix;
