@@ -444,6 +444,29 @@ constexpr std::array k88Stes = {
     text("Brancos", 126, 126),
 };
 
+// Item 25E: Itens das notas fiscais de entrada de produtos sujeitos a substituição tributária. Its
+// date is the day the goods came in, which for the stock of 88STES may precede the period.
+constexpr std::array k88Stitnf = {
+    num("CNPJ do remetente", 9, 22, R::TaxId),
+    num("Modelo", 23, 24),
+    text("Série", 25, 27),
+    num("Número", 28, 36),
+    num("CFOP", 37, 40),
+    num("Código da situação tributária", 41, 43),
+    num("Número do item", 44, 46),
+    date("Data da entrada", 47),
+    text("Código do produto", 55, 114),
+    dec("Quantidade", 115, 125, 3),
+    dec("Valor do produto", 126, 137),
+    dec("Valor do desconto", 138, 149),
+    dec("Base de cálculo do ICMS da operação própria", 150, 161),
+    dec("Base de cálculo do ICMS ST", 162, 173),
+    dec("Alíquota do ICMS ST", 174, 177),
+    dec("Alíquota do ICMS da operação própria", 178, 181),
+    dec("Valor do IPI", 182, 193),
+    num("Chave da NF-e", 194, 237),
+};
+
 // Item 25F: Código de barras do produto.
 constexpr std::array k88Ean = {
     num("Versão do código EAN", 6, 7, R::None, "08|12|13|14"),
@@ -462,17 +485,22 @@ constexpr std::array k90 = {
     num("Número de registros tipo 90", 126, 126),
 };
 
-constexpr std::array<RecordLayout, 29> kRecords = {{
-    {"10", kRecordWidth, k10},       {"11", kRecordWidth, k11},      {"50", kRecordWidth, k50},
-    {"51", kRecordWidth, k51},       {"53", kRecordWidth, k53},      {"54", kRecordWidth, k54},
-    {"55", kRecordWidth, k55},       {"56", kRecordWidth, k56},      {"57", kRecordWidth, k57},
-    {"60M", kRecordWidth, k60M},     {"60A", kRecordWidth, k60A},    {"60D", kRecordWidth, k60D},
-    {"60I", kRecordWidth, k60I},     {"60R", kRecordWidth, k60R},    {"61", kRecordWidth, k61},
-    {"61R", kRecordWidth, k61R},     {"70", kRecordWidth, k70},      {"71", kRecordWidth, k71},
-    {"74", kRecordWidth, k74},       {"75", kRecordWidth, k75},      {"76", kRecordWidth, k76},
-    {"77", kRecordWidth, k77},       {"85", kRecordWidth, k85},      {"86", kRecordWidth, k86},
-    {"88SME", kRecordWidth, k88Sm},  {"88SMS", kRecordWidth, k88Sm}, {"88STES", kRecordWidth, k88Stes},
-    {"88EAN", kRecordWidth, k88Ean}, {"90", kRecordWidth, k90},
+constexpr std::array<RecordLayout, 30> kRecords = {{
+    {"10", kRecordWidth, k10},         {"11", kRecordWidth, k11},
+    {"50", kRecordWidth, k50},         {"51", kRecordWidth, k51},
+    {"53", kRecordWidth, k53},         {"54", kRecordWidth, k54},
+    {"55", kRecordWidth, k55},         {"56", kRecordWidth, k56},
+    {"57", kRecordWidth, k57},         {"60M", kRecordWidth, k60M},
+    {"60A", kRecordWidth, k60A},       {"60D", kRecordWidth, k60D},
+    {"60I", kRecordWidth, k60I},       {"60R", kRecordWidth, k60R},
+    {"61", kRecordWidth, k61},         {"61R", kRecordWidth, k61R},
+    {"70", kRecordWidth, k70},         {"71", kRecordWidth, k71},
+    {"74", kRecordWidth, k74},         {"75", kRecordWidth, k75},
+    {"76", kRecordWidth, k76},         {"77", kRecordWidth, k77},
+    {"85", kRecordWidth, k85},         {"86", kRecordWidth, k86},
+    {"88SME", kRecordWidth, k88Sm},    {"88SMS", kRecordWidth, k88Sm},
+    {"88STES", kRecordWidth, k88Stes}, {"88STITNF", k88StitnfWidth, k88Stitnf},
+    {"88EAN", kRecordWidth, k88Ean},   {"90", kRecordWidth, k90},
 }};
 
 const RecordLayout* find(std::string_view code) {

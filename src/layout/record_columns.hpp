@@ -7,7 +7,9 @@
 // counted from 1, as the layout counts them.
 namespace sintegra {
 
-// Type 75: the product code.
+// Type 75: the validity period (two dates), then the product code.
+inline constexpr std::size_t kProductPeriodColumn = 3;
+inline constexpr std::size_t kProductPeriodSize = 16;
 inline constexpr std::size_t kProductCodeColumn = 19;
 inline constexpr std::size_t kProductCodeSize = 14;
 
@@ -15,10 +17,13 @@ inline constexpr std::size_t kProductCodeSize = 14;
 inline constexpr std::size_t kType60SubTypeColumn = 3;
 inline constexpr std::size_t kType60DateColumn = 4;
 inline constexpr std::size_t kType60DateSize = 8;
+// Type 60M, 60A, 60D and 60I: the serial number of the equipment, which orders the records of a day.
+inline constexpr std::size_t kType60SerialColumn = 12;
+inline constexpr std::size_t kType60SerialSize = 20;
 // Type 60R holds month and year instead, MMAAAA.
 inline constexpr std::size_t kType60RMonthColumn = 4;
 inline constexpr std::size_t kType60RYearColumn = 6;
-// The sub-types in output order within a day; any other one follows them.
+// The sub-types in output order within a day and serial number; any other one follows them.
 inline constexpr std::string_view kType60SubTypeOrder = "MADI";
 
 // Type 90: the part of a totals record that the rebuilt one keeps (type, CNPJ, state registration),

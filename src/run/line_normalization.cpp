@@ -43,23 +43,22 @@ void LineFitter::addBytes(std::string_view bytes) {
     take(bytes);
 }
 
-// The kind is known from the first two bytes unless they are "88"; then from the first six.
+// The kind is known from the first two bytes unless they are "88"; then from the code of the
+// sub-record, which the first kSubRecordCodeSize bytes hold, or the whole line when it is shorter.
 void LineFitter::decide(bool lineComplete) {
     const bool type88 = head_.starts_with("88");
     if (head_.size() >= 2 && !type88) {
         kind_ = Kind::Fitted;
         width_ = kRecordWidth;
-    } else if (type88 && head_.size() >= kSubRecordCodeSize) {
-        kind_ = Kind::Verbatim;
-        for (const SubRecord88& sub : kSubRecords88) {
-            if (head_ == sub.code) {
-                kind_ = Kind::Fitted;
-                width_ = sub.width;
-                rule_ = sub.rule;
-            }
-        }
+    } else if (type88 && (head_.size() >= kSubRecordCodeSize || lineComplete)) {
+        const auto sub = std::ranges::find_if(
+            kSubRecords88, [this](const SubRecord88& known) { return head_.starts_with(known.code); });
+        const bool fitted = sub != kSubRecords88.end() && sub->fitted;
+        kind_ = fitted ? Kind::Fitted : Kind::Verbatim;
+        width_ = fitted ? sub->width : 0;
+        rule_ = fitted ? sub->rule : FlagRule::None;
     } else if (lineComplete) {
-        kind_ = type88 ? Kind::Verbatim : Kind::Fitted;
+        kind_ = Kind::Fitted;
         width_ = kRecordWidth;
     } else {
         return;

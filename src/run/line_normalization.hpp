@@ -11,7 +11,8 @@ namespace sintegra {
 // Builds the normalized form of one line of the first input file from its bytes as they arrive.
 // Lines are fitted to the width of their kind (leading and trailing spaces removed, padded with
 // spaces, cut), and the flags of some type 88 sub-records are set by the state code; type 88 lines
-// of other sub-records are kept exactly as read. A fitted line is never held beyond its width.
+// of other sub-records, 88STITNF among them, are kept exactly as read. A fitted line is never held
+// beyond its width.
 class LineFitter {
 public:
     // Throws LineTooLong when a line kept as read grows past kMaxHeldLine.

@@ -12,10 +12,12 @@ PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines
                                             ProgressReporter& progress) {
     progress.begin(Phase::Assembling, stagedRows);
 
-    output.write(kept.type10.value_or(""));
-    output.write("\r\n");
-    output.write(kept.type11.value_or(""));
-    output.write("\r\n");
+    for (const std::optional<std::string>* line : {&kept.type10, &kept.type11}) {
+        if (*line) {
+            output.write(**line);
+            output.write("\r\n");
+        }
+    }
 
     PerStagedType<std::uint64_t> counts{};
     std::uint64_t written = 0;

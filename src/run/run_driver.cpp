@@ -172,7 +172,11 @@ void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFil
         check.written(bytes);
     });
     summary_.written = assembleOutput(store_, kept, stagedRows, writer, progress_);
-    const std::vector<std::string> totals = totalsRecords(kept.type90Prefix.value_or(""), summary_.written);
+    summary_.type10Records = kept.type10 ? 1 : 0;
+    summary_.type11Records = kept.type11 ? 1 : 0;
+    const std::vector<std::string> totals =
+        totalsRecords(totalsPrefix(kept.type90Prefix, kept.type10), summary_.written,
+                      summary_.type10Records + summary_.type11Records);
     for (std::size_t i = 0; i < totals.size(); ++i) {
         writer.write(i == 0 ? "" : "\r\n");
         writer.write(totals[i]);

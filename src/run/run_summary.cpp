@@ -137,7 +137,7 @@ std::string verificationText(const RunSummary& summary) {
 } // namespace
 
 std::uint64_t RunSummary::outputLines() const {
-    return std::accumulate(written.begin(), written.end(), std::uint64_t{2}) + type90Records;
+    return std::accumulate(written.begin(), written.end(), type10Records + type11Records) + type90Records;
 }
 
 std::string formatSummary(const RunSummary& summary) {
@@ -146,12 +146,15 @@ std::string formatSummary(const RunSummary& summary) {
         text += "  " + input.path + ": " + std::to_string(input.lines) + "\n";
     }
     text += "Registros gravados em " + summary.outputPath + ":\n";
-    text += "  tipo 10: 1\n  tipo 11: 1\n";
-    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        if (summary.written[type] > 0) {
-            text += "  tipo " + std::string(kStagedCodes[type]) + ": " +
-                    std::to_string(summary.written[type]) + "\n";
+    const auto count = [&text](std::string_view code, std::uint64_t records) {
+        if (records > 0) {
+            text += "  tipo " + std::string(code) + ": " + std::to_string(records) + "\n";
         }
+    };
+    count(kCode10, summary.type10Records);
+    count(kCode11, summary.type11Records);
+    for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+        count(kStagedCodes[type], summary.written[type]);
     }
     text += "  tipo 90: " + std::to_string(summary.type90Records) + "\n";
     text += "  total: " + std::to_string(summary.outputLines()) + "\n";

@@ -49,6 +49,8 @@ struct RunSummary {
     std::string outputPath;
     std::vector<FileSummary> inputs;
     std::vector<KeptCopy> copies;
+    std::uint64_t type10Records = 0;
+    std::uint64_t type11Records = 0;
     PerStagedType<std::uint64_t> written{};
     std::uint64_t type90Records = 0;
     std::uint64_t duplicatesRemoved = 0;

@@ -5,16 +5,12 @@
 
 #include "layout/line_widths.hpp"
 #include "layout/record_columns.hpp"
+#include "layout/record_types.hpp"
 
 namespace sintegra {
 namespace {
 
-// Besides the staged records the file holds one type 10 line, one type 11 line and its type 90
-// records.
-constexpr std::uint64_t kType10And11Lines = 2;
-
-std::vector<std::string> totalsPairs(const PerStagedType<std::uint64_t>& counts,
-                                     std::uint64_t type90Records) {
+std::vector<std::string> totalsPairs(const PerStagedType<std::uint64_t>& counts, std::uint64_t otherLines) {
     std::vector<std::string> pairs;
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
         if (counts[type] > 0) {
@@ -22,10 +18,7 @@ std::vector<std::string> totalsPairs(const PerStagedType<std::uint64_t>& counts,
         }
     }
     const std::uint64_t staged = std::accumulate(counts.begin(), counts.end(), std::uint64_t{0});
-    if (staged > 0) {
-        pairs.push_back(std::string(kGrandTotalCode) +
-                        eightDigits(staged + kType10And11Lines + type90Records));
-    }
+    pairs.push_back(std::string(kGrandTotalCode) + eightDigits(staged + otherLines));
     return pairs;
 }
 
@@ -34,7 +27,7 @@ std::size_t pairCount(const PerStagedType<std::uint64_t>& counts) {
     for (const std::uint64_t count : counts) {
         types += count > 0 ? 1 : 0;
     }
-    return types == 0 ? 0 : types + 1;
+    return types + 1;
 }
 
 } // namespace
@@ -47,10 +40,26 @@ std::string eightDigits(std::uint64_t value) {
                                              : std::string(kTotalsCountDigits - text.size(), '0') + text;
 }
 
-std::vector<std::string> totalsRecords(std::string_view prefix, const PerStagedType<std::uint64_t>& counts) {
-    const std::size_t type90Records =
-        std::max<std::size_t>(1, (pairCount(counts) + kTotalsPairsPerRecord - 1) / kTotalsPairsPerRecord);
-    const std::vector<std::string> pairs = totalsPairs(counts, type90Records);
+std::string totalsPrefix(std::optional<std::string_view> type90Prefix,
+                         std::optional<std::string_view> type10) {
+    if (type90Prefix && type90Prefix->size() >= kType90PrefixSize) {
+        return std::string(type90Prefix->substr(0, kType90PrefixSize));
+    }
+    std::string prefix(kCode90);
+    if (type10) {
+        prefix +=
+            type10->substr(std::min(kCode10.size(), type10->size()), kType90PrefixSize - kCode90.size());
+    } else if (type90Prefix) {
+        prefix = *type90Prefix;
+    }
+    prefix.resize(kType90PrefixSize, ' ');
+    return prefix;
+}
+
+std::vector<std::string> totalsRecords(std::string_view prefix, const PerStagedType<std::uint64_t>& counts,
+                                       std::uint64_t keptLines) {
+    const std::size_t type90Records = (pairCount(counts) + kTotalsPairsPerRecord - 1) / kTotalsPairsPerRecord;
+    const std::vector<std::string> pairs = totalsPairs(counts, keptLines + type90Records);
     std::vector<std::string> records;
     for (std::size_t record = 0; record < type90Records; ++record) {
         std::string line(prefix);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
@@ -17,12 +18,16 @@ namespace {
 
 using Key = ProductKeys::Key;
 
-// 3 MiB of keys a run; a spilled run is read back 24 KiB at a time.
+// 5 MiB of keys a run; a spilled run is read back 40 KiB at a time.
 constexpr std::size_t kRunKeys = 1 << 17;
 constexpr std::size_t kChunkKeys = 1 << 10;
 
 bool sameCode(const Key& a, const Key& b) {
     return a.high == b.high && a.low == b.low;
+}
+
+bool samePeriod(const Key& a, const Key& b) {
+    return a.periodHigh == b.periodHigh && a.periodLow == b.periodLow;
 }
 
 // The code that a key stands for: the first eight bytes, the next six and the size.
@@ -37,10 +42,8 @@ std::string codeOf(const Key& key) {
 }
 
 bool before(const Key& a, const Key& b) {
-    if (a.high != b.high) {
-        return a.high < b.high;
-    }
-    return a.low != b.low ? a.low < b.low : a.row < b.row;
+    return std::tie(a.high, a.low, a.periodHigh, a.periodLow, a.row) <
+           std::tie(b.high, b.low, b.periodHigh, b.periodLow, b.row);
 }
 
 void check(sqlite3* db, int result) {
@@ -100,11 +103,13 @@ private:
 
 } // namespace
 
-void ProductKeys::add(std::string_view code, std::int64_t row) {
+void ProductKeys::add(const ProductKey& product, std::int64_t row) {
     // The six bytes after the first eight leave the number's lowest two bytes for the size.
-    static_assert(kProductCodeSize <= 14);
+    static_assert(kProductCodeSize <= 14 && kProductPeriodSize == 16);
+    const std::string_view code = product.code;
     const std::string_view rest = code.substr(std::min<std::size_t>(8, code.size()));
-    const Key key{bytesRank(code), bytesRank(rest) | code.size(), row};
+    const Key key{bytesRank(code), bytesRank(rest) | code.size(), bytesRank(product.period),
+                  bytesRank(product.period.substr(8)), row};
     firstRow_ = std::min(firstRow_, row);
     lastAdded_ = std::max(lastAdded_, row);
     run_.push_back(key);
@@ -182,7 +187,8 @@ void SupersededRows::forEachRange(
     }
 }
 
-// Keys sort by code, then row: of a code's keys, every one but the last is superseded.
+// Keys sort by code, then period, then row: of the keys of a code and period, every one but the
+// last is superseded. A code counts once among the repeated ones, whatever its periods.
 SupersededRows ProductKeys::superseded() {
     if (firstRow_ > lastAdded_) {
         return {};
@@ -195,7 +201,8 @@ SupersededRows ProductKeys::superseded() {
         if (key.row > lastRow_) {
             return;
         }
-        if (previous && sameCode(*previous, key)) {
+        const bool sameCodeAsPrevious = previous && sameCode(*previous, key);
+        if (sameCodeAsPrevious && samePeriod(*previous, key)) {
             superseded.mark(previous->row);
             if (!repeated && ++codes.count <= RepeatedCodes::kListed) {
                 codes.first.push_back({codeOf(key), 0});
@@ -204,7 +211,7 @@ SupersededRows ProductKeys::superseded() {
                 ++codes.first.back().superseded;
             }
             repeated = true;
-        } else {
+        } else if (!sameCodeAsPrevious) {
             repeated = false;
         }
         previous = key;

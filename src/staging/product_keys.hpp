@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "layout/record_columns.hpp"
+#include "staging/record_keys.hpp"
 
 namespace SQLite {
 class Database;
@@ -16,7 +17,7 @@ class Database;
 
 namespace sintegra {
 
-// The product codes that more than one row had: how many, and the first ones in the order of the
+// The product codes of which a row was superseded: how many, and the first ones in the order of the
 // codes with the number of rows of each that were superseded.
 struct RepeatedCodes {
     struct Code {
@@ -29,7 +30,8 @@ struct RepeatedCodes {
     std::vector<Code> first; // at most kListed
 };
 
-// Type 75 rows that a later row of the same product code supersedes, one bit a row, and their codes.
+// Type 75 rows that a later row of the same product code and validity period supersedes, one bit a
+// row, and their codes.
 class SupersededRows {
 public:
     SupersededRows() = default;
@@ -52,19 +54,19 @@ private:
     RepeatedCodes codes_;
 };
 
-// The product codes of the staged type 75 rows, kept to find the rows that a later row of the
-// same code supersedes. Codes are sorted in runs of bounded size, and a full run goes to a table of
+// The product keys of the staged type 75 rows, kept to find the rows that a later row of the
+// same key supersedes. Keys are sorted in runs of bounded size, and a full run goes to a table of
 // the connection's temporary database, so that memory stays bounded whatever the number of rows.
 class ProductKeys {
 public:
     explicit ProductKeys(SQLite::Database& db)
         : db_(db) {}
 
-    // The row with this rowid has this product code.
-    void add(std::string_view code, std::int64_t row);
+    // The row with this rowid has this product key.
+    void add(const ProductKey& key, std::int64_t row);
     // Rows after this one are no longer staged.
     void forgetAfter(std::int64_t row) { lastRow_ = std::min(lastRow_, row); }
-    // The rows whose code a later row repeats.
+    // The rows whose key a later row repeats.
     SupersededRows superseded();
     // Forgets every key, and the runs it spilled.
     void clear();
@@ -72,16 +74,18 @@ public:
     void forget() noexcept;
 
     // A code as two numbers that order codes as their bytes compare: the first eight bytes, then
-    // the other six and the size.
+    // the other six and the size; then the period's sixteen bytes as two more.
     struct Key {
         std::uint64_t high;
         std::uint64_t low;
+        std::uint64_t periodHigh;
+        std::uint64_t periodLow;
         std::int64_t row;
     };
 
 private:
     void spill();
-    // Every key of every run, by code, then row.
+    // Every key of every run, by code, then period, then row.
     void forEachInOrder(const std::function<void(const Key&)>& visit);
 
     SQLite::Database& db_;

@@ -25,26 +25,37 @@ void appendColumns(Type60Order& order, std::string_view registro, std::size_t co
 
 } // namespace
 
-std::optional<std::string_view> productKey(std::string_view registro) {
+std::optional<ProductKey> productKey(std::string_view registro) {
+    static_assert(kProductPeriodColumn + kProductPeriodSize == kProductCodeColumn);
     if (registro.size() < kProductCodeColumn) {
         return std::nullopt;
     }
-    return registro.substr(kProductCodeColumn - 1, kProductCodeSize);
+    return ProductKey{registro.substr(kProductPeriodColumn - 1, kProductPeriodSize),
+                      registro.substr(kProductCodeColumn - 1, kProductCodeSize)};
 }
 
 Type60Order type60Order(std::string_view registro) {
     Type60Order order;
     const char sub = subType(registro);
+    std::string_view serial;
     if (sub == 'R') {
         appendColumns(order, registro, kType60RYearColumn, 4);
         appendColumns(order, registro, kType60RMonthColumn, 2);
         appendColumns(order, "99", 1, 2);
     } else {
         appendColumns(order, registro, kType60DateColumn, kType60DateSize);
+        serial = registro.substr(std::min(registro.size(), kType60SerialColumn - 1), kType60SerialSize);
     }
     const std::size_t rank = sub == '\0' ? std::string_view::npos : kType60SubTypeOrder.find(sub);
     order.tipo = rank == std::string_view::npos ? 5 : static_cast<int>(rank) + 1;
-    order.dateRank = bytesRank(order.dateBytes());
+    // The serial number's bytes 0 to 6 follow the date's size, 7 to 14 fill a number, 15 to 19 lead
+    // the last one, before the serial number's size and Tipo.
+    static_assert(kType60SerialSize == 20);
+    order.rank = {bytesRank(order.dateBytes()),
+                  static_cast<std::uint64_t>(order.dateSize) << 56 | bytesRank(serial.substr(0, 7)) >> 8,
+                  bytesRank(serial.substr(std::min<std::size_t>(7, serial.size()), 8)),
+                  bytesRank(serial.substr(std::min<std::size_t>(15, serial.size()))) | serial.size() << 8 |
+                      static_cast<std::uint64_t>(order.tipo)};
     return order;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 #include "layout/record_columns.hpp"
 
@@ -13,11 +12,17 @@ namespace sintegra {
 
 // The keys that the statements group and order by, computed once per row as it is staged.
 
-// The product key of a type 75 record: its product code, the 14 bytes at columns 19 to 32 (fewer
-// when the line ends earlier). A line too short to reach column 19 has no key.
-std::optional<std::string_view> productKey(std::string_view registro);
+// The product key of a type 75 record: its validity period, the 16 bytes at columns 3 to 18, and
+// its product code, the 14 bytes at columns 19 to 32 (fewer when the line ends earlier). A line too
+// short to reach column 19 has no key.
+struct ProductKey {
+    std::string_view period;
+    std::string_view code;
+};
+std::optional<ProductKey> productKey(std::string_view registro);
 
-// Where a type 60 record stands in the output: by DATA, compared as bytes, then by Tipo.
+// Where a type 60 record stands in the output: by DATA, then by the serial number of the
+// equipment, then by Tipo, each compared as bytes.
 struct Type60Order {
     // The date as year, month, day (columns 4 to 11); for a 60R record, which holds month and year
     // at columns 4 to 9, the year, the month and "99", so that it follows the last day of its month.
@@ -26,15 +31,12 @@ struct Type60Order {
     // 60M 1, 60A 2, 60D 3, 60I 4, any other sub-type 5; sub-types ignore the case of ASCII letters.
     int tipo = 5;
 
-    // The date's bytes as a number that orders them as SQLite orders BLOBs.
-    std::uint64_t dateRank = 0;
+    // What the order compares, as numbers that order bytes as SQLite orders BLOBs: the date's bytes
+    // and size; the serial number's 20 bytes (none for 60R) and size; Tipo.
+    std::array<std::uint64_t, 4> rank{};
 
     std::string_view dateBytes() const noexcept { return {date.data(), dateSize}; }
-    // What the order compares: the date's rank, then its size and Tipo.
-    std::pair<std::uint64_t, std::uint32_t> rank() const noexcept {
-        return {dateRank, static_cast<std::uint32_t>(dateSize << 8 | static_cast<std::size_t>(tipo))};
-    }
-    bool operator<(const Type60Order& other) const noexcept { return rank() < other.rank(); }
+    bool operator<(const Type60Order& other) const noexcept { return rank < other.rank; }
 };
 
 Type60Order type60Order(std::string_view registro);

@@ -29,13 +29,13 @@ void RowBatch::add(std::string_view registro) {
 // about in the sort.
 void RowBatch::sortByType60Order() {
     struct Key {
-        std::pair<std::uint64_t, std::uint32_t> rank;
+        std::array<std::uint64_t, 4> rank;
         std::size_t row;
     };
     std::vector<Key> keys;
     keys.reserve(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row) {
-        keys.push_back({rows_[row].order.rank(), row});
+        keys.push_back({rows_[row].order.rank, row});
     }
     std::ranges::stable_sort(keys, {}, &Key::rank);
     std::vector<Row> sorted;
@@ -59,7 +59,7 @@ void RowBatch::bind(SQLite::Statement& statement, std::size_t first, std::size_t
         if (type_ == kType75) {
             const auto key = productKey(registro);
             if (key) {
-                bindBytes(statement, parameter + 1, *key);
+                bindBytes(statement, parameter + 1, key->code);
             } else {
                 statement.bind(parameter + 1);
             }

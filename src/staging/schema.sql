@@ -5,7 +5,8 @@
 -- of sequences is written for every row.
 -- The keys that the run groups and orders by are stored with each row as it is staged: DATA and
 -- Tipo of type 60 records, Nprod (the product code) of type 75 records. REG60 holds its rows in
--- runs, each sorted by DATA and Tipo: the output merges the runs instead of sorting the table.
+-- runs, each sorted by DATA, the serial number of the equipment (columns 12 to 31) and Tipo: the
+-- output merges the runs instead of sorting the table.
 PRAGMA page_size = 8192;
 
 CREATE TABLE REG50 (IDSEQUENCIA INTEGER PRIMARY KEY, Registro BLOB NOT NULL);

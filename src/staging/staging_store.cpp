@@ -304,8 +304,8 @@ void StagingStore::written(StagedType type, const RowBatch& batch) {
         runs_.add(first, last);
     } else if (type == kType75) {
         for (std::size_t row = 0; row < batch.rows(); ++row) {
-            if (const auto code = productKey(batch.registro(row))) {
-                productKeys_->add(*code, first + static_cast<std::int64_t>(row));
+            if (const auto key = productKey(batch.registro(row))) {
+                productKeys_->add(*key, first + static_cast<std::int64_t>(row));
             }
         }
     }

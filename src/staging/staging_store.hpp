@@ -48,14 +48,14 @@ public:
     void beginSecond();
     // ...and this takes every one of them back.
     void withdrawSecond();
-    // Of the type 75 rows that share a product code only the one staged last stays, unchanged and
-    // in its place. Returns the number of rows removed. Within a transaction the rows leave the
-    // tables when it commits; they are no longer read from here on.
+    // Of the type 75 rows that share a product code and validity period only the one staged last
+    // stays, unchanged and in its place. Returns the number of rows removed. Within a transaction the rows
+    // leave the tables when it commits; they are no longer read from here on.
     std::uint64_t removeDuplicateProducts();
     // The product codes of the rows that removeDuplicateProducts() removed.
     const RepeatedCodes& repeatedProducts() const noexcept { return repeated_; }
     // Hands the Registro of every row of the type's table to visit, in output order: type 60 by
-    // date and sub-type, then load order; every other type in load order.
+    // date, serial number and sub-type, then load order; every other type in load order.
     void forEachInOutputOrder(StagedType type, const std::function<void(std::string_view)>& visit);
 
     void begin();

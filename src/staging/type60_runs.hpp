@@ -14,7 +14,7 @@ class Database;
 namespace sintegra {
 
 // Where REG60 holds its sorted runs. Each run is a range of rowids whose rows are in output order
-// (by DATA and Tipo, then load order); the runs follow each other in load order. Reading them
+// (by DATA, serial number and Tipo, then load order); the runs follow each other in load order. Reading them
 // back merges the runs, so that the table is never sorted whole.
 class Type60Runs {
 public:

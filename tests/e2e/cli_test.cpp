@@ -58,7 +58,7 @@ TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out,
                   "Analise Terminada do arquivo [" + pasta() + separator + "sintegra.txt] finalizada !\n");
-        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 5u);
+        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 3u);
     }
     EXPECT_EQ(
         test::folderEntries(folder.path()),

@@ -29,6 +29,7 @@ void checkLine(std::string_view line, std::string_view normalized) {
         fuzz::check(std::find(kWidths.begin(), kWidths.end(), normalized.size()) != kWidths.end(),
                     "a type 88 sub-record is fitted to its width");
         fuzz::check(normalized.substr(0, 6) == line.substr(0, 6), "a type 88 sub-record keeps its code");
+        fuzz::check(!line.starts_with("88STITNF"), "88STITNF, which begins like 88STIT, is kept as read");
     }
 }
 

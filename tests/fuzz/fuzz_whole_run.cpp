@@ -1,9 +1,9 @@
 // A whole run on fuzzed files in a scratch folder, through the engine that the program uses. An
 // input holding kSecondFile is a join of the bytes before it with the bytes after it; any other is
-// an analysis of the whole. Every output must hold the kept type 10 and 11 lines, each staged line
-// of the inputs once (type 75 duplicates aside) byte for byte, and type 90 records that count the
-// lines written; type 60 lines come in the order of the model, the others as loaded; the first input
-// file must hold its normalized form, or the output when analysed.
+// an analysis of the whole. Every output must hold the kept type 10 and 11 lines there are, each
+// staged line of the inputs once (type 75 duplicates aside) byte for byte, and type 90 records that
+// name the informant and count the lines written; type 60 lines come in the order of the model, the others as
+// loaded; the first input file must hold its normalized form, or the output when analysed.
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -42,9 +42,8 @@ Folders& folders() {
 struct Expected {
     bool refused = false; // a file holds not one line of a record type that the program handles
     std::string normalizedFirst;
-    std::string type10;
-    std::string type11;
-    std::string prefix; // of the last type 90 line, at most kPrefixSize bytes
+    std::vector<std::string> kept; // the last type 10 and type 11 lines, those there are
+    std::string prefix;            // of the totals records, kPrefixSize bytes
     PerStagedType<std::vector<std::string>> staged;
 };
 
@@ -74,18 +73,29 @@ Expected expectedRun(std::string_view first, std::optional<std::string_view> sec
         }
         expected.refused = expected.refused || !anyHandled(loaded, firstLines);
     }
+    std::optional<std::string> type10, type11, type90;
     for (const std::string& line : loaded) {
         const std::string_view code = std::string_view(line).substr(0, 2);
         if (code == "10") {
-            expected.type10 = line;
+            type10 = line;
         } else if (code == "11") {
-            expected.type11 = line;
+            type11 = line;
         } else if (code == "90") {
-            expected.prefix = line.substr(0, kPrefixSize);
+            type90 = line.substr(0, kPrefixSize);
         } else if (const auto type = stagedType(line)) {
             expected.staged[*type].push_back(line);
         }
     }
+    for (const auto& line : {type10, type11}) {
+        if (line) {
+            expected.kept.push_back(*line);
+        }
+    }
+    // A whole kept prefix; else "90" with the CNPJ and state registration of the type 10 line.
+    expected.prefix = type90 && type90->size() == kPrefixSize ? *type90
+                      : type10                                ? "90" + type10->substr(2, kPrefixSize - 2)
+                                                              : type90.value_or("90");
+    expected.prefix.resize(kPrefixSize, ' ');
     expected.staged[kType75] = test::withoutRepeatedProducts(expected.staged[kType75]);
     expected.staged[kType60] = test::inType60Order(expected.staged[kType60]);
     return expected;
@@ -99,7 +109,7 @@ std::map<std::string, std::uint64_t> totalsPairs(const std::vector<std::string>&
         fuzz::check(record.size() == kWidth, "a type 90 record is 126 characters wide");
         fuzz::check(record.back() == static_cast<char>('0' + records.size()),
                     "column 126 holds the number of type 90 records");
-        fuzz::check(record.starts_with(prefix), "a type 90 record begins with the kept prefix");
+        fuzz::check(record.starts_with(prefix), "a type 90 record begins with the prefix");
         std::size_t at = prefix.size();
         for (; at + 10 < kWidth && record[at] != ' '; at += 10) {
             const std::string count = record.substr(at + 2, 8);
@@ -114,21 +124,23 @@ std::map<std::string, std::uint64_t> totalsPairs(const std::vector<std::string>&
 
 void checkOutput(const std::string& text, const Expected& expected) {
     const std::vector<std::string> lines = test::crlfLines(text);
-    fuzz::check(lines.size() >= 3 && lines.back().size() == kWidth, "the output ends with a type 90 record");
+    const std::size_t kept = expected.kept.size();
+    fuzz::check(!lines.empty() && lines.back().size() == kWidth, "the output ends with a type 90 record");
     const std::size_t records = static_cast<std::size_t>(lines.back().back() - '0');
-    fuzz::check(records >= 1 && records <= 2 && lines.size() >= 2 + records, "one or two type 90 records");
-    fuzz::check(lines[0] == expected.type10 && lines[1] == expected.type11, "the last 10 and 11 lines lead");
+    fuzz::check(records >= 1 && records <= 2 && lines.size() >= kept + records, "one or two type 90 records");
+    fuzz::check(std::equal(expected.kept.begin(), expected.kept.end(), lines.begin()),
+                "the last 10 and 11 lines there are lead");
 
     PerStagedType<std::vector<std::string>> written;
     std::size_t previous = 0;
-    for (std::size_t i = 2; i < lines.size() - records; ++i) {
+    for (std::size_t i = kept; i < lines.size() - records; ++i) {
         const auto type = stagedType(lines[i]);
         fuzz::check(type && *type >= previous, "staged lines follow grouped by type, in type order");
         previous = *type;
         written[*type].push_back(lines[i]);
     }
     fuzz::check(written == expected.staged,
-                "every staged line once, 75 duplicates aside, byte for byte, type 60 by date and sub-type");
+                "every staged line once, 75 duplicates aside, byte for byte, type 60 in the model's order");
 
     std::map<std::string, std::uint64_t> counted;
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
@@ -136,12 +148,10 @@ void checkOutput(const std::string& text, const Expected& expected) {
             counted[std::string(kStagedCodes[type])] = written[type].size();
         }
     }
-    if (!counted.empty()) {
-        counted["99"] = lines.size();
-    }
+    counted["99"] = lines.size();
     const std::vector<std::string> totals(lines.end() - static_cast<std::ptrdiff_t>(records), lines.end());
     fuzz::check(totalsPairs(totals, expected.prefix) == counted,
-                "the type 90 records count what was written");
+                "the type 90 records name the informant and count what was written");
 }
 
 void checkRefused(Engine& engine, test::ScriptedHost& host, std::string_view first,

@@ -22,6 +22,13 @@ std::string subRecord(std::string_view code, std::string_view state, std::size_t
     return line;
 }
 
+// Minas Gerais' 88STITNF (237 columns): an entry whose value of 1.000,00 (columns 126 to 137) and
+// discount (138 to 149) cross the flag columns of 88STIT, and whose columns 43 and 44 hold no state.
+const std::string kStitnf =
+    "88STITNF17254509000163551  000012345140306000120240315" + record("7891000100103", 60) +
+    "0000001000000000010000000000000000000000010000000000014000018001200000000005000" +
+    "31240317254509000163550010000123451000123458";
+
 // The run feeds a line in the pieces it happens to read, to one fitter line after line: the result
 // must not depend on them.
 TEST(LineNormalization, fitsEachLineToTheWidthOfItsKindWhateverPiecesItArrivesIn) {
@@ -42,6 +49,7 @@ TEST(LineNormalization, fitsEachLineToTheWidthOfItsKindWhateverPiecesItArrivesIn
         {"88SP04x", record("88SP04x", 147)},
         {"88SP05" + std::string(300, 'x'), "88SP05" + std::string(120, 'x')},
         {"88STESx", record("88STESx")},
+        {"88STITNx", record("88STITNx", 144)},
         // Other type 88 lines stay exactly as read.
         {"88", "88"},
         {"8", record("8")},
@@ -49,6 +57,10 @@ TEST(LineNormalization, fitsEachLineToTheWidthOfItsKindWhateverPiecesItArrivesIn
         {"88SP01 trailing   ", "88SP01 trailing   "},
         {"88sp02 lower case", "88sp02 lower case"},
         {"88SP06", "88SP06"},
+        {kStitnf, kStitnf},
+        {kStitnf.substr(0, 150) + "  ", kStitnf.substr(0, 150) + "  "},
+        {"88STITNF", "88STITNF"},
+        {"88DV20240310", "88DV20240310"},
         {"88XY\x80\xff  ", "88XY\x80\xff  "},
         {wide, wide},
         // The flags of 88SP03 and 88STIT (columns 131 and 144) and of 88SP04 (147 only): 0 in Minas

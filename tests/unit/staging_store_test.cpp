@@ -29,25 +29,30 @@ TEST_F(StagingStoreTest, givesEveryByteBackAsStored) {
     EXPECT_EQ(rows(9), std::vector<std::string>{line});
 }
 
-std::string product(std::string_view code, std::string_view rest = "") {
-    return "75" + std::string(16, '2') + std::string(code) + std::string(rest);
+std::string product(std::string_view code, std::string_view rest = "",
+                    std::string_view period = "2024030120240331") {
+    return "75" + std::string(period) + std::string(code) + std::string(rest);
 }
 
-// Codes are the 14 bytes at columns 19 to 32, compared exactly; a line too short for one is kept.
-TEST_F(StagingStoreTest, keepsTheLastOfEachProductCodeInItsPlace) {
+// Keys are the validity period, columns 3 to 18, and the code, the 14 bytes at columns 19 to 32,
+// compared exactly; a line too short for one is kept. A product whose data changed in the month has
+// a record for each half, and both stay.
+TEST_F(StagingStoreTest, keepsTheLastOfEachProductCodeAndPeriodInItsPlace) {
     const std::string a = product("00000000000120"), a2 = product("00000000000120", "later");
     const std::string b = product("00000000000121"), c = product("0000000000012A"),
                       d = product("0000000000012a"), shortLine = "75" + std::string(15, '1');
-    stage(kType75,
-          {a, shortLine, b, c, d, shortLine, a2, "75" + std::string(20, '3'), "75" + std::string(20, '3')});
+    const std::string early = product("00000000000120", "", "2024030120240315"),
+                      late = product("00000000000120", "", "2024031620240331");
+    stage(kType75, {a, early, shortLine, b, c, d, shortLine, a2, late, "75" + std::string(20, '3'),
+                    "75" + std::string(20, '3')});
     EXPECT_EQ(store.removeDuplicateProducts(), 2u);
-    EXPECT_EQ(rows(kType75),
-              (std::vector<std::string>{shortLine, b, c, d, shortLine, a2, "75" + std::string(20, '3')}));
+    EXPECT_EQ(rows(kType75), (std::vector<std::string>{early, shortLine, b, c, d, shortLine, a2, late,
+                                                       "75" + std::string(20, '3')}));
 }
 
 // Enough rows that type 60 is written in several sorted runs and the product codes spill to the
 // temporary database, with ties and repeated codes within and across the runs and the two files,
-// sub-types in either case and dates of every kind.
+// sub-types in either case, dates of every kind, three cash registers a day and two periods a code.
 struct StagedFiles {
     std::vector<std::string> lines60;
     std::vector<std::string> lines75;
@@ -73,18 +78,21 @@ StagedFiles stageTwoFiles(StagingStore& store, bool withdrawSecond) {
                 const char sub = "MADIRmrX"[pick(8)];
                 const std::string date = (sub | 0x20) == 'r' ? "0" + std::to_string(2 + pick(2)) + "2013"
                                                              : "2013030" + std::to_string(1 + pick(4));
-                const std::string line = "60" + std::string(1, sub) + date;
-                // Some lines end early, with a byte above 127 in their date.
-                files.lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(8)) + "\xe9"
+                const std::string line =
+                    "60" + std::string(1, sub) + date + record("ECF" + std::to_string(pick(3)), 20);
+                // Some lines end early, with a byte above 127 in their date or serial number.
+                files.lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(28)) + "\xe9"
                                                       : record(line + serial));
                 store.stage(kType60, files.lines60.back());
             } else {
                 const std::string code = std::to_string(100000 + pick(40000)) + "00000000";
                 const int kind = pick(50);
                 // Some lines are too short for a code, some end within it, after a byte above 127.
-                files.lines75.push_back(kind == 0   ? "75short" + serial
-                                        : kind == 1 ? product(code.substr(0, pick(14)) + "\x80")
-                                                    : product(code, "x" + serial));
+                files.lines75.push_back(
+                    kind == 0   ? "75short" + serial
+                    : kind == 1 ? product(code.substr(0, pick(14)) + "\x80")
+                                : product(code, "x" + serial,
+                                          pick(2) == 0 ? "2013030120130331" : "2013030120130315"));
                 store.stage(kType75, files.lines75.back());
             }
         }

@@ -7,6 +7,7 @@ namespace sintegra {
 namespace {
 
 const std::string kPrefix = "9012345678000199ISENTO        ";
+const std::string kType10 = test::record("1012345678000199ISENTO        EMPRESA");
 
 // A totals record: its text padded to column 125, then the number of totals records.
 std::string totals(const std::string& text, char records = '1') {
@@ -16,38 +17,57 @@ std::string totals(const std::string& text, char records = '1') {
 }
 
 // Staged types 0 to 9 are 50, 53, 54, 55, 60, 61, 70, 74, 75 and 88. A record holds nine pairs;
-// past them a second record follows, and every record says in column 126 how many there are.
-TEST(TotalsTrailer, listsTheTypesWithRecordsAndTheGrandTotalNineToARecord) {
+// past them a second record follows, and every record says in column 126 how many there are. The
+// grand total counts the kept lines (types 10 and 11) written. A prefix short of 30 characters
+// gives way to the CNPJ and state registration of the type 10 line.
+TEST(TotalsTrailer, namesTheInformantAndListsTheTypesAndTheGrandTotalNineToARecord) {
     struct Case {
-        std::string prefix;
+        std::optional<std::string> type90;
+        std::optional<std::string> type10;
         std::vector<std::pair<StagedType, std::uint64_t>> counts;
+        std::uint64_t keptLines;
         std::vector<std::string> records;
     };
     const std::string eight =
         "50000000015300000001540000000155000000016000000001610000000170000000017400000001";
+    const std::string blank = std::string(28, ' ');
     const std::vector<Case> cases = {
-        {kPrefix, {{0, 3}, {2, 10}, {8, 2}}, {totals(kPrefix + "5000000003540000001075000000029900000018")}},
-        {kPrefix, {}, {totals(kPrefix)}},
-        {"", {{0, 5}, {8, 2}}, {totals("500000000575000000029900000010")}},
-        {"90short", {{1, 1}}, {totals("90short53000000019900000004")}},
         {kPrefix,
+         kType10,
+         {{0, 3}, {2, 10}, {8, 2}},
+         2,
+         {totals(kPrefix + "5000000003540000001075000000029900000018")}},
+        // A month without movement: types 10, 11 and 90 only.
+        {kPrefix, kType10, {}, 2, {totals(kPrefix + "9900000003")}},
+        {std::nullopt, kType10, {{0, 5}, {8, 2}}, 1, {totals(kPrefix + "500000000575000000029900000009")}},
+        {std::nullopt, std::nullopt, {{0, 5}}, 0, {totals("90" + blank + "50000000059900000006")}},
+        {"90short", kType10, {{1, 1}}, 2, {totals(kPrefix + "53000000019900000004")}},
+        {"90short", "10123", {{1, 1}}, 2, {totals("90123" + std::string(25, ' ') + "53000000019900000004")}},
+        {"90short", std::nullopt, {}, 0, {totals("90short" + std::string(23, ' ') + "9900000001")}},
+        {kPrefix,
+         "10other",
          {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}},
+         2,
          {totals(kPrefix + eight + "9900000011")}},
         {kPrefix,
+         kType10,
          {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}},
+         2,
          {totals(kPrefix + eight + "7500000001", '2'), totals(kPrefix + "9900000013", '2')}},
         {kPrefix,
+         kType10,
          {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 4}},
+         2,
          {totals(kPrefix + eight + "7500000001", '2'), totals(kPrefix + "88000000049900000017", '2')}},
         // Counts past eight digits keep every digit.
-        {"", {{2, 123456789}}, {totals("5412345678999123456792")}},
+        {kPrefix, kType10, {{2, 123456789}}, 2, {totals(kPrefix + "5412345678999123456792")}},
     };
     for (const Case& c : cases) {
         PerStagedType<std::uint64_t> counts{};
         for (const auto& [type, count] : c.counts) {
             counts[type] = count;
         }
-        EXPECT_EQ(totalsRecords(c.prefix, counts), c.records);
+        EXPECT_EQ(totalsRecords(totalsPrefix(c.type90, c.type10), counts, c.keptLines), c.records);
     }
 }
 

@@ -39,6 +39,11 @@ const std::string k54 =
 const std::string k75 = "75"
                         "2024010120240131" +
                         pad("PROD1", 22) + pad("PRODUTO", 53) + pad("UN", 6) + std::string(27, '0');
+// Minas Gerais' entry of an item under tax substitution, 237 columns.
+const std::string k88Stitnf =
+    "88STITNF17254509000163551  000012345140306000120240115" + pad("PROD1", 60) +
+    "0000001000000000010000000000000000000000010000000000014000018001200000000005000" +
+    "31240117254509000163550010000123451000123458";
 std::string totals(std::string_view pairs, char records = '1') {
     return pad("90" + kCnpj + pad("ISENTO", 14) + std::string(pairs), 125) + records;
 }
@@ -63,7 +68,8 @@ const std::vector<Row> kRows = {
     {"tipo-desconhecido", true, {"12" + k50.substr(2)}},
     {"tipo-desconhecido", false, {k50, pad("88SP05", 126), pad("88ZZZZ", 99)}},
     {"largura", true, {k50 + " "}},
-    {"largura", false, {k50}},
+    {"largura", true, {pad("88STITNF", 144)}},
+    {"largura", false, {k50, k88Stitnf}},
     {"ordem", true, {k54, k50}},
     {"ordem", false, {k50, k54}},
     {"depois-90", true, {k90, k50}},
@@ -71,9 +77,9 @@ const std::vector<Row> kRows = {
     {"fim-90", true, {k10, k11, k50}},
     {"fim-90", false, {k10, k11, k90, "garbage"}},
     {"numerico", true, {at(k50, 46, "00A123")}},
-    {"numerico", false, {k50}},
+    {"numerico", false, {k50, k88Stitnf}},
     {"data", true, {at(k50, 31, "20240230")}},
-    {"data", false, {at(k50, 31, "20240229")}},
+    {"data", false, {at(k50, 31, "20240229"), k88Stitnf}},
     {"periodo", true, {k10, at(k50, 31, "20240201")}},
     {"periodo", false, {k10, at(k50, 31, "20240131"), pad("60R012024" + pad("PROD1", 14), 72) + pad("", 54)}},
     {"periodo-10", true, {at(k10, 108, "2024013120240101")}},
@@ -81,7 +87,7 @@ const std::vector<Row> kRows = {
     {"uf", true, {at(k50, 39, "XX")}},
     {"uf", false, {at(k50, 39, "EX")}},
     {"cnpj-cpf", true, {at(k50, 3, "11222333000182")}},
-    {"cnpj-cpf", false, {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0'))}},
+    {"cnpj-cpf", false, {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0')), k88Stitnf}},
     {"tabela", true, {at(k10, 126, "4")}},
     {"tabela", false, {at(k10, 126, "5")}},
     {"produto-sem-75", true, {k54}},
