@@ -35,18 +35,23 @@ BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\sintegra-orv.exe"
+; Modern UI gives every page the subcaption " ", which NSIS appends to the window's title: each page
+; sets the title again, without it.
+!macro TITLED_PAGE PAGE SHOW
+    !define MUI_PAGE_CUSTOMFUNCTION_SHOW ${SHOW}
+    !insertmacro ${PAGE}
+!macroend
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckRunningCopy
-!insertmacro MUI_PAGE_DIRECTORY
-!insertmacro MUI_PAGE_INSTFILES
-!insertmacro MUI_PAGE_FINISH
+!insertmacro TITLED_PAGE MUI_PAGE_DIRECTORY TitleSetup
+!insertmacro TITLED_PAGE MUI_PAGE_INSTFILES TitleSetup
+!insertmacro TITLED_PAGE MUI_PAGE_FINISH TitleSetup
 
-!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro TITLED_PAGE MUI_UNPAGE_CONFIRM un.TitleUninstall
 !define MUI_COMPONENTSPAGE_NODESC
-!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.HideSpaceRequired
 !define MUI_COMPONENTSPAGE_TEXT_TOP "O programa é sempre removido. Marque a segunda opção para apagar também \
     os seus dados na pasta do programa: as cópias dos arquivos substituídos e o sintegra.txt."
-!insertmacro MUI_UNPAGE_COMPONENTS
-!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro TITLED_PAGE MUI_UNPAGE_COMPONENTS un.TitleUninstallOptions
+!insertmacro TITLED_PAGE MUI_UNPAGE_INSTFILES un.TitleUninstall
 
 !insertmacro MUI_LANGUAGE "PortugueseBR"
 
@@ -166,8 +171,15 @@ Function RemoveEarlierCopy
     RMDir "$R0"
 FunctionEnd
 
+Function TitleSetup
+    SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:Instalação do ${PRODUCT}"
+FunctionEnd
+Function un.TitleUninstall
+    SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:Desinstalação do ${PRODUCT}"
+FunctionEnd
 ; Removing needs no space: the page would say "Espaço necessário: 0.0 KB".
-Function un.HideSpaceRequired
+Function un.TitleUninstallOptions
+    Call un.TitleUninstall
     FindWindow $R0 "#32770" "" $HWNDPARENT
     GetDlgItem $R0 $R0 1023 ; the space required
     ShowWindow $R0 ${SW_HIDE}
