@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <cstdio>
+#include <cwchar>
 #include <fcntl.h>
 #include <io.h>
 #include <iostream>
@@ -41,13 +42,14 @@ private:
 
 } // namespace
 
-// The arguments come as UTF-16, whatever the code pages, and go on as UTF-8. Standard output and
+// The arguments come as UTF-16, whatever the code pages, and go on as UTF-8; "/?" asks for help, as
+// it does of every Windows command. Standard output and
 // error carry bytes as they are, lines ending in "\n" as on every system, so that what the program
 // writes is the same everywhere.
 extern "C" int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments.push_back(utf8(argv[i]));
+        arguments.push_back(i > 0 && std::wcscmp(argv[i], L"/?") == 0 ? "--help" : utf8(argv[i]));
     }
     std::vector<char*> pointers;
     for (std::string& argument : arguments) {

@@ -78,10 +78,10 @@ std::string fittedText(const RunSummary& summary) {
     std::string text = "Linhas de " + summary.inputs.front().path +
                        " com a largura ajustada: " + std::to_string(summary.fittedLines) + "\n";
     for (const FittedLine& fitted : summary.fitted) {
-        text +=
-            "  linha " + std::to_string(fitted.line) + ": " + std::to_string(fitted.width) + " caracteres";
+        text += "  linha " + std::to_string(fitted.line) + ": " +
+                verify::counted(fitted.width, "caractere", "caracteres");
         if (fitted.leadingSpaces > 0) {
-            text += ", sem os " + std::to_string(fitted.leadingSpaces) + " espaços do início";
+            text += ", sem " + verify::counted(fitted.leadingSpaces, "espaço", "espaços") + " do início";
         }
         const std::uint64_t content = fitted.width - fitted.leadingSpaces;
         if (content > fitted.fittedWidth) {

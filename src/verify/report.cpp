@@ -6,13 +6,10 @@
 #include "verify/message.hpp"
 
 namespace sintegra::verify {
-namespace {
 
 std::string counted(std::uint64_t count, std::string_view one, std::string_view many) {
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
-
-} // namespace
 
 Report::Report(std::size_t shownPerCheck)
     : shownPerCheck_(shownPerCheck) {

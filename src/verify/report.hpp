@@ -51,6 +51,9 @@ private:
 inline constexpr std::size_t kShownPerCheck = 5;
 
 // "3 erros e 1 aviso"
+// "1 linha", "2 linhas": the count with the word that agrees with it.
+std::string counted(std::uint64_t count, std::string_view one, std::string_view many);
+
 std::string countsText(std::uint64_t errors, std::uint64_t warnings);
 
 // Each check that found something, with its count and its findings, after a blank line; or that

@@ -96,6 +96,10 @@ TEST_F(CliTest, answersUsageErrorsHelpAndVersion) {
         {{"--help"}, 0, "Uso: sintegra-orv-cli [OPÇÕES] COMANDO", ""},
         {{"analisar", "--help"}, 0, "Uso: sintegra-orv-cli analisar [OPÇÕES] ARQUIVO", ""},
         {{"juntar", "-h"}, 0, "Uso: sintegra-orv-cli juntar [OPÇÕES] ARQUIVO1 ARQUIVO2", ""},
+#ifdef _WIN32
+        {{"/?"}, 0, "Uso: sintegra-orv-cli [OPÇÕES] COMANDO", ""},
+        {{"verificar", "/?"}, 0, "Uso: sintegra-orv-cli verificar", ""},
+#endif
         {{"--version"}, 0, "sintegra-orv-cli " ORV_VERSION_TEXT "\n", ""},
     };
     for (const Case& c : cases) {

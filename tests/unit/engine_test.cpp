@@ -133,7 +133,7 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         {Mode::Analyse,
          "  " + record("10", 130) + "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n50",
          "",
-         {"  linha 1: 132 caracteres, sem os 2 espaços do início, cortada em 126\n",
+         {"  linha 1: 132 caracteres, sem 2 espaços do início, cortada em 126\n",
           "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n"}},
         {Mode::Join,
          tenA + "\r\n50",
