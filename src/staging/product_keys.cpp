@@ -18,8 +18,8 @@ namespace {
 
 using Key = ProductKeys::Key;
 
-// 5 MiB of keys a run; a spilled run is read back 40 KiB at a time.
-constexpr std::size_t kRunKeys = 1 << 17;
+// 2.5 MiB of keys a run; a spilled run is read back 40 KiB at a time.
+constexpr std::size_t kRunKeys = 1 << 16;
 constexpr std::size_t kChunkKeys = 1 << 10;
 
 bool sameCode(const Key& a, const Key& b) {
