@@ -102,12 +102,35 @@ bool charactersFit(const ie::State& state, std::string_view ie) {
     return true;
 }
 
+bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+constexpr std::size_t slotOf(char first, char second) {
+    return static_cast<std::size_t>((first - 'A') * 26 + (second - 'A'));
+}
+
+// A state by its UF, looked up by the two letters: every line of a file asks.
+const ie::State* stateOf(std::string_view uf) {
+    static constexpr auto kSlots = [] {
+        std::array<std::uint8_t, 26 * 26> slots{};
+        for (std::size_t i = 0; i < ie::kStates.size(); ++i) {
+            slots[slotOf(ie::kStates[i].uf[0], ie::kStates[i].uf[1])] = static_cast<std::uint8_t>(i + 1);
+        }
+        return slots;
+    }();
+    if (uf.size() != 2 || !isUpper(uf[0]) || !isUpper(uf[1])) {
+        return nullptr;
+    }
+    const std::uint8_t slot = kSlots[slotOf(uf[0], uf[1])];
+    return slot == 0 ? nullptr : &ie::kStates[slot - 1u];
+}
+
 } // namespace
 
 IeVerdict checkStateRegistration(std::string_view uf, std::string_view ie) {
-    const auto state =
-        std::find_if(ie::kStates.begin(), ie::kStates.end(), [uf](const ie::State& s) { return s.uf == uf; });
-    if (state == ie::kStates.end()) {
+    const ie::State* state = stateOf(uf);
+    if (state == nullptr) {
         return IeVerdict::UnknownState;
     }
     if (ie.empty()) {

@@ -107,8 +107,10 @@ constexpr std::array kMG = {Form{13,
 constexpr std::array kMS = {Form{9, 9, "28", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_MT.html: eleven digits, zeros on the left of shorter ones.
 constexpr std::array kMT = {Form{11, 9, "", {digit(10, kMod11, {3, 2, 9, 8, 7, 6, 5, 4, 3, 2})}}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_PA.html
-constexpr std::array kPA = {Form{9, 9, "15", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_PA.html gives 15; the state has issued numbers that
+// start with 75 since 7 October 2024, as its Sefa announced (quoted at https://gsoft.com.br/artigos/
+// inscri%C3%A7%C3%A3o-estadual-inv%C3%A1lida-no-par%C3%A1-veja-por-que-e-como-resolver).
+constexpr std::array kPA = {Form{9, 9, "15|75", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_PE.html: the eFisco number, nine digits; the CACEPE
 // number it replaced, fourteen (http://apl03.sefaz.al.gov.br/sintegra/sintegra/cad_PE.asp).
 constexpr std::array kPE = {

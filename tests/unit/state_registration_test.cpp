@@ -79,6 +79,7 @@ const std::vector<Row> kRows = {
     {"PA", "159999995", kValid},
     {"PA", "159999994", kDigit},
     {"PA", "169999995", kFixed},
+    {"PA", "750000023", kValid}, // made: the numbers issued since October 2024
     {"PB", "060000015", kValid},
     {"PB", "060000017", kDigit},
     // PE: the eFisco number and the older CACEPE one.
