@@ -16,28 +16,28 @@ using R = FieldRule;
 
 constexpr Field num(std::string_view name, int first, int last, R rule = R::None,
                     std::string_view values = {}) {
-    return {name, std::uint16_t(first), std::uint16_t(last), K::Numeric, 0, rule, values, 0};
+    return {name, std::uint16_t(first), std::uint16_t(last), K::Numeric, 0, rule, values};
 }
 constexpr Field text(std::string_view name, int first, int last, R rule = R::None,
                      std::string_view values = {}) {
-    return {name, std::uint16_t(first), std::uint16_t(last), K::Alphanumeric, 0, rule, values, 0};
+    return {name, std::uint16_t(first), std::uint16_t(last), K::Alphanumeric, 0, rule, values};
 }
 constexpr Field date(std::string_view name, int first, R rule = R::None) {
-    return {name, std::uint16_t(first), std::uint16_t(first + 7), K::Date, 0, rule, {}, 0};
+    return {name, std::uint16_t(first), std::uint16_t(first + 7), K::Date, 0, rule, {}};
 }
 constexpr Field month(std::string_view name, int first, R rule = R::None) {
-    return {name, std::uint16_t(first), std::uint16_t(first + 5), K::Month, 0, rule, {}, 0};
+    return {name, std::uint16_t(first), std::uint16_t(first + 5), K::Month, 0, rule, {}};
 }
-// An Inscrição Estadual: "the UF commands the check of its digits", and a party without one is
-// "ISENTO" (Guia Prático, registros tipo 10 and 50, campo 03; a type 55 substitute without one in the
-// favoured UF, "INEXISTENTE", registro tipo 55, campo 03). The states' rules: verify/state_registration.
+// An Inscrição Estadual: "a UF é que vai comandar o cálculo do digito" (Guia Prático, registro tipo
+// 10); a party without one is "ISENTO" (registro tipo 50, campo 03), a type 55 substitute without one
+// in the favoured UF "INEXISTENTE" (registro tipo 55, campo 03). Each state's rule:
+// verify/state_registration_rules.hpp.
 constexpr Field ie(std::string_view name, int first, int stateColumn, R rule = R::StateRegistration) {
-    return {name, std::uint16_t(first),      std::uint16_t(first + 13), K::Alphanumeric, 0, rule,
-            {},   std::uint16_t(stateColumn)};
+    const auto last = std::uint16_t(first + 13);
+    return {name, std::uint16_t(first), last, K::Alphanumeric, 0, rule, {}, std::uint16_t(stateColumn)};
 }
 constexpr Field dec(std::string_view name, int first, int last, int decimals = 2) {
-    return {name, std::uint16_t(first), std::uint16_t(last), K::Decimal, std::uint8_t(decimals), R::None, {},
-            0};
+    return {name, std::uint16_t(first), std::uint16_t(last), K::Decimal, std::uint8_t(decimals), R::None, {}};
 }
 
 constexpr std::string_view kStates =

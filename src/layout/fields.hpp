@@ -45,7 +45,7 @@ struct Field {
     std::string_view values; // the values the manual lists, separated by '|'; empty when any
     // An Inscrição Estadual's: the column of the UF whose rule checks it; 0 for the type 90 record's,
     // which the type 10 record's UF commands.
-    std::uint16_t stateColumn;
+    std::uint16_t stateColumn = 0;
 
     constexpr std::size_t size() const { return last - first + 1u; }
 };
