@@ -29,8 +29,8 @@ const std::vector<Row> kRows = {
     {"AL", "241000048", kFixed},
     {"AM", "999999990", kValid},
     {"AM", "999999991", kDigit},
-    // AP, one number per range of p and d (made): the digit that another range's p and d would give
-    // is wrong.
+    // AP: one number per range of p and d (the second and third made); the digit that another
+    // range's p and d would give is wrong.
     {"AP", "030123459", kValid},
     {"AP", "030123458", kDigit},
     {"AP", "040123459", kFixed},
@@ -41,6 +41,7 @@ const std::vector<Row> kRows = {
     // BA: modulus 10 and modulus 11 at eight digits (the second made) and at nine.
     {"BA", "12345663", kValid},
     {"BA", "12345664", kDigit},
+    {"BA", "10000405", kValid}, // made: a rest of 0 gives 0
     {"BA", "61234557", kValid},
     {"BA", "61234567", kDigit},
     {"BA", "123456748", kValid},
@@ -48,6 +49,9 @@ const std::vector<Row> kRows = {
     {"BA", "162345651", kValid},
     {"BA", "162345615", kDigit},
     {"BA", "1234567", kLength},
+    // made: the second digit, not the first, chooses the modulus at nine digits.
+    {"BA", "600000356", kValid},
+    {"BA", "600000311", kDigit},
     {"CE", "060000015", kValid},
     {"CE", "060000016", kDigit},
     {"DF", "0730000100109", kValid},
@@ -103,6 +107,8 @@ const std::vector<Row> kRows = {
     {"RO", "101625214", kDigit},
     {"RO", "00000000625213", kValid},
     {"RO", "00000000625214", kDigit},
+    {"RO", "101100081", kValid}, // made: a rest of 0 gives 1
+    {"RO", "101100080", kDigit},
     {"RR", "240066281", kValid},
     {"RR", "240066282", kDigit},
     {"RR", "250066281", kFixed},
@@ -119,6 +125,7 @@ const std::vector<Row> kRows = {
     {"SP", "P011004243002", kValid},
     {"SP", "P011004244002", kDigit},
     {"SP", "X011004243002", IeVerdict::Characters},
+    {"SP", "P10042499114", kFixed}, // a valid twelve-digit number but for the P
     // TO: eleven digits with the kind of business, nine without.
     {"TO", "29010227836", kValid},
     {"TO", "29010227837", kDigit},
