@@ -86,6 +86,7 @@ const std::vector<Row> kRows = {
     {"inscricao-estadual", true, {at(k50, 17, "110042490115")}},
     {"inscricao-estadual", true, {at(k10, 17, pad("ISENTO", 14))}},
     {"inscricao-estadual", true, {at(k10, 96, "MG")}},
+    {"inscricao-estadual", true, {k10, at(k90, 17, "110042490115")}}, // by the type 10 record's UF
     {"inscricao-estadual", false, {k10, k50, at(k50, 17, "110042490114"), at(k50, 39, "EX"), k90}},
     {"tabela", true, {at(k10, 126, "4")}},
     {"tabela", false, {at(k10, 126, "5")}},
