@@ -14,6 +14,10 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
 // The digits of a number as its form counts them: zeros first when it is shorter, 0 for a letter.
 using Digits = std::array<int, 16>;
 
@@ -90,20 +94,12 @@ bool startsFit(std::string_view starts, std::string_view ie) {
     return false;
 }
 
-// Digits only, but for a letter that some form of the state starts with (SP's "P").
+// Digits only, but for a first letter that some form of the state starts with (SP's "P").
 bool charactersFit(const ie::State& state, std::string_view ie) {
-    for (std::size_t i = 0; i < ie.size(); ++i) {
-        if (!isDigit(ie[i]) &&
-            !(i == 0 && std::any_of(state.forms.begin(), state.forms.end(),
-                                    [&](const Form& f) { return f.starts.starts_with(ie[0]); }))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool isUpper(char c) {
-    return c >= 'A' && c <= 'Z';
+    const bool letterFits =
+        isUpper(ie[0]) && std::any_of(state.forms.begin(), state.forms.end(),
+                                      [&](const Form& f) { return f.starts.starts_with(ie[0]); });
+    return std::all_of(ie.begin() + (letterFits ? 1 : 0), ie.end(), isDigit);
 }
 
 constexpr std::size_t slotOf(char first, char second) {

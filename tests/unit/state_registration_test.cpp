@@ -137,6 +137,7 @@ const std::vector<Row> kRows = {
     {"MS", "109876547", kFixed},
     {"RJ", "12345663", kDigit},
     {"SP", "110.042.490.114", IeVerdict::Characters},
+    {"BA", ".23456748", IeVerdict::Characters},
     {"SP", "", IeVerdict::Empty},
     {"EX", "ISENTO", IeVerdict::UnknownState},
 };
