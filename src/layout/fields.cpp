@@ -28,6 +28,14 @@ constexpr Field date(std::string_view name, int first, R rule = R::None) {
 constexpr Field month(std::string_view name, int first, R rule = R::None) {
     return {name, std::uint16_t(first), std::uint16_t(first + 5), K::Month, 0, rule, {}};
 }
+// An Inscrição Estadual: "a UF é que vai comandar o cálculo do digito" (Guia Prático, registro tipo
+// 10); a party without one is "ISENTO" (registro tipo 50, campo 03), a type 55 substitute without one
+// in the favoured UF "INEXISTENTE" (registro tipo 55, campo 03). Each state's rule:
+// verify/state_registration_rules.hpp.
+constexpr Field ie(std::string_view name, int first, int stateColumn, R rule = R::StateRegistration) {
+    const auto last = std::uint16_t(first + 13);
+    return {name, std::uint16_t(first), last, K::Alphanumeric, 0, rule, {}, std::uint16_t(stateColumn)};
+}
 constexpr Field dec(std::string_view name, int first, int last, int decimals = 2) {
     return {name, std::uint16_t(first), std::uint16_t(last), K::Decimal, std::uint8_t(decimals), R::None, {}};
 }
@@ -41,7 +49,7 @@ constexpr std::string_view kIssuer = "P|T";
 // Item 9: Mestre do estabelecimento.
 constexpr std::array k10 = {
     num("CNPJ", 3, 16, R::InformantTaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 96, R::InformantStateRegistration),
     text("Nome do Contribuinte", 31, 65),
     text("Município", 66, 95),
     text("Unidade da Federação", 96, 97, R::InformantState),
@@ -63,7 +71,7 @@ constexpr std::array k11 = {
 // Item 11: Nota fiscal, modelos 1, 1-A, 4, 6, 21, 22 e 55, quanto ao ICMS.
 constexpr std::array k50 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou recebimento", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     num("Modelo", 41, 42),
@@ -83,7 +91,7 @@ constexpr std::array k50 = {
 // Item 12: Total de nota fiscal quanto ao IPI.
 constexpr std::array k51 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou recebimento", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     text("Série", 41, 43),
@@ -100,7 +108,7 @@ constexpr std::array k51 = {
 // Item 13: Substituição tributária.
 constexpr std::array k53 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou recebimento", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     num("Modelo", 41, 42),
@@ -138,7 +146,7 @@ constexpr std::array k54 = {
 // Item 15: Guia Nacional de Recolhimento de Tributos Estaduais.
 constexpr std::array k55 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 41, R::SubstituteRegistration),
     date("Data da GNRE", 31),
     text("Unidade da Federação do substituto", 39, 40, R::State),
     text("Unidade da Federação favorecida", 41, 42, R::State),
@@ -171,7 +179,7 @@ constexpr std::array k56 = {
 // Número de lote de fabricação de produto (not in the texts read: columns from generator libraries).
 constexpr std::array k57 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    text("Inscrição Estadual", 17, 30), // unchecked: the record names no UF
     num("Modelo", 31, 32),
     text("Série", 33, 35),
     num("Número", 36, 41),
@@ -280,7 +288,7 @@ constexpr std::array k61R = {
 // Item 18: Nota fiscal de serviço de transporte e conhecimentos.
 constexpr std::array k70 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou utilização", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     num("Modelo", 41, 42),
@@ -300,7 +308,7 @@ constexpr std::array k70 = {
 // Item 19: Informações da carga transportada.
 constexpr std::array k71 = {
     num("CNPJ do tomador", 3, 16, R::TaxId),
-    text("Inscrição Estadual do tomador", 17, 30),
+    ie("Inscrição Estadual do tomador", 17, 39),
     date("Data de emissão", 31, R::InPeriod),
     text("Unidade da Federação do tomador", 39, 40, R::State),
     num("Modelo", 41, 42),
@@ -309,7 +317,7 @@ constexpr std::array k71 = {
     num("Número", 46, 51),
     text("Unidade da Federação do remetente/destinatário", 52, 53, R::State),
     num("CNPJ do remetente/destinatário", 54, 67, R::TaxId),
-    text("Inscrição Estadual do remetente/destinatário", 68, 81),
+    ie("Inscrição Estadual do remetente/destinatário", 68, 52),
     date("Data de emissão da nota fiscal", 82),
     text("Modelo da nota fiscal", 90, 91),
     text("Série da nota fiscal", 92, 94),
@@ -326,7 +334,7 @@ constexpr std::array k74 = {
     dec("Valor do produto", 38, 50),
     text("Código de posse das mercadorias inventariadas", 51, 51, R::None, "1|2|3"),
     num("CNPJ do possuidor/proprietário", 52, 65, R::TaxId),
-    text("Inscrição Estadual do possuidor/proprietário", 66, 79),
+    ie("Inscrição Estadual do possuidor/proprietário", 66, 80),
     text("Unidade da Federação do possuidor/proprietário", 80, 81, R::StateOrBlank),
     text("Brancos", 82, 126),
 };
@@ -348,7 +356,7 @@ constexpr std::array k75 = {
 // Item 22: Nota fiscal de serviços de comunicação e de telecomunicação.
 constexpr std::array k76 = {
     num("CNPJ/CPF", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 60),
     num("Modelo", 31, 32),
     text("Série", 33, 34),
     text("Subsérie", 35, 36),
@@ -412,7 +420,7 @@ constexpr std::array k86 = {
     num("Registro de exportação", 3, 14),
     date("Data do registro", 15),
     num("CNPJ do remetente", 23, 36, R::TaxId),
-    text("Inscrição Estadual do remetente", 37, 50),
+    ie("Inscrição Estadual do remetente", 37, 51),
     text("Unidade da Federação", 51, 52, R::State),
     num("Número da nota fiscal", 53, 58),
     date("Data de emissão", 59),
@@ -481,7 +489,7 @@ constexpr std::array k88Ean = {
 // number; the totals check reads them.
 constexpr std::array k90 = {
     num("CNPJ", 3, 16, R::InformantTaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 0, R::InformantStateRegistration),
     num("Número de registros tipo 90", 126, 126),
 };
 

@@ -29,6 +29,10 @@ enum class FieldRule : std::uint8_t {
     InPeriod,       // a date, or a month, within the period of the type 10 record
     ZeroOrDate,     // a date, or zeros where the document has none
     ProductCode,    // a product or service code, which a type 75 record must describe
+    // An Inscrição Estadual, valid for the UF in the field's stateColumn:
+    StateRegistration,          // or ISENTO, for a party without one
+    SubstituteRegistration,     // or INEXISTENTE, for a substitute without one in that UF (type 55)
+    InformantStateRegistration, // the informant's own, never ISENTO
 };
 
 struct Field {
@@ -39,6 +43,9 @@ struct Field {
     std::uint8_t decimals;
     FieldRule rule;
     std::string_view values; // the values the manual lists, separated by '|'; empty when any
+    // An Inscrição Estadual's: the column of the UF whose rule checks it; 0 for the type 90 record's,
+    // which the type 10 record's UF commands.
+    std::uint16_t stateColumn = 0;
 
     constexpr std::size_t size() const { return last - first + 1u; }
 };

@@ -16,7 +16,7 @@ void Checker::line(std::string_view head, std::uint64_t number, std::size_t widt
         totals_.line(head, number, kind, header_, sink_);
     }
     if (fields_ && kind.layout != nullptr) {
-        checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
+        checkFields(head, number, *kind.layout, header_, sink_);
     }
     if (related_) {
         relations_.line(head, number, kind, sink_);

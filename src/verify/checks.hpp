@@ -30,6 +30,8 @@ inline constexpr Check kPeriod10{"periodo-10", kError,
 inline constexpr Check kState{"uf", kError, "Sigla de unidade da Federação que não existe"};
 inline constexpr Check kTaxId{"cnpj-cpf", kError, "CNPJ ou CPF com dígitos verificadores errados"};
 inline constexpr Check kTable{"tabela", kError, "Código que a tabela do leiaute não tem"};
+inline constexpr Check kStateRegistration{"inscricao-estadual", kError,
+                                          "Inscrição estadual inválida para a sua unidade da Federação"};
 
 // The records among themselves.
 inline constexpr Check kProductWithout75{"produto-sem-75", kError,
@@ -58,13 +60,34 @@ inline constexpr Check kJoinInformant{"juntar-cnpj-ie", kWarning,
 inline constexpr Check kJoinOverlap{"juntar-sobreposicao", kWarning, "Períodos dos arquivos se sobrepõem"};
 inline constexpr Check kJoinGap{"juntar-intervalo", kWarning, "Períodos dos arquivos deixam dias de fora"};
 
-inline constexpr std::array<const Check*, 28> kAll = {
-    &kFirstIs10,   &kSecondIs11,    &kMisplaced10Or11, &kUnknownType,
-    &kWidth,       &kOrder,         &kAfter90,         &kEndsWith90,
-    &kNumeric,     &kDate,          &kPeriod,          &kPeriod10,
-    &kState,       &kTaxId,         &kTable,           &kProductWithout75,
-    &k54Without50, &k51Without50,   &kUnused75,        &kRelationsLimited,
-    &k90Informant, &kTypeTotal,     &kMissingTotal,    &kGrandTotal,
-    &kCount90,     &kJoinInformant, &kJoinOverlap,     &kJoinGap};
+inline constexpr std::array<const Check*, 29> kAll = {&kFirstIs10,
+                                                      &kSecondIs11,
+                                                      &kMisplaced10Or11,
+                                                      &kUnknownType,
+                                                      &kWidth,
+                                                      &kOrder,
+                                                      &kAfter90,
+                                                      &kEndsWith90,
+                                                      &kNumeric,
+                                                      &kDate,
+                                                      &kPeriod,
+                                                      &kPeriod10,
+                                                      &kState,
+                                                      &kTaxId,
+                                                      &kTable,
+                                                      &kStateRegistration,
+                                                      &kProductWithout75,
+                                                      &k54Without50,
+                                                      &k51Without50,
+                                                      &kUnused75,
+                                                      &kRelationsLimited,
+                                                      &k90Informant,
+                                                      &kTypeTotal,
+                                                      &kMissingTotal,
+                                                      &kGrandTotal,
+                                                      &kCount90,
+                                                      &kJoinInformant,
+                                                      &kJoinOverlap,
+                                                      &kJoinGap};
 
 } // namespace sintegra::verify::check

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "verify/checks.hpp"
+#include "verify/state_registration.hpp"
 #include "verify/tax_id.hpp"
 
 namespace sintegra::verify {
@@ -40,12 +41,22 @@ std::string listText(std::string_view values) {
     return text;
 }
 
+// The word the layout takes in place of an Inscrição Estadual, for a party that has none.
+std::string_view exemptWord(FieldRule rule) {
+    return rule == FieldRule::StateRegistration        ? "ISENTO"
+           : rule == FieldRule::SubstituteRegistration ? "INEXISTENTE"
+                                                       : "";
+}
+
 class LineFields {
 public:
-    LineFields(std::uint64_t number, const RecordLayout& layout, const Period* period, FindingSink& sink)
-        : number_(number)
+    LineFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
+               const FileHeader& header, FindingSink& sink)
+        : line_(line)
+        , number_(number)
         , layout_(layout)
-        , period_(period)
+        , header_(header)
+        , period_(header.period ? &*header.period : nullptr)
         , sink_(sink) {}
 
     void check(const Field& field, std::string_view value) {
@@ -125,9 +136,39 @@ private:
                 report(check::kState, field, value, "não é sigla de unidade da Federação nem EX");
             }
             break;
+        case FieldRule::StateRegistration:
+        case FieldRule::SubstituteRegistration:
+        case FieldRule::InformantStateRegistration:
+            checkRegistration(field, value);
+            break;
         default:
             break;
         }
+    }
+
+    void checkRegistration(const Field& field, std::string_view value) {
+        const std::string_view number = value.substr(0, value.find_last_not_of(' ') + 1);
+        const std::string_view exempt = exemptWord(field.rule);
+        if (!exempt.empty() && number == exempt) {
+            return;
+        }
+        const std::string_view uf = stateOf(field);
+        const IeVerdict verdict = checkStateRegistration(uf, number);
+        if (verdict != IeVerdict::Valid && verdict != IeVerdict::UnknownState) {
+            report(check::kStateRegistration, field, value, [&] {
+                return "a inscrição estadual não é válida para " + std::string(uf) + " (" +
+                       std::string(reasonText(verdict)) + ")";
+            });
+        }
+    }
+
+    // The UF that commands an Inscrição Estadual's check; empty when the line is too short to say.
+    std::string_view stateOf(const Field& field) const {
+        if (field.stateColumn == 0) {
+            return header_.state;
+        }
+        return field.stateColumn + 1u <= line_.size() ? line_.substr(field.stateColumn - 1u, 2)
+                                                      : std::string_view();
     }
 
     std::string outsideText() const {
@@ -147,8 +188,10 @@ private:
         });
     }
 
+    std::string_view line_;
     std::uint64_t number_;
     const RecordLayout& layout_;
+    const FileHeader& header_;
     const Period* period_;
     FindingSink& sink_;
 };
@@ -156,8 +199,8 @@ private:
 } // namespace
 
 void checkFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
-                 const Period* period, FindingSink& sink) {
-    LineFields fields(number, layout, period, sink);
+                 const FileHeader& header, FindingSink& sink) {
+    LineFields fields(line, number, layout, header, sink);
     for (const Field& field : layout.fields) {
         if (field.last > line.size()) {
             return;

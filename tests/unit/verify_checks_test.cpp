@@ -23,7 +23,8 @@ std::string at(std::string line, std::size_t column, std::string_view text) {
 }
 
 const std::string kCnpj = "11222333000181";
-const std::string k10 = "10" + kCnpj + pad("ISENTO", 14) + pad("EMPRESA", 35) + pad("CIDADE", 30) +
+const std::string kInformant = kCnpj + pad("110042490114", 14);
+const std::string k10 = "10" + kInformant + pad("EMPRESA", 35) + pad("CIDADE", 30) +
                         "SP0000000000"
                         "20240101"
                         "20240131"
@@ -45,7 +46,7 @@ const std::string k88Stitnf =
     "0000001000000000010000000000000000000000010000000000014000018001200000000005000" +
     "31240117254509000163550010000123451000123458";
 std::string totals(std::string_view pairs, char records = '1') {
-    return pad("90" + kCnpj + pad("ISENTO", 14) + std::string(pairs), 125) + records;
+    return pad("90" + kInformant + std::string(pairs), 125) + records;
 }
 const std::string k90 = totals("9900000003");
 
@@ -88,6 +89,11 @@ const std::vector<Row> kRows = {
     {"uf", false, {at(k50, 39, "EX")}},
     {"cnpj-cpf", true, {at(k50, 3, "11222333000182")}},
     {"cnpj-cpf", false, {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0')), k88Stitnf}},
+    {"inscricao-estadual", true, {at(k50, 17, "110042490115")}},
+    {"inscricao-estadual", true, {at(k10, 17, pad("ISENTO", 14))}},
+    {"inscricao-estadual", true, {at(k10, 96, "MG")}},
+    {"inscricao-estadual", true, {k10, at(k90, 17, "110042490115")}}, // by the type 10 record's UF
+    {"inscricao-estadual", false, {k10, k50, at(k50, 17, "110042490114"), at(k50, 39, "EX"), k90}},
     {"tabela", true, {at(k10, 126, "4")}},
     {"tabela", false, {at(k10, 126, "5")}},
     {"produto-sem-75", true, {k54}},
