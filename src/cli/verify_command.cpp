@@ -9,7 +9,10 @@
 #include "files/input_file.hpp"
 #include "files/system_error.hpp"
 #include "run/line_splitter.hpp"
+#include "run/messages.hpp"
+#include "run/run_error.hpp"
 #include "verify/checker.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/json_report.hpp"
 #include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
@@ -19,15 +22,37 @@ namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
-// Feeds every line of the file to the checker, then ends it; returns the number of lines.
-std::uint64_t checkFile(InputFile& file, verify::Checker& checker) {
-    verify::LineFeeder feeder(checker);
-    LineSplitter<verify::LineFeeder> splitter(feeder);
+template <class Sink>
+void feedLines(InputFile& file, Sink& sink) {
+    LineSplitter<Sink> splitter(sink);
     std::vector<char> buffer(kChunkSize);
     while (const std::size_t size = file.read(buffer.data(), buffer.size())) {
         splitter.feed(std::string_view(buffer.data(), size));
     }
     splitter.finish();
+}
+
+// A file that is not a SINTEGRA file gets one sentence instead of a finding on every line: a pass of
+// its own decides, before the report, which --json writes as it goes.
+void requireShape(const std::string& path) {
+    InputFile file(pathFromText(path));
+    verify::FileShape shape;
+    try {
+        feedLines(file, shape);
+    } catch (const verify::LineTooLong&) {
+        throw RunError(messages::lineTooLong(shape.lines() + 1, path));
+    }
+    try {
+        shape.finish();
+    } catch (const verify::NotSintegra& refused) {
+        throw RunError(messages::notSintegra(path, verify::faultWords(refused.fault)));
+    }
+}
+
+// Feeds every line of the file to the checker, then ends it; returns the number of lines.
+std::uint64_t checkFile(InputFile& file, verify::Checker& checker) {
+    verify::LineFeeder feeder(checker);
+    feedLines(file, feeder);
     checker.finish();
     return feeder.lines();
 }
@@ -46,6 +71,7 @@ void addVerifyCommand(CLI::App& app, VerifyOptions& options) {
 
 int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err) {
     try {
+        requireShape(options.file);
         InputFile file(pathFromText(options.file));
         std::uint64_t errors = 0;
         if (options.json) {
@@ -65,6 +91,9 @@ int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
         return errors == 0 ? kExitSuccess : kExitFindings;
     } catch (const FileError& error) {
         err << "sintegra-orv-cli: " << error.what() << '\n';
+        return kExitFailure;
+    } catch (const RunError& error) {
+        err << "sintegra-orv-cli: " << error.what() << ' ' << messages::kFilesUnchanged << '\n';
         return kExitFailure;
     }
 }
