@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "layout/fields.hpp"
 #include "layout/record_types.hpp"
@@ -36,14 +37,31 @@ constexpr std::array<std::string_view, 14> kSignatures = {"PK\x03\x04",
                                                           "ELF",
                                                           "MZ"};
 
-// Written so as to vectorize: every byte of the file goes through it.
+bool isControl(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b < 0x20 && b != 0 && b != '\t' && b != 0x1a) || b == 0x7f;
+}
+
+std::uint64_t countEach(std::string_view bytes) {
+    return static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), isControl));
+}
+
+// Every byte of the file goes through here: eight at a time, a word that has no byte below 0x20
+// and no DEL, as words of text have not, is passed over at once.
 std::uint64_t countControls(std::string_view bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = kOnes * 0x80;
     std::uint64_t count = 0;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        count += static_cast<unsigned>((b < 0x20 && b != 0 && b != '\t' && b != 0x1a) || b == 0x7f);
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        const std::uint64_t del = word ^ (kOnes * 0x7f);
+        if ((((word - kOnes * 0x20) & ~word) | ((del - kOnes) & ~del)) & kHighBits) {
+            count += countEach(bytes.substr(at, 8));
+        }
     }
-    return count;
+    return count + countEach(bytes.substr(at));
 }
 
 const Field* firstTypedField(const RecordLayout& layout) {
