@@ -114,7 +114,8 @@ void pumpLines(InputFile& input, StagingLoad* load, ProgressReporter& progress, 
         } catch (const LineTooLong&) {
             throw NotSintegraFile(messages::lineTooLong(emitter.lines() + 1, pathText(input.path())));
         } catch (const verify::NotSintegra& refused) {
-            throw NotSintegraFile(messages::notSintegra(pathText(input.path()), verify::faultWords(refused.fault)));
+            throw NotSintegraFile(
+                messages::notSintegra(pathText(input.path()), verify::faultWords(refused.fault)));
         }
     });
     pump.drain(

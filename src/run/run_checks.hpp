@@ -16,9 +16,9 @@ namespace sintegra {
 
 // Verifies an input file as its lines are read, on the thread that reads them, and counts what it
 // finds; a file that is not a SINTEGRA file ends the run (verify::FileShape). It checks the shape of
-// the file, which the repair changes; the fields and the relations
-// among records reach the output as they were read and are checked there, once. Of the first file
-// it also notes the lines whose width fitting changed.
+// the file, which the repair changes; the fields and the relations among records reach the output
+// as they were read and are checked there, once. Of the first file it also notes the lines whose
+// width fitting changed.
 class InputCheck {
 public:
     InputCheck() = default;

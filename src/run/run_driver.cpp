@@ -85,7 +85,7 @@ private:
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     InputCheck firstCheck_;
-    std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
+    std::optional<InputCheck> secondCheck_;        // none when the second file is the first one again
     std::optional<NotSintegraFile> secondRefused_; // which matters in join mode only
     RunSummary summary_;
 };

@@ -20,22 +20,9 @@ constexpr std::size_t kHeadSize = 48;
 // How the files that users mistake most often for a SINTEGRA file begin: archives (zip, which
 // xlsx, docx and odt are, gzip, 7-Zip, RAR, xz), documents (PDF, the older Office formats, RTF),
 // pictures (PNG, JPEG, GIF) and programs (ELF, Windows).
-constexpr std::array<std::string_view, 14> kSignatures = {"PK\x03\x04",
-                                                          "PK\x05\x06",
-                                                          "\x1f\x8b",
-                                                          "7z\xbc\xaf",
-                                                          "Rar!",
-                                                          "\xfd"
-                                                          "7zXZ",
-                                                          "%PDF-",
-                                                          "\xd0\xcf\x11\xe0",
-                                                          "{\\rtf",
-                                                          "\x89PNG",
-                                                          "\xff\xd8\xff",
-                                                          "GIF8",
-                                                          "\x7f"
-                                                          "ELF",
-                                                          "MZ"};
+constexpr std::array<std::string_view, 14> kSignatures = {
+    "PK\x03\x04",       "PK\x05\x06", "\x1f\x8b", "7z\xbc\xaf",   "Rar!", "\3757zXZ", "%PDF-",
+    "\xd0\xcf\x11\xe0", "{\\rtf",     "\x89PNG",  "\xff\xd8\xff", "GIF8", "\177ELF",  "MZ"};
 
 bool isControl(char c) {
     const auto b = static_cast<unsigned char>(c);
