@@ -77,6 +77,10 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
     const std::string zip = "PK\x03\x04\x14\x00\x08\x00\x08\x00sintegra.txt" + randomBytes(3000, 1);
     const std::string csv =
         "10/03/2013;Parafuso;1,50\r\n11/04/2013;Porca;0,75\r\n10/05/2013;Arruela;0,10\r\n";
+    std::string numbered; // a type 10 record's form ten times: only the first four count
+    for (char n = '0'; n <= '9'; ++n) {
+        numbered += std::string("100320130000000") + n + ";Parafuso;1,50\r\n";
+    }
     const std::string a = work.file("a.txt"), b = work.file("b.txt");
     const auto notSintegra = [](const std::string& path, const std::string& why) {
         return "O arquivo [" + path + "] não parece um arquivo do SINTEGRA: " + why + ".";
@@ -102,6 +106,8 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         {"Data\tProduto\tValor\r\n10/03/2013\tParafuso\t1,50\r\n", "", notSintegra(a, none)},
         {"<!DOCTYPE html>\n<html><body>\n<p>10/03/2013</p>\n</body></html>\n", "", notSintegra(a, none)},
         {record + letter, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
+        {numbered, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
+        {sampleAs([](std::string line) { return line; }, ""), "", notSintegra(a, none)},
         {record + "\r\n" + test::cnpjRecord("88", std::string(1 << 20, 'x')), "",
          "A linha 3 do arquivo [" + a + "] tem mais de 1 MiB: não parece um arquivo do SINTEGRA."},
         {record, letter, notSintegra(b, none)},
