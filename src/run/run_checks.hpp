@@ -8,15 +8,17 @@
 #include "run/line_splitter.hpp"
 #include "run/run_summary.hpp"
 #include "verify/checker.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
 
 namespace sintegra {
 
 // Verifies an input file as its lines are read, on the thread that reads them, and counts what it
-// finds. It checks the shape of the file, which the repair changes; the fields and the relations
-// among records reach the output as they were read and are checked there, once. Of the first file
-// it also notes the lines whose width fitting changed.
+// finds; a file that is not a SINTEGRA file ends the run (verify::FileShape). It checks the shape of
+// the file, which the repair changes; the fields and the relations among records reach the output
+// as they were read and are checked there, once. Of the first file it also notes the lines whose
+// width fitting changed.
 class InputCheck {
 public:
     InputCheck() = default;
@@ -24,12 +26,21 @@ public:
     InputCheck& operator=(const InputCheck&) = delete;
 
     // Bytes of the line as read.
-    void addBytes(std::string_view bytes) { feeder_.addBytes(bytes); }
-    void endLine() { feeder_.endLine(); }
+    void addBytes(std::string_view bytes) {
+        shape_.addBytes(bytes);
+        feeder_.addBytes(bytes);
+    }
+    void endLine() {
+        shape_.endLine();
+        feeder_.endLine();
+    }
     // The same, with the line as the run keeps it.
     void endLine(std::string_view kept);
-    // The end of the file.
-    void finish() { checker_.finish(); }
+    // The end of the file. Throws verify::NotSintegra.
+    void finish() {
+        shape_.finish();
+        checker_.finish();
+    }
 
     const verify::Report& report() const { return report_; }
     const verify::FileHeader& header() const { return checker_.header(); }
@@ -40,6 +51,7 @@ private:
     verify::Report report_{0};
     verify::Checker checker_{report_, verify::Scope::Shape};
     verify::LineFeeder feeder_{checker_};
+    verify::FileShape shape_;
     std::uint64_t fittedLines_ = 0;
     std::vector<FittedLine> fitted_;
 };

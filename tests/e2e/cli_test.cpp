@@ -27,7 +27,8 @@ protected:
 };
 
 TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
-    const std::string file = work.write("a.txt", "10x\r\n50one\r\n51gone\r\n");
+    const std::string file =
+        work.write("a.txt", test::cnpjRecord("10", "x\r\n") + test::cnpjRecord("50", "one\r\n51gone\r\n"));
     const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + file + "] finalizada !\n");
@@ -50,8 +51,8 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
 
 // The folder joined with sintegra.txt by the system's separator, one only.
 TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
-    const std::string first = work.write("a.txt", "50one");
-    const std::string second = work.write("b.txt", "50two");
+    const std::string first = work.write("a.txt", test::cnpjRecord("50", "one"));
+    const std::string second = work.write("b.txt", test::cnpjRecord("50", "two"));
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
     for (const std::string& given : {pasta(), pasta() + separator}) {
         const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", given, "--quiet"});
@@ -69,7 +70,7 @@ TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
     const std::filesystem::path program = folder.path() / std::filesystem::path(ORV_CLI_PROGRAM).filename();
     std::filesystem::copy_file(ORV_CLI_PROGRAM, program);
-    const std::string file = work.write("a.txt", "50one");
+    const std::string file = work.write("a.txt", test::cnpjRecord("50"));
     EXPECT_EQ(test::runProcess({pathText(program), "analisar", file, "-q"}).status, 0);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Sintegra.mdb"));
 }
@@ -135,7 +136,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     test::RunningCopy running(folder.path(), work.path());
     const std::filesystem::path store = folder.path() / "Sintegra.mdb";
     const auto storeWritten = std::filesystem::last_write_time(store);
-    const std::string file = work.write("a.txt", "50one");
+    const std::string file = work.write("a.txt", test::cnpjRecord("50"));
     for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, file}}) {
         std::vector<std::string> arguments = {files.size() == 1 ? "analisar" : "juntar"};
         arguments.insert(arguments.end(), files.begin(), files.end());
@@ -145,7 +146,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
         EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + " " +
                                std::string(messages::kFilesUnchanged) + "\n");
     }
-    EXPECT_EQ(readFile(file), "50one");
+    EXPECT_EQ(readFile(file), test::cnpjRecord("50"));
     EXPECT_EQ(std::filesystem::last_write_time(store), storeWritten);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     const test::ProcessResult first = running.finish();

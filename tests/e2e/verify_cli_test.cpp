@@ -97,6 +97,7 @@ TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
     const std::vector<std::pair<std::vector<std::string>, int>> runs = {
         {{"verificar", work.file("none.txt")}, 1},
         {{"verificar", work.path().string()}, 1},
+        {{"verificar", work.write("carta.txt", "Prezados,\r\nsegue o arquivo.\r\n"), "--json"}, 1},
         {{"verificar"}, 2},
         {{"verificar", valid, "--desconhecida"}, 2},
         {{"verificar", valid, "--pasta", work.file("no-folder")}, 0},

@@ -1,11 +1,15 @@
 #include <algorithm>
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "run/line_splitter.hpp"
 #include "verify/checker.hpp"
 #include "verify/checks.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/join_checks.hpp"
 
 namespace sintegra::verify {
@@ -162,6 +166,29 @@ TEST(VerifyChecks, theTableHasBothRowsForEveryCheck) {
             })) << check->code;
         }
     }
+}
+
+// Not one of a thousand files of random bytes, of sizes spread evenly in magnitude from a byte to
+// 64 KiB, read as the run reads them, is taken for a SINTEGRA file.
+TEST(FileShape, takesNoFileOfRandomBytes) {
+    std::mt19937 random(22);
+    int accepted = 0;
+    for (int file = 0; file < 1000; ++file) {
+        std::string bytes(static_cast<std::size_t>(std::exp2(file % 100 * 0.16)), '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random() % 256);
+        }
+        FileShape shape;
+        LineSplitter<FileShape> splitter(shape);
+        splitter.feed(bytes);
+        splitter.finish();
+        try {
+            shape.finish();
+            ++accepted;
+        } catch (const NotSintegra&) {
+        }
+    }
+    EXPECT_EQ(accepted, 0);
 }
 
 } // namespace
