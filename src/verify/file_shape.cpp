@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "layout/fields.hpp"
+#include "layout/record_columns.hpp"
 #include "layout/record_types.hpp"
 
 namespace sintegra::verify {
@@ -16,6 +18,7 @@ constexpr std::string_view kDigits = "0123456789";
 constexpr std::string_view kDigitsAndBlanks("0123456789 \0\t\x1a", 14);
 // Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
 constexpr std::size_t kHeadSize = 48;
+constexpr std::size_t kTotalsPairSize = 2 + kTotalsCountDigits;
 
 // How the files that users mistake most often for a SINTEGRA file begin: archives (zip, which
 // xlsx, docx and odt are, gzip, 7-Zip, RAR, xz), documents (PDF, the older Office formats, RTF),
@@ -51,10 +54,20 @@ std::uint64_t countControls(std::string_view bytes) {
     return count + countEach(bytes.substr(at));
 }
 
-const Field* firstTypedField(const RecordLayout& layout) {
-    const auto found = std::find_if(layout.fields.begin(), layout.fields.end(),
-                                    [](const Field& field) { return field.kind != FieldKind::Alphanumeric; });
-    return found == layout.fields.end() ? nullptr : &*found;
+// The first numeric or date field that the head holds and that is not blank: a record may leave a
+// field blank (a totals record made without a type 10 line has no CNPJ), not fill it with words.
+std::optional<std::string_view> firstTypedValue(const RecordLayout& layout, std::string_view head) {
+    for (const Field& field : layout.fields) {
+        if (field.last > head.size()) {
+            break;
+        }
+        const std::string_view value = head.substr(field.first - 1u, field.size());
+        if (field.kind != FieldKind::Alphanumeric &&
+            value.find_first_not_of(kBlanks) != std::string_view::npos) {
+            return value;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -124,13 +137,11 @@ bool FileShape::hasRecordForm() {
         ++headers_[layout->code == kCode11 ? 1 : 0] > kHeaderLines) {
         return false;
     }
-    const Field* field = firstTypedField(*layout);
-    if (field == nullptr || field->last > head_.size()) {
-        return false;
+    std::optional<std::string_view> value = firstTypedValue(*layout, head_);
+    if (!value && layout->code == kCode90 && head_.size() >= kType90PrefixSize + kTotalsPairSize) {
+        value = std::string_view(head_).substr(kType90PrefixSize, kTotalsPairSize); // its first pair
     }
-    const std::string_view value = std::string_view(head_).substr(field->first - 1u, field->size());
-    return value.find_first_not_of(kDigitsAndBlanks) == std::string_view::npos &&
-           value.find_first_of(kDigits) != std::string_view::npos;
+    return value && value->find_first_not_of(kDigitsAndBlanks) == std::string_view::npos;
 }
 
 } // namespace sintegra::verify
