@@ -44,6 +44,7 @@ public:
 
 private:
     void readHeader(std::string_view line, std::uint64_t number);
+    void reportPeriod(const Check& check, std::uint64_t number, std::string_view detail);
 
     FindingSink& sink_;
     bool shape_;
