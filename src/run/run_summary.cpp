@@ -117,6 +117,26 @@ std::string countsByCheck(const verify::Report& report) {
     return text;
 }
 
+// The output against what was read, check by check: what the output has more of, the repair
+// brought (or the join, whose checks look at both files). A file read twice counts twice.
+std::string comparisonText(const RunSummary& summary) {
+    std::string more;
+    for (const verify::Report::CheckFindings* found : summary.verification->found()) {
+        std::uint64_t read = 0;
+        for (const FileSummary& input : summary.inputs) {
+            read += (input.verification ? *input.verification : *summary.inputs.front().verification)
+                        .count(*found->check);
+        }
+        if (found->count > read) {
+            more += (more.empty() ? "" : ", ") + std::string(found->check->code) + " " +
+                    std::to_string(found->count - read);
+        }
+    }
+    return more.empty() ? "Comparado aos arquivos lidos: nenhuma verificação encontra mais problemas no "
+                          "arquivo gravado.\n"
+                        : "Comparado aos arquivos lidos, o arquivo gravado tem a mais: " + more + ".\n";
+}
+
 std::string verificationText(const RunSummary& summary) {
     std::string text = "\nVerificação dos arquivos como foram lidos:\n";
     for (const FileSummary& input : summary.inputs) {
@@ -131,7 +151,7 @@ std::string verificationText(const RunSummary& summary) {
     return text + "\nVerificação de " + summary.outputPath + " como foi gravado (" +
            std::to_string(summary.outputLines()) + " linhas)\n" + verify::formatFindings(report) +
            "\nVerificação do arquivo gravado: " + verify::countsText(report.errors(), report.warnings()) +
-           ".\n";
+           ".\n" + comparisonText(summary);
 }
 
 } // namespace

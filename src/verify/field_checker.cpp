@@ -194,12 +194,13 @@ private:
         }
     }
 
-    // Only the complement may stand for the number: "s/n".
+    // Only the complement may stand for the number: "s/n". The layout gives the rule to fields that
+    // have a next one.
     void checkRequiredOrNext(const Field& field, std::string_view value) {
-        const Field* next = &field + 1;
-        if (isBlankOrZero(value) && (next == layout_.fields.data() + layout_.fields.size() || isBlankOrZero(valueOf(next)))) {
+        const Field& next = *(&field + 1);
+        if (isBlankOrZero(value) && isBlankOrZero(valueOf(&next))) {
             report(check::kRequired, field, value, [&] {
-                return "o campo, ou o campo \"" + std::string(next->name) +
+                return "o campo, ou o campo \"" + std::string(next.name) +
                        "\" que o segue, precisa ser preenchido";
             });
         }

@@ -1,3 +1,5 @@
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "support/files.hpp"
@@ -18,17 +20,23 @@ std::string copyOfSample(const test::TempFolder& work, const std::string& name) 
     return copy;
 }
 
-TEST(Samples, analyseGivesTheExpectedFiles) {
-    const std::vector<std::pair<std::string, std::string>> samples = {
-        {"LuFelix_T2Ti_sintegra.txt", "LuFelix_T2Ti_sintegra.analisado.txt"},
-        {"htisistema_SISCOMX_sintegra.txt", "htisistema_SISCOMX_sintegra.analisado.txt"},
-        {"RooD7_ProjetoProgComercial_SINTEGRA.TXT", "RooD7_ProjetoProgComercial_SINTEGRA.analisado.TXT"}};
+// The summary compares the output's findings with the input's, check by check: the repair adds
+// none to the first two; to the third it adds a type 90 record without the grand total.
+TEST(Samples, analyseGivesTheExpectedFilesAndSaysWhatTheRepairAdded) {
+    const std::string none = "Comparado aos arquivos lidos: nenhuma verificação encontra mais problemas";
+    const std::vector<std::array<std::string, 3>> samples = {
+        {"LuFelix_T2Ti_sintegra.txt", "LuFelix_T2Ti_sintegra.analisado.txt", none},
+        {"htisistema_SISCOMX_sintegra.txt", "htisistema_SISCOMX_sintegra.analisado.txt", none},
+        {"RooD7_ProjetoProgComercial_SINTEGRA.TXT", "RooD7_ProjetoProgComercial_SINTEGRA.analisado.TXT",
+         "o arquivo gravado tem a mais: total-geral 1.\n"}};
     test::ProgramFolder folder;
     test::TempFolder work;
-    for (const auto& [input, expected] : samples) {
+    for (const auto& [input, expected, comparison] : samples) {
         const std::string file = copyOfSample(work, input);
-        ASSERT_EQ(test::runCli({"analisar", file, "--pasta", folder.path().string(), "-q"}).status, 0);
+        const test::ProcessResult run = test::runCli({"analisar", file, "--pasta", folder.path().string()});
+        ASSERT_EQ(run.status, 0);
         EXPECT_EQ(readFile(file), readFile(kSamples / "expected" / expected)) << input;
+        EXPECT_NE(run.err.find(comparison), std::string::npos) << run.err;
     }
 }
 
