@@ -13,14 +13,10 @@
 
 namespace sintegra {
 
-// How many product codes, type 50 documents and 60M records the checks across records of a run
-// remember: tables of 2^18 entries at most, filled to three quarters, about 10 MiB of product codes
-// and 2.5 MiB of each of the others, so that a run's memory stays flat whatever the file holds.
-inline constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
-
 // Verifies an input file as its lines are read, on the thread that reads them, and counts what it
-// finds. It makes every check that the output gets, so that the summary compares like with like:
-// what the output still has, the input had. Of the first file it also notes the lines whose width
+// finds. It makes the checks of each line and of the file's shape, as the output gets them, so that
+// the summary compares like with like; the checks across records, which remember codes and
+// documents, are made on the output only. Of the first file it also notes the lines whose width
 // fitting changed.
 class InputCheck {
 public:
@@ -43,7 +39,7 @@ public:
 
 private:
     verify::Report report_{0};
-    verify::Checker checker_{report_, verify::Scope::Everything, kRelationsLimit};
+    verify::Checker checker_{report_, verify::Scope::ShapeAndFields};
     verify::LineFeeder feeder_{checker_};
     std::uint64_t fittedLines_ = 0;
     std::vector<FittedLine> fitted_;
@@ -69,6 +65,11 @@ public:
     verify::Report& report() { return rest_.report; }
 
 private:
+    // A table of 2^18 entries at most, filled to three quarters: about 10 MiB of product codes and
+    // 2.5 MiB of documents and of 60M records, so that a run's memory stays flat whatever the file
+    // holds.
+    static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
+
     // A checker with its report, fed the lines of the bytes on a thread of its own.
     struct Part {
         explicit Part(verify::Scope scope)

@@ -68,6 +68,12 @@ inline constexpr Check kJoinInformant{"juntar-cnpj-ie", kWarning,
 inline constexpr Check kJoinOverlap{"juntar-sobreposicao", kWarning, "Períodos dos arquivos se sobrepõem"};
 inline constexpr Check kJoinGap{"juntar-intervalo", kWarning, "Períodos dos arquivos deixam dias de fora"};
 
+// The checks among records, which remember product codes, documents and 60M records: a run makes
+// them on its output only, where its memory allows.
+inline constexpr std::array<const Check*, 7> kAcrossRecords = {
+    &kProductWithout75, &k54Without50, &k51Without50,     &k53Without50,
+    &k60Without60M,     &kUnused75,    &kRelationsLimited};
+
 inline constexpr std::array<const Check*, 34> kAll = {&kFirstIs10,
                                                       &kSecondIs11,
                                                       &kMisplaced10Or11,

@@ -278,10 +278,6 @@ void RelationChecker::finish(FindingSink& sink) {
                       [](const Product& product) { return product.line75 == 0 ? product.firstUse : 0; });
     reportInLineOrder(check::kUnused75, sink,
                       [](const Product& product) { return product.uses == 0 ? product.line75 : 0; });
-    // Nothing more to find: a run verifies its next file with this memory free.
-    products_ = {};
-    documents50_ = {};
-    days60M_ = {};
 }
 
 // The table holds its codes in no order: of the problems of a check, only those that the sink
