@@ -15,10 +15,10 @@
 namespace sintegra {
 
 // Verifies an input file as its lines are read, on the thread that reads them, and counts what it
-// finds; a file that is not a SINTEGRA file ends the run (verify::FileShape). It checks the shape of
-// the file, which the repair changes; the fields and the relations among records reach the output
-// as they were read and are checked there, once. Of the first file it also notes the lines whose
-// width fitting changed.
+// finds; a file that is not a SINTEGRA file ends the run (verify::FileShape). It makes the checks of
+// each line and of the file's shape, as the output gets them, so that the summary compares like with
+// like; the checks across records, which remember codes and documents, are made on the output only.
+// Of the first file it also notes the lines whose width fitting changed.
 class InputCheck {
 public:
     InputCheck() = default;
@@ -49,7 +49,7 @@ public:
 
 private:
     verify::Report report_{0};
-    verify::Checker checker_{report_, verify::Scope::Shape};
+    verify::Checker checker_{report_, verify::Scope::ShapeAndFields};
     verify::LineFeeder feeder_{checker_};
     verify::FileShape shape_;
     std::uint64_t fittedLines_ = 0;
@@ -77,7 +77,8 @@ public:
 
 private:
     // A table of 2^18 entries at most, filled to three quarters: about 10 MiB of product codes and
-    // 2.5 MiB of documents, so that a run's memory stays flat whatever the file holds.
+    // 2.5 MiB of documents and of 60M records, so that a run's memory stays flat whatever the file
+    // holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
     // A checker with its report, fed the lines of the bytes on a thread of its own.

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <string>
 #include <type_traits>
+#include <vector>
 
+#include "verify/cfop.hpp"
 #include "verify/checks.hpp"
 #include "verify/state_registration.hpp"
 #include "verify/tax_id.hpp"
@@ -48,6 +50,32 @@ std::string_view exemptWord(FieldRule rule) {
                                                        : "";
 }
 
+bool isBlankOrZero(std::string_view value) {
+    return allOf(value, ' ') || allOf(value, '0');
+}
+
+// The fields a CFOP is judged by, found once for every record: the state of the other party and the
+// document's situation.
+struct CfopContext {
+    const Field* state = nullptr;
+    const Field* situation = nullptr;
+};
+
+const CfopContext& cfopContext(const RecordLayout& layout) {
+    static const std::vector<CfopContext> contexts = [] {
+        std::vector<CfopContext> found;
+        for (const RecordLayout& record : recordLayouts()) {
+            CfopContext& context = found.emplace_back();
+            for (const Field& field : record.fields) {
+                context.state = field.rule == FieldRule::State ? &field : context.state;
+                context.situation = field.rule == FieldRule::Situation ? &field : context.situation;
+            }
+        }
+        return found;
+    }();
+    return contexts[static_cast<std::size_t>(&layout - recordLayouts().data())];
+}
+
 class LineFields {
 public:
     LineFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
@@ -57,6 +85,7 @@ public:
         , layout_(layout)
         , header_(header)
         , period_(header.period ? &*header.period : nullptr)
+        , informantState_(header.state)
         , sink_(sink) {}
 
     void check(const Field& field, std::string_view value) {
@@ -141,6 +170,18 @@ private:
         case FieldRule::InformantStateRegistration:
             checkRegistration(field, value);
             break;
+        case FieldRule::Cfop:
+        case FieldRule::CfopOfState:
+            checkCfop(field, value);
+            break;
+        case FieldRule::Required:
+            if (isBlankOrZero(value)) {
+                report(check::kRequired, field, value, "o campo não pode ficar vazio nem zerado");
+            }
+            break;
+        case FieldRule::RequiredOrNext:
+            checkRequiredOrNext(field, value);
+            break;
         default:
             break;
         }
@@ -162,6 +203,27 @@ private:
         }
     }
 
+    // A cancelled or void document keeps zeros in its CFOP and may leave its state blank.
+    void checkCfop(const Field& field, std::string_view value) {
+        const CfopContext& context = cfopContext(layout_);
+        const std::string_view situation = valueOf(context.situation);
+        if (allOf(value, '0') && situation.size() == 1 &&
+            std::string_view("SX24").find(situation[0]) != npos) {
+            return;
+        }
+        if (!isKnownCfop(value)) {
+            return report(check::kCfop, field, value, "o código não consta da tabela de CFOP");
+        }
+        const std::string_view state = valueOf(context.state);
+        const std::string_view first = cfopFirstDigits(state, informantState_);
+        if (field.rule == FieldRule::CfopOfState && !first.empty() && first.find(value[0]) == npos) {
+            report(check::kCfopState, field, value, [&] {
+                return "com o participante em " + std::string(state) + " e o informante em " +
+                       std::string(informantState_) + ", o CFOP começa por " + first[0] + " ou " + first[1];
+            });
+        }
+    }
+
     // The UF that commands an Inscrição Estadual's check; empty when the line is too short to say.
     std::string_view stateOf(const Field& field) const {
         if (field.stateColumn == 0) {
@@ -169,6 +231,25 @@ private:
         }
         return field.stateColumn + 1u <= line_.size() ? line_.substr(field.stateColumn - 1u, 2)
                                                       : std::string_view();
+    }
+
+    // Only the complement may stand for the number: "s/n". The layout gives the rule to fields that
+    // have a next one.
+    void checkRequiredOrNext(const Field& field, std::string_view value) {
+        const Field& next = *(&field + 1);
+        if (isBlankOrZero(value) && isBlankOrZero(valueOf(&next))) {
+            report(check::kRequired, field, value, [&] {
+                return "o campo, ou o campo \"" + std::string(next.name) +
+                       "\" que o segue, precisa ser preenchido";
+            });
+        }
+    }
+
+    // The value of another field of the line; empty when the line is too short for it.
+    std::string_view valueOf(const Field* field) const {
+        return field == nullptr || field->last > line_.size()
+                   ? std::string_view()
+                   : line_.substr(field->first - 1u, field->size());
     }
 
     std::string outsideText() const {
@@ -188,11 +269,14 @@ private:
         });
     }
 
+    static constexpr std::size_t npos = std::string_view::npos;
+
     std::string_view line_;
     std::uint64_t number_;
     const RecordLayout& layout_;
     const FileHeader& header_;
     const Period* period_;
+    std::string_view informantState_;
     FindingSink& sink_;
 };
 

@@ -12,7 +12,7 @@ namespace sintegra::verify {
 
 // Checks each field of a record line that the line is long enough to hold: its kind, its rule and
 // the values the layout lists. Dates with the InPeriod rule are checked against the header's period,
-// when the file has one; the type 90 record's Inscrição Estadual against the header's UF.
+// when the file has one; CFOPs against the header's UF, as the type 90 record's Inscrição Estadual.
 void checkFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
                  const FileHeader& header, FindingSink& sink);
 

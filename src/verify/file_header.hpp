@@ -26,5 +26,6 @@ inline constexpr std::size_t kInformantColumn = 3;
 inline constexpr std::size_t kInformantSize = 28; // CNPJ and state registration
 inline constexpr std::size_t kPeriodColumn = 108;
 inline constexpr std::size_t kStateColumn = 96;
+inline constexpr std::size_t kPurposeColumn = 126; // the file's finalidade: 1 for a normal file
 
 } // namespace sintegra::verify

@@ -129,7 +129,7 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
               " com a largura ajustada: 9\n  linha 1: 5 caracteres, completada com espaços até 126\n",
           "  ... e mais 4.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
           "\nVerificação dos arquivos como foram lidos:\n  " + a + ": ",
-          "\nVerificação do arquivo gravado: "}},
+          "\nVerificação do arquivo gravado: ", "o arquivo gravado tem a mais: numerico 30, "}},
         {Mode::Analyse,
          "  " + record(tenA, 130) +
              "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n60D20130302\r\n60D20130302\r\n60D20130302"
@@ -140,7 +140,7 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         {Mode::Join,
          tenA + "\r\n60D20130302",
          "10" + std::string(14, '2') + "\r\n60D20130302",
-         {"  " + b + ": ", "[aviso] juntar-cnpj-ie - "}},
+         {"  " + b + ": ", "[aviso] juntar-cnpj-ie - ", ", juntar-cnpj-ie 1.\n"}},
         {Mode::Join, tenA + "\r\n60D20130302", a, {"  " + a + ": o mesmo arquivo que o primeiro\n"}},
     };
     for (const Case& c : cases) {
