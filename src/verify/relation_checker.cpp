@@ -9,6 +9,7 @@
 
 #include "verify/checks.hpp"
 #include "verify/field_checker.hpp"
+#include "verify/report.hpp"
 
 namespace sintegra::verify {
 namespace {
@@ -332,7 +333,7 @@ void RelationChecker::reportProduct(const Code& key, const Product& product, Fin
     report(sink, check::kProductWithout75, [&] {
         std::string detail = "nenhum registro tipo 75 descreve este código";
         if (product.uses > 1) {
-            detail += ", usado também em mais " + std::to_string(product.uses - 1) + " linha(s)";
+            detail += ", usado também em mais " + counted(product.uses - 1, "linha", "linhas");
         }
         const RecordLayout& user = recordLayouts()[product.user];
         return fieldFinding(check::kProductWithout75, product.firstUse, user.code, *productField(user), code,
