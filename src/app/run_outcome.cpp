@@ -2,7 +2,9 @@
 
 #include <exception>
 
+#include "files/system_error.hpp"
 #include "run/engine.hpp"
+#include "run/file_verification.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
 
@@ -14,13 +16,29 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
         switch (result.status) {
         case RunStatus::Completed:
             return {RunOutcome::Kind::Completed, messages::completion(result.summary.outputPath),
-                    formatSummary(result.summary)};
+                    std::make_shared<const FindingsList>(FindingsList::ofRun(result.summary))};
         case RunStatus::NoFileSelected:
             return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}};
         case RunStatus::Cancelled:
             return {RunOutcome::Kind::Cancelled, {}, {}};
         }
         return {RunOutcome::Kind::Cancelled, {}, {}};
+    } catch (...) {
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
+    }
+}
+
+RunOutcome runVerification(const std::string& path, RunHost& host) {
+    try {
+        verify::Report report(kListedPerCheck);
+        const auto lines = verifyFile(pathFromText(path), report,
+                                      [&host](const Progress& progress) { return host.progress(progress); });
+        if (!lines) {
+            return {RunOutcome::Kind::Cancelled, {}, {}};
+        }
+        return {RunOutcome::Kind::Verified,
+                {},
+                std::make_shared<const FindingsList>(FindingsList::ofFile(path, *lines, report))};
     } catch (...) {
         return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
     }

@@ -17,6 +17,17 @@ inline constexpr std::string_view kNo = "Não";
 inline constexpr std::string_view kShowDetails = "Mostrar detalhes...";
 inline constexpr std::string_view kHideDetails = "Ocultar detalhes...";
 
+// The button that checks the first row's file without changing it, and the findings window.
+inline constexpr std::string_view kVerify = "Verificar";
+inline constexpr std::string_view kFindingsTitle = "Sintegra ORV - [Detalhes]";
+inline constexpr std::string_view kFilterByCheck = "Verificação:";
+inline constexpr std::string_view kSaveReport = "Salvar relatório...";
+inline constexpr std::string_view kClose = "Fechar";
+// The save dialog of the report and the descriptions of its two file types, "*.txt" and "*.csv".
+inline constexpr std::string_view kSaveReportTitle = "Salvar relatório";
+inline constexpr std::string_view kTextReport = "Relatório em texto";
+inline constexpr std::string_view kCsvReport = "Planilha CSV (separada por ponto e vírgula)";
+
 // The open-file dialog: its title and the descriptions of its two file types, "*.txt" and every file.
 inline constexpr std::string_view kDialogTitle = "Selecione o arquivo do sintegra";
 inline constexpr std::string_view kSintegraFiles = "Arquivos do Sintegra do ORV";
