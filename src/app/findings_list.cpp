@@ -153,6 +153,12 @@ std::string FindingsList::csvReport() const {
     return text;
 }
 
+std::optional<FindingsList> findingsOfFile(const std::string& path, const VerifyProgress& progress) {
+    verify::Report report(kListedPerCheck);
+    const auto lines = verifyFile(pathFromText(path), report, progress);
+    return lines ? std::optional(FindingsList::ofFile(path, *lines, report)) : std::nullopt;
+}
+
 void saveReport(const FindingsList& list, const std::string& path, ReportFormat format) {
     AtomicFile file(pathFromText(path));
     file.write(format == ReportFormat::Csv ? list.csvReport() : list.textReport());

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "run/file_verification.hpp"
 #include "verify/report.hpp"
 
 namespace sintegra {
@@ -61,6 +62,9 @@ private:
     std::vector<Row> rows_;
     std::string text_;
 };
+
+// Checks the file at path, read-only; none when progress stopped it. Failures throw FileError.
+std::optional<FindingsList> findingsOfFile(const std::string& path, const VerifyProgress& progress = {});
 
 enum class ReportFormat { Text, Csv };
 

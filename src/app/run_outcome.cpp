@@ -2,9 +2,7 @@
 
 #include <exception>
 
-#include "files/system_error.hpp"
 #include "run/engine.hpp"
-#include "run/file_verification.hpp"
 #include "run/messages.hpp"
 #include "run/run_error.hpp"
 
@@ -30,15 +28,12 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
 
 RunOutcome runVerification(const std::string& path, RunHost& host) {
     try {
-        verify::Report report(kListedPerCheck);
-        const auto lines = verifyFile(pathFromText(path), report,
-                                      [&host](const Progress& progress) { return host.progress(progress); });
-        if (!lines) {
+        auto findings =
+            findingsOfFile(path, [&host](const Progress& progress) { return host.progress(progress); });
+        if (!findings) {
             return {RunOutcome::Kind::Cancelled, {}, {}};
         }
-        return {RunOutcome::Kind::Verified,
-                {},
-                std::make_shared<const FindingsList>(FindingsList::ofFile(path, *lines, report))};
+        return {RunOutcome::Kind::Verified, {}, std::make_shared<const FindingsList>(std::move(*findings))};
     } catch (...) {
         return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
     }

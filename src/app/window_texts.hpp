@@ -13,9 +13,8 @@ inline constexpr std::string_view kStopRunQuestion =
     "Uma análise está em andamento. Deseja interromper e sair?";
 inline constexpr std::string_view kYes = "Sim";
 inline constexpr std::string_view kNo = "Não";
-// The button that shows or hides the details of a message (Qt's own translation names it the same).
+// The button of a message that opens the findings window with its details.
 inline constexpr std::string_view kShowDetails = "Mostrar detalhes...";
-inline constexpr std::string_view kHideDetails = "Ocultar detalhes...";
 
 // The button that checks the first row's file without changing it, and the findings window.
 inline constexpr std::string_view kVerify = "Verificar";
