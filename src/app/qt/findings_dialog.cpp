@@ -70,7 +70,8 @@ FindingsDialog::FindingsDialog(const FindingsList& findings, Dialogs& dialogs, Q
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* save = buttons->addButton(fromEngineText(texts::kSaveReport), QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("save"));
-    buttons->addButton(fromEngineText(texts::kClose), QDialogButtonBox::RejectRole);
+    // Enter closes, as in the Win32 window: saving takes a choice of file.
+    buttons->addButton(fromEngineText(texts::kClose), QDialogButtonBox::RejectRole)->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(top);
     layout->addLayout(filterRow);

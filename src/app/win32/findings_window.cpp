@@ -60,6 +60,8 @@ FindingsWindow::FindingsWindow(const FindingsList& findings, Dialogs& dialogs, H
     fill();
     fitScreen(owner);
     ShowWindow(window_, SW_SHOWNORMAL);
+    // The keyboard starts on the list, where the arrows and Page Down read it.
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(FindingsItem::List)), TRUE);
 }
 
 FindingsWindow::~FindingsWindow() {
