@@ -279,6 +279,9 @@ TEST_F(Form1Test, VerificarEndsInTheFindingsWindow) {
     const app::FindingsList& list = dialogs.findings.front();
     app::win32::FindingsWindow findings(list, dialogs, window.handle());
     EXPECT_EQ(textOf(findings.item(FindingsItem::Counts)).rfind(L"Verificação de ", 0), 0u);
+    RECT frame;
+    GetWindowRect(findings.handle(), &frame);
+    EXPECT_LE(frame.bottom - frame.top, GetSystemMetrics(SM_CYMAXIMIZED));
     const HWND rows = findings.item(FindingsItem::List);
     EXPECT_EQ(ListView_GetItemCount(rows), static_cast<int>(list.size()));
     NMLISTVIEW heading{};
