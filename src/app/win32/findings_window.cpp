@@ -166,12 +166,12 @@ void FindingsWindow::createControls() {
     const int widths[kFindingColumns] = {60, 60, 160, 140, 380};
     for (std::size_t column = 0; column < kFindingColumns; ++column) {
         std::wstring heading = widen(FindingsList::heading(static_cast<FindingColumn>(column)));
-        LVCOLUMNW spec{};
-        spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        spec.pszText = heading.data();
-        spec.cx = MulDiv(widths[column], static_cast<int>(GetDpiForWindow(window_)), 96);
-        spec.iSubItem = static_cast<int>(column);
-        ListView_InsertColumn(list, static_cast<int>(column), &spec);
+        LVCOLUMNW entry{};
+        entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        entry.pszText = heading.data();
+        entry.cx = MulDiv(widths[column], static_cast<int>(GetDpiForWindow(window_)), 96);
+        entry.iSubItem = static_cast<int>(column);
+        ListView_InsertColumn(list, static_cast<int>(column), &entry);
     }
     make(WC_BUTTONW, widen(texts::kSaveReport), WS_TABSTOP | BS_PUSHBUTTON, FindingsItem::Save);
     make(WC_BUTTONW, widen(texts::kClose), WS_TABSTOP | BS_DEFPUSHBUTTON, FindingsItem::Close);
