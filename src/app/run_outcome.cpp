@@ -14,13 +14,26 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
         switch (result.status) {
         case RunStatus::Completed:
             return {RunOutcome::Kind::Completed, messages::completion(result.summary.outputPath),
-                    formatSummary(result.summary)};
+                    std::make_shared<const FindingsList>(FindingsList::ofRun(result.summary))};
         case RunStatus::NoFileSelected:
             return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}};
         case RunStatus::Cancelled:
             return {RunOutcome::Kind::Cancelled, {}, {}};
         }
         return {RunOutcome::Kind::Cancelled, {}, {}};
+    } catch (...) {
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
+    }
+}
+
+RunOutcome runVerification(const std::string& path, RunHost& host) {
+    try {
+        auto findings =
+            findingsOfFile(path, [&host](const Progress& progress) { return host.progress(progress); });
+        if (!findings) {
+            return {RunOutcome::Kind::Cancelled, {}, {}};
+        }
+        return {RunOutcome::Kind::Verified, {}, std::make_shared<const FindingsList>(std::move(*findings))};
     } catch (...) {
         return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
     }

@@ -7,6 +7,7 @@
 #include "app/window_view.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
+#include "run/messages.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -74,12 +75,25 @@ bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) 
 }
 
 void WindowLogic::analisar() {
+    start([&engine = engine_](RunHost& host) { return runEngine(engine, host); });
+}
+
+// The file is read as the click finds it: the first row stays locked until the check is over.
+void WindowLogic::verificar() {
+    if (first_.empty() || first_ == ".") {
+        view_.showMessage(messages::kNoFileSelected, {});
+        return;
+    }
+    start([path = first_](RunHost& host) { return runVerification(path, host); });
+}
+
+void WindowLogic::start(RunJob job) {
     if (run_) {
         return;
     }
     RunWindow& window = *this;
     // Locked once the thread is there: a thread that does not start leaves the window as it was.
-    run_ = std::make_unique<RunWorker>(engine_, view_, window);
+    run_ = std::make_unique<RunWorker>(view_, window, std::move(job));
     setRunLocked(true);
 }
 
@@ -136,6 +150,7 @@ void WindowLogic::setCaption(PathRow row, std::string text) {
 void WindowLogic::setRunLocked(bool locked) {
     view_.enableControl(Control::BtnProc, !locked);
     view_.enableControl(Control::BtnLocalizar, !locked);
+    view_.enableControl(Control::BtnVerificar, !locked);
 }
 
 // The bar is cleared first: no phase stands behind the message that ends the run.
@@ -147,7 +162,7 @@ void WindowLogic::showRunEnd() {
     if (std::exchange(closeWhenStopped_, false)) {
         // Stopped too late: the files have changed, and the user must not think otherwise.
         if (outcome.kind == RunOutcome::Kind::Completed) {
-            view_.showMessage(outcome.message, outcome.details);
+            view_.showMessage(outcome.message, outcome.findings.get());
         }
         view_.closeWindow();
         return;
@@ -158,8 +173,10 @@ void WindowLogic::showRunEnd() {
         view_.showMessage(outcome.message, {});
         return;
     }
-    if (outcome.kind != RunOutcome::Kind::Cancelled) {
-        view_.showMessage(outcome.message, outcome.details);
+    if (outcome.kind == RunOutcome::Kind::Verified) {
+        view_.showFindings(*outcome.findings);
+    } else if (outcome.kind != RunOutcome::Kind::Cancelled) {
+        view_.showMessage(outcome.message, outcome.findings.get());
     }
     setRunLocked(false);
 }

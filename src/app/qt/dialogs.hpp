@@ -6,6 +6,9 @@ class QWidget;
 
 namespace sintegra::app {
 
+class FindingsList;
+enum class ReportFormat;
+
 // The modal dialogs of the Qt window. Tests answer them without a modal loop.
 class Dialogs {
 public:
@@ -13,8 +16,12 @@ public:
     // One existing SINTEGRA file, chosen in the open-file dialog opened in folder; empty when the
     // user cancels.
     virtual QString chooseSintegraFile(QWidget* parent, const QString& folder) = 0;
-    // A message with an OK button only; details, when given, sit behind "Mostrar detalhes...".
-    virtual void inform(QWidget* parent, const QString& text, const QString& details = {}) = 0;
+    // A message with an OK button, and "Mostrar detalhes..." when offered; true when that was chosen.
+    virtual bool inform(QWidget* parent, const QString& text, bool offerDetails = false) = 0;
+    // The findings window, until the user closes it.
+    virtual void showFindings(QWidget* parent, const FindingsList& findings) = 0;
+    // Where to save a report, and as which type; empty when the user cancels.
+    virtual QString chooseReportFile(QWidget* parent, ReportFormat& format) = 0;
     // A yes-or-no question; true for yes.
     virtual bool confirm(QWidget* parent, const QString& question) = 0;
     // Closes the question that confirm shows, which then answers no.

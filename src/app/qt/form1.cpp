@@ -67,6 +67,8 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
     connect(ui_->BtnLocalizar1, &QPushButton::clicked, this,
             [this] { guard([this] { logic_->chooseFile(PathRow::Second); }); });
     connect(ui_->BtnProc, &QPushButton::clicked, this, [this] { guard([this] { logic_->analisar(); }); });
+    connect(ui_->BtnVerificar, &QPushButton::clicked, this,
+            [this] { guard([this] { logic_->verificar(); }); });
     connect(ui_->BtnClose, &QPushButton::clicked, this, &QWidget::close);
 
     logic_->load();
@@ -144,8 +146,14 @@ void Form1::setProgress(const ProgressDisplay& progress) {
     bar.setValue(progress.percent.value_or(0));
 }
 
-void Form1::showMessage(std::string_view text, std::string_view details) {
-    dialogs_.inform(this, fromEngineText(text), fromEngineText(details));
+void Form1::showMessage(std::string_view text, const FindingsList* details) {
+    if (dialogs_.inform(this, fromEngineText(text), details != nullptr)) {
+        showFindings(*details);
+    }
+}
+
+void Form1::showFindings(const FindingsList& findings) {
+    dialogs_.showFindings(this, findings);
 }
 
 bool Form1::ask(std::string_view question) {
@@ -185,6 +193,8 @@ QWidget* Form1::widget(Control control) const {
         return ui_->BtnProc;
     case Control::BtnLocalizar:
         return ui_->BtnLocalizar;
+    case Control::BtnVerificar:
+        return ui_->BtnVerificar;
     }
     return nullptr;
 }

@@ -45,7 +45,8 @@ private:
     void showControl(Control control, bool visible) override;
     void enableControl(Control control, bool enabled) override;
     void setProgress(const ProgressDisplay& progress) override;
-    void showMessage(std::string_view text, std::string_view details) override;
+    void showMessage(std::string_view text, const FindingsList* details) override;
+    void showFindings(const FindingsList& findings) override;
     bool ask(std::string_view question) override;
     void withdrawQuestion() override;
     std::string chooseFile(const std::string& folder) override;

@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/findings_list.hpp"
 #include "app/qt/file_dialog.hpp"
+#include "app/qt/findings_dialog.hpp"
 #include "app/qt/qt_text.hpp"
 #include "app/window_texts.hpp"
 #include "run/messages.hpp"
@@ -20,11 +22,36 @@ QString QtDialogs::chooseSintegraFile(QWidget* parent, const QString& folder) {
     return dialog.selectedFiles().constFirst();
 }
 
-void QtDialogs::inform(QWidget* parent, const QString& text, const QString& details) {
+bool QtDialogs::inform(QWidget* parent, const QString& text, bool offerDetails) {
     QMessageBox box(QMessageBox::NoIcon, fromEngineText(messages::kProgramTitle), text, QMessageBox::Ok,
                     parent);
-    box.setDetailedText(details);
+    const QPushButton* details =
+        offerDetails ? box.addButton(fromEngineText(texts::kShowDetails), QMessageBox::ActionRole) : nullptr;
     box.exec();
+    return details != nullptr && box.clickedButton() == details;
+}
+
+void QtDialogs::showFindings(QWidget* parent, const FindingsList& findings) {
+    FindingsDialog dialog(findings, *this, parent);
+    dialog.exec();
+}
+
+QString QtDialogs::chooseReportFile(QWidget* parent, ReportFormat& format) {
+    const QString text = fromEngineText(texts::kTextReport) + QStringLiteral(" (*.txt)");
+    const QString csv = fromEngineText(texts::kCsvReport) + QStringLiteral(" (*.csv)");
+    QFileDialog dialog(parent, fromEngineText(texts::kSaveReportTitle));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({text, csv});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, csv](const QString& chosen) {
+        dialog.setDefaultSuffix(chosen == csv ? QStringLiteral("csv") : QStringLiteral("txt"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    format = dialog.selectedNameFilter() == csv ? ReportFormat::Csv : ReportFormat::Text;
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtDialogs::confirm(QWidget* parent, const QString& question) {

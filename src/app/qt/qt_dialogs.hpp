@@ -12,7 +12,9 @@ namespace sintegra::app {
 class QtDialogs : public Dialogs {
 public:
     QString chooseSintegraFile(QWidget* parent, const QString& folder) override;
-    void inform(QWidget* parent, const QString& text, const QString& details = {}) override;
+    bool inform(QWidget* parent, const QString& text, bool offerDetails = false) override;
+    void showFindings(QWidget* parent, const FindingsList& findings) override;
+    QString chooseReportFile(QWidget* parent, ReportFormat& format) override;
     bool confirm(QWidget* parent, const QString& question) override;
     void withdrawQuestion() override;
 

@@ -3,6 +3,11 @@
 #include <windows.h>
 #include <string>
 
+namespace sintegra::app {
+class FindingsList;
+enum class ReportFormat;
+} // namespace sintegra::app
+
 namespace sintegra::app::win32 {
 
 // The modal dialogs of the Win32 window. Tests answer them without a modal loop.
@@ -12,8 +17,12 @@ public:
     // One existing SINTEGRA file, chosen in the open-file dialog opened in folder; empty when the
     // user cancels.
     virtual std::wstring chooseSintegraFile(HWND owner, const std::wstring& folder) = 0;
-    // A message with an OK button only; details, when given, sit behind "Mostrar detalhes".
-    virtual void inform(HWND owner, const std::wstring& text, const std::wstring& details) = 0;
+    // A message with an OK button, and "Mostrar detalhes..." when offered; true when that was chosen.
+    virtual bool inform(HWND owner, const std::wstring& text, bool offerDetails = false) = 0;
+    // The findings window, until the user closes it.
+    virtual void showFindings(HWND owner, const FindingsList& findings) = 0;
+    // Where to save a report, and as which type; empty when the user cancels.
+    virtual std::wstring chooseReportFile(HWND owner, ReportFormat& format) = 0;
     // A yes-or-no question; true for yes.
     virtual bool confirm(HWND owner, const std::wstring& question) = 0;
     // Closes the question that confirm shows, which then answers no.

@@ -4,6 +4,8 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include "app/findings_list.hpp"
+#include "app/win32/findings_window.hpp"
 #include "app/win32/wide_text.hpp"
 #include "app/window_texts.hpp"
 #include "run/messages.hpp"
@@ -12,6 +14,8 @@ using Microsoft::WRL::ComPtr;
 
 namespace sintegra::app::win32 {
 namespace {
+
+constexpr int kShowDetailsButton = 100;
 
 // Whatever the dialog remembers of earlier uses, it opens where the window says.
 void openIn(IFileDialog& dialog, const std::wstring& folder) {
@@ -69,21 +73,55 @@ std::wstring Win32Dialogs::chooseSintegraFile(HWND owner, const std::wstring& fo
     return chosenPath(*dialog.Get());
 }
 
-void Win32Dialogs::inform(HWND owner, const std::wstring& text, const std::wstring& details) {
+bool Win32Dialogs::inform(HWND owner, const std::wstring& text, bool offerDetails) {
     const std::wstring title = widen(messages::kProgramTitle);
     const std::wstring show = widen(texts::kShowDetails);
-    const std::wstring hide = widen(texts::kHideDetails);
+    const TASKDIALOG_BUTTON details[] = {{kShowDetailsButton, show.c_str()}};
     TASKDIALOGCONFIG config = messageConfig(owner, title, text);
     config.dwCommonButtons = TDCBF_OK_BUTTON;
-    if (!details.empty()) {
-        config.pszExpandedInformation = details.c_str();
-        config.pszCollapsedControlText = show.c_str();
-        config.pszExpandedControlText = hide.c_str();
+    config.nDefaultButton = IDOK;
+    if (offerDetails) {
+        config.cButtons = 1;
+        config.pButtons = details;
     }
-    if (FAILED(TaskDialogIndirect(&config, nullptr, nullptr, nullptr))) {
+    int pressed = IDOK;
+    if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
         // Out of memory or resources: the words still reach the user.
-        MessageBoxW(owner, (details.empty() ? text : text + L"\n\n" + details).c_str(), title.c_str(), MB_OK);
+        MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK);
     }
+    return pressed == kShowDetailsButton;
+}
+
+void Win32Dialogs::showFindings(HWND owner, const FindingsList& findings) {
+    FindingsWindow window(findings, *this, owner);
+    window.runModal();
+}
+
+std::wstring Win32Dialogs::chooseReportFile(HWND owner, ReportFormat& format) {
+    ComPtr<IFileSaveDialog> dialog;
+    if (FAILED(
+            CoCreateInstance(CLSID_FileSaveDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dialog)))) {
+        return {};
+    }
+    const std::wstring title = widen(texts::kSaveReportTitle);
+    const std::wstring text = widen(texts::kTextReport);
+    const std::wstring csv = widen(texts::kCsvReport);
+    const COMDLG_FILTERSPEC types[] = {{text.c_str(), L"*.txt"}, {csv.c_str(), L"*.csv"}};
+    dialog->SetTitle(title.c_str());
+    dialog->SetFileTypes(2, types);
+    dialog->SetFileTypeIndex(1);
+    // The extension follows the type chosen.
+    dialog->SetDefaultExtension(L"txt");
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM | FOS_NOCHANGEDIR);
+    if (FAILED(dialog->Show(owner))) {
+        return {}; // cancelled
+    }
+    UINT type = 1;
+    dialog->GetFileTypeIndex(&type);
+    format = type == 2 ? ReportFormat::Csv : ReportFormat::Text;
+    return chosenPath(*dialog.Get());
 }
 
 bool Win32Dialogs::confirm(HWND owner, const std::wstring& question) {
