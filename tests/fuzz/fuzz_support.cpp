@@ -5,6 +5,8 @@
 #include <functional>
 #include <random>
 
+#include "verify/file_shape.hpp"
+
 namespace sintegra::fuzz {
 
 void check(bool holds, std::string_view invariant) {
@@ -59,6 +61,20 @@ std::string modelCleaned(std::string_view bytes) {
 
 std::string_view modelUpToEnd(std::string_view bytes) {
     return bytes.substr(0, bytes.find('\x1a'));
+}
+
+bool hasShape(const std::vector<std::string>& lines) {
+    verify::FileShape shape;
+    for (const std::string& line : lines) {
+        shape.addBytes(line);
+        shape.endLine();
+    }
+    try {
+        shape.finish();
+        return true;
+    } catch (const verify::NotSintegra&) {
+        return false;
+    }
 }
 
 } // namespace sintegra::fuzz

@@ -23,4 +23,7 @@ std::string modelCleaned(std::string_view bytes);
 // The second input file's bytes as the run reads them: up to the first Ctrl-Z.
 std::string_view modelUpToEnd(std::string_view bytes);
 
+// Whether lines of a file have the shape of a SINTEGRA file, as verify::FileShape judges it.
+bool hasShape(const std::vector<std::string>& lines);
+
 } // namespace sintegra::fuzz

@@ -5,7 +5,6 @@
 
 #include "fuzz_support.hpp"
 #include "verify/checker.hpp"
-#include "verify/file_shape.hpp"
 #include "verify/json_report.hpp"
 #include "verify/report.hpp"
 
@@ -40,15 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     verify::Report few(verify::kShownPerCheck);
     const std::string whole = checked(lines, false, &all);
     fuzz::check(checked(lines, true, &few) == whole, "the first bytes of each line are enough");
-    verify::FileShape shape;
-    for (const std::string& line : lines) {
-        shape.addBytes(line);
-        shape.endLine();
-    }
-    try {
-        shape.finish();
-    } catch (const verify::NotSintegra&) {
-    }
+    fuzz::hasShape(lines);
     for (const auto* entry : all.found()) {
         fuzz::check(entry->shown.size() == entry->count, "a report asked for all shows all");
     }

@@ -20,7 +20,6 @@
 #include "support/models.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
-#include "verify/file_shape.hpp"
 
 namespace {
 
@@ -61,20 +60,6 @@ bool anyHandled(const std::vector<std::string>& lines, std::size_t from) {
         [](const std::string& line) { return isHandledCode(std::string_view(line).substr(0, 2)); });
 }
 
-bool hasShape(const std::vector<std::string>& lines) {
-    verify::FileShape shape;
-    for (const std::string& line : lines) {
-        shape.addBytes(line);
-        shape.endLine();
-    }
-    try {
-        shape.finish();
-        return true;
-    } catch (const verify::NotSintegra&) {
-        return false;
-    }
-}
-
 Expected expectedRun(std::string_view first, std::optional<std::string_view> second) {
     Expected expected;
     std::vector<std::string> loaded;
@@ -83,11 +68,11 @@ Expected expectedRun(std::string_view first, std::optional<std::string_view> sec
         loaded.push_back(normalizeLine(line));
     }
     expected.normalizedFirst = test::crlfJoined(loaded);
-    expected.refused = !hasShape(read) || !anyHandled(loaded, 0);
+    expected.refused = !fuzz::hasShape(read) || !anyHandled(loaded, 0);
     if (second) {
         const std::size_t firstLines = loaded.size();
         std::vector<std::string> secondLines = fuzz::modelLines(fuzz::modelUpToEnd(*second));
-        expected.refused = expected.refused || !hasShape(secondLines);
+        expected.refused = expected.refused || !fuzz::hasShape(secondLines);
         for (std::string& line : secondLines) {
             loaded.push_back(std::move(line));
         }
