@@ -14,7 +14,6 @@ namespace {
 
 // Blanks, as the repair takes them: a line of them only is blank, and a record may follow them.
 constexpr std::string_view kBlanks(" \0\t\x1a", 4);
-constexpr std::string_view kDigits = "0123456789";
 constexpr std::string_view kDigitsAndBlanks("0123456789 \0\t\x1a", 14);
 // Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
 constexpr std::size_t kHeadSize = 48;
