@@ -7,22 +7,33 @@
 #include "run/run_error.hpp"
 
 namespace sintegra::app {
+namespace {
+
+// A join writes sintegra.txt in the program's folder; an analysis rewrites the file it read.
+std::string joinedOutput(const RunSummary& summary) {
+    const bool joined = summary.inputs.empty() || summary.outputPath != summary.inputs.front().path;
+    return joined ? summary.outputPath : std::string();
+}
+
+} // namespace
 
 RunOutcome runEngine(Engine& engine, RunHost& host) {
     try {
         const RunResult result = engine.run(host);
         switch (result.status) {
-        case RunStatus::Completed:
-            return {RunOutcome::Kind::Completed, messages::completion(result.summary.outputPath),
-                    formatSummary(result.summary)};
-        case RunStatus::NoFileSelected:
-            return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}};
-        case RunStatus::Cancelled:
-            return {RunOutcome::Kind::Cancelled, {}, {}};
+        case RunStatus::Completed: {
+            const RunSummary& summary = result.summary;
+            return {RunOutcome::Kind::Completed, messages::completion(summary.outputPath),
+                    formatSummary(summary), joinedOutput(summary)};
         }
-        return {RunOutcome::Kind::Cancelled, {}, {}};
+        case RunStatus::NoFileSelected:
+            return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}, {}};
+        case RunStatus::Cancelled:
+            return {RunOutcome::Kind::Cancelled, {}, {}, {}};
+        }
+        return {RunOutcome::Kind::Cancelled, {}, {}, {}};
     } catch (...) {
-        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
     }
 }
 

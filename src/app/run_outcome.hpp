@@ -15,6 +15,7 @@ struct RunOutcome {
     Kind kind = Kind::Completed;
     std::string message; // for the user; none when Cancelled
     std::string details; // the summary of a completed run
+    std::string joined;  // the output of a completed join, which the user may not know where to find
 };
 
 // Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.

@@ -5,6 +5,7 @@
 
 #include "app/window_texts.hpp"
 #include "app/window_view.hpp"
+#include "files/same_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 
@@ -24,8 +25,7 @@ ProgressDisplay displayOf(const Progress& progress) {
 
 WindowLogic::WindowLogic(Engine& engine, WindowView& view)
     : engine_(engine)
-    , view_(view)
-    , dialogFolder_(pathText(engine.programFolder())) {}
+    , view_(view) {}
 
 WindowLogic::~WindowLogic() = default;
 
@@ -56,7 +56,7 @@ void WindowLogic::chooseFile(PathRow row) {
         return;
     }
     setCaption(row, {});
-    view_.showMessage(texts::kChooseAFile, {});
+    view_.showMessage(texts::kChooseAFile, {}, {});
 }
 
 bool WindowLogic::acceptsDrop(PathRow row, const std::vector<std::string>& files) const {
@@ -75,6 +75,9 @@ bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) 
 
 void WindowLogic::analisar() {
     if (run_) {
+        return;
+    }
+    if (mode_ == Mode::Join && namesSameFile(first_, second_) && !view_.ask(texts::kSameFilesQuestion)) {
         return;
     }
     RunWindow& window = *this;
@@ -122,10 +125,24 @@ bool WindowLogic::rowLocked(PathRow row) const {
     return row == PathRow::First && run_;
 }
 
-// The next dialog opens where this file is. Paths are UTF-8 text, on Windows too.
+// The next dialog opens where this file is, unless that is the program's folder, hidden under the
+// user's AppData for an installed copy. Paths are UTF-8 text, on Windows too.
 void WindowLogic::takeFile(PathRow row, std::string path) {
-    dialogFolder_ = pathText(pathFromText(path).parent_path());
+    const std::filesystem::path folder = pathFromText(path).parent_path();
+    dialogFolder_ = inProgramFolder(folder) ? std::string() : pathText(folder);
     setCaption(row, std::move(path));
+}
+
+bool WindowLogic::inProgramFolder(const std::filesystem::path& folder) const {
+    std::error_code error;
+    for (std::filesystem::path at = folder;; at = at.parent_path()) {
+        if (std::filesystem::equivalent(at, engine_.programFolder(), error)) {
+            return true;
+        }
+        if (at == at.parent_path()) {
+            return false;
+        }
+    }
 }
 
 void WindowLogic::setCaption(PathRow row, std::string text) {
@@ -147,7 +164,7 @@ void WindowLogic::showRunEnd() {
     if (std::exchange(closeWhenStopped_, false)) {
         // Stopped too late: the files have changed, and the user must not think otherwise.
         if (outcome.kind == RunOutcome::Kind::Completed) {
-            view_.showMessage(outcome.message, outcome.details);
+            view_.showMessage(outcome.message, outcome.details, {});
         }
         view_.closeWindow();
         return;
@@ -155,13 +172,15 @@ void WindowLogic::showRunEnd() {
     if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
         // Nothing was locked for a run without a file: the window is back as it was first.
         setRunLocked(false);
-        view_.showMessage(outcome.message, {});
-        return;
+        view_.showMessage(outcome.message, {}, {});
+    } else {
+        if (outcome.kind != RunOutcome::Kind::Cancelled) {
+            view_.showMessage(outcome.message, outcome.details, outcome.joined);
+        }
+        setRunLocked(false);
     }
-    if (outcome.kind != RunOutcome::Kind::Cancelled) {
-        view_.showMessage(outcome.message, outcome.details);
-    }
-    setRunLocked(false);
+    // Not on "Sair", where a locked "Analisar" sent it: one Enter too many would close the program.
+    view_.focus(Control::BtnProc);
 }
 
 } // namespace sintegra::app

@@ -47,14 +47,17 @@ struct ScriptedDialogs : sintegra::app::Dialogs {
     QList<bool> answers; // to the next questions; none left is "no"
     QList<std::pair<QString, QString>> messages; // text and details
     QStringList questions;
+    QStringList foldersOpened; // by "Abrir pasta", pressed whenever offered
 
     QString chooseSintegraFile(QWidget*, const QString&) override {
         const QString file = files.isEmpty() ? QString() : files.takeFirst();
         return file == QStringLiteral("!") ? throw std::runtime_error("o diálogo falhou") : file;
     }
-    void inform(QWidget*, const QString& text, const QString& details) override {
+    bool inform(QWidget*, const QString& text, const QString& details, bool offerFolder) override {
         messages.append({text, details});
+        return offerFolder;
     }
+    void showInFolder(const QString& file) override { foldersOpened.append(file); }
     bool confirm(QWidget*, const QString& question) override {
         questions.append(question);
         return !answers.isEmpty() && answers.takeFirst();
@@ -167,13 +170,13 @@ private slots:
         QVERIFY(move.isAccepted());
         QDropEvent drop(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window_.get(), &drop);
-        QCOMPARE(caption("TxtFile1"), shown(file));
+        QCOMPARE(child("TxtFile1")->toolTip(), shown(file));
         QCOMPARE(caption("TxTFile"), QStringLiteral("."));
         // Back in analyse mode, the row hides and keeps its file.
         QTest::mouseClick(child("OptAnalisarSintegra"), Qt::LeftButton);
         QCOMPARE(window_->windowTitle(), kAnalyseTitle);
         QCOMPARE(secondRow(), kHidden);
-        QCOMPARE(caption("TxtFile1"), shown(file));
+        QCOMPARE(child("TxtFile1")->toolTip(), shown(file));
     }
 
     // Compared with the reviewed outputs of the samples; the second file of a join stays as it was.
@@ -210,6 +213,24 @@ private slots:
         QVERIFY(!join || readFile(second) == readFile(kSamples / kBroken));
         QVERIFY(bar.contains(QVariantList{100}));
         QVERIFY(idle());
+        QCOMPARE(QApplication::focusWidget(), child("BtnProc"));
+        QCOMPARE(dialogs_->foldersOpened, join ? QStringList{shown(output)} : QStringList{});
+    }
+
+    // Left of the "...": the beginning, "…" and the whole name; all of it in the tip.
+    void aLongPathShowsItsFileNameAndAllOfItInATip() {
+        const fs::path folder = user_->path() / std::string(120, 'p');
+        fs::create_directory(folder);
+        const fs::path file = folder / "fevereiro de 2013.txt";
+        sintegra::test::writeFile(file, "10");
+        dialogs_->files = {shown(file)};
+        child<QPushButton>("BtnLocalizar")->click();
+        const auto* path = child<QLabel>("TxTFile");
+        QVERIFY2(caption("TxTFile").endsWith(QStringLiteral("p…/fevereiro de 2013.txt")),
+                 qPrintable(caption("TxTFile")));
+        QVERIFY(shown(file).startsWith(caption("TxTFile").section(QStringLiteral("…"), 0, 0)));
+        QVERIFY(path->fontMetrics().horizontalAdvance(path->text()) < child("BtnLocalizar")->x() - path->x());
+        QCOMPARE(path->toolTip(), shown(file));
     }
 
     // A dialog that fails, a run whose thread the system will not start: each is told, and the

@@ -5,10 +5,12 @@
 #include <map>
 #include <mutex>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
 
+#include "app/elided_path.hpp"
 #include "app/startup.hpp"
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
@@ -34,9 +36,11 @@ public:
     std::map<Control, bool> enabled;
     std::vector<ProgressDisplay> bar;
     std::vector<std::pair<std::string, ProgressDisplay>> messages; // with what the bar showed
-    std::vector<std::string> folders;                              // where the open-file dialog opened
-    std::string choice;                                            // the next file chosen; none is a cancel
-    std::function<bool()> answer;                                  // to the question, asked while it is open
+    std::vector<std::string> shownFiles;                           // whose folder each message offers
+    std::vector<Control> focused;
+    std::vector<std::string> folders; // where the open-file dialog opened
+    std::string choice;               // the next file chosen; none is a cancel
+    std::function<bool()> answer;     // to the question, asked while it is open
     bool withdrawn = false;
     bool closed = false;
     int refusedPosts = 0; // the next posts that fail, as a full event queue fails them
@@ -47,8 +51,10 @@ public:
     void showControl(Control, bool) override {}
     void enableControl(Control control, bool on) override { enabled[control] = on; }
     void setProgress(const ProgressDisplay& progress) override { bar.push_back(progress); }
-    void showMessage(std::string_view text, std::string_view) override {
+    void focus(Control control) override { focused.push_back(control); }
+    void showMessage(std::string_view text, std::string_view, std::string_view file) override {
         messages.push_back({std::string(text), bar.empty() ? ProgressDisplay{} : bar.back()});
+        shownFiles.emplace_back(file);
     }
     bool ask(std::string_view) override { return answer(); }
     void withdrawQuestion() override { withdrawn = true; }
@@ -162,6 +168,7 @@ TEST_F(WindowLogicTest, SaysWhyNoRunTookPlace) {
     EXPECT_NE(view.messages[2].first.find(missing), std::string::npos);
     EXPECT_TRUE(view.messages[2].first.ends_with("Nenhum arquivo foi alterado.")) << view.messages[2].first;
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
+    EXPECT_EQ(view.focused, std::vector<Control>(2, Control::BtnProc));
 }
 
 // The first refused post fails the run; the post of its end is refused next, and tried again until
@@ -182,7 +189,12 @@ TEST_F(WindowLogicTest, TheModeChosenDuringARunDecidesItsOutput) {
     logic.analisar();
     logic.selectMode(Mode::Join);
     ASSERT_TRUE(view.pumpUntil([&] { return !view.messages.empty(); }));
-    EXPECT_EQ(view.messages[0].first, messages::completion(pathText(folder.path() / "sintegra.txt")));
+    const std::string output = pathText(folder.path() / "sintegra.txt");
+    EXPECT_EQ(view.messages[0].first, messages::completion(output));
+    EXPECT_EQ(view.shownFiles[0], output);
+    logic.selectMode(Mode::Analyse);
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(view.shownFiles[1], ""); // the user knows where the file analysed is
 }
 
 TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
@@ -198,6 +210,7 @@ TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsB
     EXPECT_TRUE(shown({std::string(phaseLabel(Phase::Normalizing)), 100}));
 }
 
+// First and after a file of the program's own folder, where the system opens it ("").
 TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
     const test::TempFolder other;
     const std::filesystem::path accented = other.path() / u8"março";
@@ -207,10 +220,48 @@ TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
     chooseSample();
     logic.chooseFile(PathRow::First); // cancelled
     logic.dropFiles(PathRow::First, {dropped});
+    view.choice = pathText(folder.path() / "sintegra.txt");
     logic.chooseFile(PathRow::First);
-    const std::vector<std::string> opened = {folder.path().string(), user.path().string(),
-                                             pathText(accented)};
+    logic.chooseFile(PathRow::First);
+    const std::vector<std::string> opened = {"", user.path().string(), pathText(accented), ""};
     EXPECT_EQ(view.folders, opened);
+}
+
+// Asked before the run, whatever spells the path; "Não" starts none.
+TEST_F(WindowLogicTest, AJoinOfAFileWithItselfAsksFirst) {
+    struct Case {
+        Mode mode;
+        std::string second;
+        bool answer;
+        int questions;
+        bool ran;
+    };
+    const std::string first = chooseSample();
+    const std::string same = pathText(user.path() / "." / "janeiro.txt");
+    const Case cases[] = {
+        {Mode::Join, same, false, 1, false},
+        {Mode::Join, same, true, 1, true},
+        {Mode::Join, user.write("fevereiro.txt", test::readFile(kSample)), false, 0, true},
+        {Mode::Analyse, first, false, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        int questions = 0;
+        view.answer = [&] {
+            ++questions;
+            return c.answer;
+        };
+        logic.selectMode(Mode::Join);
+        logic.dropFiles(PathRow::Second, {c.second});
+        logic.selectMode(c.mode);
+        if (c.ran) {
+            EXPECT_TRUE(runToEnd());
+        } else {
+            logic.analisar();
+            EXPECT_TRUE(logic.closeRequested()); // no run to stop
+        }
+        EXPECT_EQ(questions, c.questions);
+    }
 }
 
 TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
@@ -244,6 +295,20 @@ TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
         EXPECT_EQ(window.acceptsDrop(c.row, c.dropped), c.taken);
         window.dropFiles(c.row, c.dropped);
         EXPECT_EQ(shown.captions[static_cast<int>(c.row)], c.taken ? file : ".");
+    }
+}
+
+// Measured in bytes here, "…" being three; a cut never splits "ç".
+TEST(ElidedPath, KeepsTheBeginningAndTheWholeFileName) {
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {"/ç/abcdef/janeiro.txt", 22, "/ç/abcdef/janeiro.txt"},
+        {"/ç/abcdef/janeiro.txt", 21, "/ç/ab…/janeiro.txt"},
+        {"/ç/abcdef/janeiro.txt", 17, "/…/janeiro.txt"},
+        {"/ç/abcdef/janeiro.txt", 10, "…/janeiro.txt"},
+        {"C:\\dados\\janeiro.txt", 18, "C:\\…\\janeiro.txt"},
+    };
+    for (const auto& [path, room, shown] : cases) {
+        EXPECT_EQ(elidedPath(path, [room](std::string_view text) { return text.size() <= room; }), shown);
     }
 }
 

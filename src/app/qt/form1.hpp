@@ -45,7 +45,8 @@ private:
     void showControl(Control control, bool visible) override;
     void enableControl(Control control, bool enabled) override;
     void setProgress(const ProgressDisplay& progress) override;
-    void showMessage(std::string_view text, std::string_view details) override;
+    void focus(Control control) override;
+    void showMessage(std::string_view text, std::string_view details, std::string_view file) override;
     bool ask(std::string_view question) override;
     void withdrawQuestion() override;
     std::string chooseFile(const std::string& folder) override;

@@ -1,8 +1,11 @@
 #include "app/qt/qt_dialogs.hpp"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 #include "app/qt/file_dialog.hpp"
 #include "app/qt/qt_text.hpp"
@@ -20,11 +23,19 @@ QString QtDialogs::chooseSintegraFile(QWidget* parent, const QString& folder) {
     return dialog.selectedFiles().constFirst();
 }
 
-void QtDialogs::inform(QWidget* parent, const QString& text, const QString& details) {
+bool QtDialogs::inform(QWidget* parent, const QString& text, const QString& details, bool offerFolder) {
     QMessageBox box(QMessageBox::NoIcon, fromEngineText(messages::kProgramTitle), text, QMessageBox::Ok,
                     parent);
     box.setDetailedText(details);
+    const QPushButton* open =
+        offerFolder ? box.addButton(fromEngineText(texts::kOpenFolder), QMessageBox::ActionRole) : nullptr;
+    box.setDefaultButton(QMessageBox::Ok);
     box.exec();
+    return open != nullptr && box.clickedButton() == open;
+}
+
+void QtDialogs::showInFolder(const QString& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
 }
 
 bool QtDialogs::confirm(QWidget* parent, const QString& question) {

@@ -12,7 +12,10 @@ namespace sintegra::app {
 class QtDialogs : public Dialogs {
 public:
     QString chooseSintegraFile(QWidget* parent, const QString& folder) override;
-    void inform(QWidget* parent, const QString& text, const QString& details = {}) override;
+    bool inform(QWidget* parent, const QString& text, const QString& details = {},
+                bool offerFolder = false) override;
+    // Qt has no portable way to select the file: the folder opens, the file unselected.
+    void showInFolder(const QString& file) override;
     bool confirm(QWidget* parent, const QString& question) override;
     void withdrawQuestion() override;
 
