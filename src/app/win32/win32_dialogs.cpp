@@ -1,6 +1,8 @@
 #include "app/win32/win32_dialogs.hpp"
 
 #include <commctrl.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 #include <shobjidl.h>
 #include <wrl/client.h>
 
@@ -13,11 +15,18 @@ using Microsoft::WRL::ComPtr;
 namespace sintegra::app::win32 {
 namespace {
 
-// Whatever the dialog remembers of earlier uses, it opens where the window says.
+constexpr int kOpenFolderButton = 100;
+
+// Where the window says; else where the system remembers the program's last choice, and the first
+// time in Documents rather than the working folder, which may be the program's.
 void openIn(IFileDialog& dialog, const std::wstring& folder) {
     ComPtr<IShellItem> item;
-    if (!folder.empty() &&
-        SUCCEEDED(SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_PPV_ARGS(&item)))) {
+    if (folder.empty()) {
+        if (SUCCEEDED(
+                SHGetKnownFolderItem(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, IID_PPV_ARGS(&item)))) {
+            dialog.SetDefaultFolder(item.Get());
+        }
+    } else if (SUCCEEDED(SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_PPV_ARGS(&item)))) {
         dialog.SetFolder(item.Get());
     }
 }
@@ -69,20 +78,38 @@ std::wstring Win32Dialogs::chooseSintegraFile(HWND owner, const std::wstring& fo
     return chosenPath(*dialog.Get());
 }
 
-void Win32Dialogs::inform(HWND owner, const std::wstring& text, const std::wstring& details) {
+bool Win32Dialogs::inform(HWND owner, const std::wstring& text, const std::wstring& details,
+                          bool offerFolder) {
     const std::wstring title = widen(messages::kProgramTitle);
     const std::wstring show = widen(texts::kShowDetails);
     const std::wstring hide = widen(texts::kHideDetails);
+    const std::wstring open = widen(texts::kOpenFolder);
+    const TASKDIALOG_BUTTON openButton{kOpenFolderButton, open.c_str()};
     TASKDIALOGCONFIG config = messageConfig(owner, title, text);
     config.dwCommonButtons = TDCBF_OK_BUTTON;
+    config.nDefaultButton = IDOK;
+    if (offerFolder) {
+        config.cButtons = 1;
+        config.pButtons = &openButton;
+    }
     if (!details.empty()) {
         config.pszExpandedInformation = details.c_str();
         config.pszCollapsedControlText = show.c_str();
         config.pszExpandedControlText = hide.c_str();
     }
-    if (FAILED(TaskDialogIndirect(&config, nullptr, nullptr, nullptr))) {
+    int pressed = IDOK;
+    if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
         // Out of memory or resources: the words still reach the user.
         MessageBoxW(owner, (details.empty() ? text : text + L"\n\n" + details).c_str(), title.c_str(), MB_OK);
+    }
+    return pressed == kOpenFolderButton;
+}
+
+void Win32Dialogs::showInFolder(const std::wstring& file) {
+    PIDLIST_ABSOLUTE item = nullptr;
+    if (SUCCEEDED(SHParseDisplayName(file.c_str(), nullptr, &item, 0, nullptr))) {
+        SHOpenFolderAndSelectItems(item, 0, nullptr, 0);
+        CoTaskMemFree(item);
     }
 }
 

@@ -9,7 +9,9 @@ namespace sintegra::app::win32 {
 class Win32Dialogs : public Dialogs {
 public:
     std::wstring chooseSintegraFile(HWND owner, const std::wstring& folder) override;
-    void inform(HWND owner, const std::wstring& text, const std::wstring& details) override;
+    bool inform(HWND owner, const std::wstring& text, const std::wstring& details,
+                bool offerFolder = false) override;
+    void showInFolder(const std::wstring& file) override;
     bool confirm(HWND owner, const std::wstring& question) override;
     void withdrawQuestion() override;
 

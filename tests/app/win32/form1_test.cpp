@@ -36,14 +36,17 @@ struct ScriptedDialogs : Dialogs {
     std::vector<std::wstring> files; // the next choices; "" or none left is a cancel, "!" a failure
     std::vector<bool> answers;       // to the next questions; none left is "no"
     std::vector<Message> messages;
+    std::vector<std::wstring> foldersOpened; // by "Abrir pasta", pressed whenever offered
 
     std::wstring chooseSintegraFile(HWND, const std::wstring&) override {
         const std::wstring file = next(files, {});
         return file == L"!" ? throw std::runtime_error("o diálogo falhou") : file;
     }
-    void inform(HWND, const std::wstring& text, const std::wstring& details) override {
+    bool inform(HWND, const std::wstring& text, const std::wstring& details, bool offerFolder) override {
         messages.push_back({text, details});
+        return offerFolder;
     }
+    void showInFolder(const std::wstring& file) override { foldersOpened.push_back(file); }
     bool confirm(HWND, const std::wstring&) override { return next(answers, false); }
     void withdrawQuestion() override {}
 
@@ -78,6 +81,22 @@ std::wstring textOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
     GetWindowTextW(window, text.data(), static_cast<int>(text.size() + 1));
     return text;
+}
+
+// What the tip of a control holds, in the tooltip control of the control's window.
+std::wstring tipOf(HWND control) {
+    HWND tips = nullptr;
+    do {
+        tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+    } while (tips != nullptr && GetWindow(tips, GW_OWNER) != GetParent(control));
+    std::wstring text(1024, L'\0');
+    TTTOOLINFOW tip{};
+    tip.cbSize = sizeof tip;
+    tip.hwnd = GetParent(control);
+    tip.uId = reinterpret_cast<UINT_PTR>(control);
+    tip.lpszText = text.data();
+    SendMessageW(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tip));
+    return text.c_str();
 }
 
 RECT clientRectOf(HWND control) {
@@ -254,7 +273,23 @@ TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
         EXPECT_NE(dialogs.messages[0].details.find(L"tipo 90"), std::wstring::npos);
         EXPECT_EQ(test::readFile(output), test::readFile(kSamples + "expected/" + c.expected));
         EXPECT_TRUE(idle());
+        EXPECT_EQ(GetFocus(), item(ControlId::BtnProc));
+        EXPECT_EQ(dialogs.foldersOpened, std::vector<std::wstring>(c.join, output.wstring()));
+        dialogs.foldersOpened.clear();
     }
+}
+
+// Left of the "...": the beginning, "…" and the whole name; all of it in the row's tip.
+TEST_F(Form1Test, ALongPathShowsItsFileNameAndAllOfItInATip) {
+    const std::filesystem::path path = user.path() / std::string(120, 'p') / L"fevereiro de 2013.txt";
+    std::filesystem::create_directory(path.parent_path());
+    test::writeFile(path, "10");
+    dialogs.files = {path.wstring()};
+    click(ControlId::BtnLocalizar);
+    const std::wstring shown = text(ControlId::TxTFile);
+    EXPECT_TRUE(shown.ends_with(L"p…\\fevereiro de 2013.txt")) << narrow(shown);
+    EXPECT_EQ(path.wstring().rfind(shown.substr(0, shown.find(L'…')), 0), 0u);
+    EXPECT_EQ(tipOf(item(ControlId::TxTFile)), path.wstring());
 }
 
 TEST_F(Form1Test, AFileDroppedOnAVisibleRowIsChosenForIt) {
