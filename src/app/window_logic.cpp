@@ -5,6 +5,7 @@
 
 #include "app/window_texts.hpp"
 #include "app/window_view.hpp"
+#include "files/hidden_folder.hpp"
 #include "files/same_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
@@ -125,22 +126,25 @@ bool WindowLogic::rowLocked(PathRow row) const {
     return row == PathRow::First && run_;
 }
 
-// The next dialog opens where this file is, unless that is the program's folder, hidden under the
-// user's AppData for an installed copy. Paths are UTF-8 text, on Windows too.
+// The next dialog opens where this file is. Paths are UTF-8 text, on Windows too.
 void WindowLogic::takeFile(PathRow row, std::string path) {
     const std::filesystem::path folder = pathFromText(path).parent_path();
-    dialogFolder_ = inProgramFolder(folder) ? std::string() : pathText(folder);
+    dialogFolder_ = dialogMayOpenIn(folder) ? pathText(folder) : std::string();
     setCaption(row, std::move(path));
 }
 
-bool WindowLogic::inProgramFolder(const std::filesystem::path& folder) const {
+// Neither a hidden folder nor the program's, which for an installed copy is both: hidden under AppData.
+bool WindowLogic::dialogMayOpenIn(const std::filesystem::path& folder) const {
+    if (inHiddenFolder(folder)) {
+        return false;
+    }
     std::error_code error;
     for (std::filesystem::path at = folder;; at = at.parent_path()) {
         if (std::filesystem::equivalent(at, engine_.programFolder(), error)) {
-            return true;
+            return false;
         }
         if (at == at.parent_path()) {
-            return false;
+            return true;
         }
     }
 }

@@ -33,7 +33,7 @@ public:
     // A click on a mode's option button.
     void selectMode(Mode mode);
     // A click on a row's "...": the open-file dialog, in the folder of the last file chosen or
-    // dropped; where the system opens it before any, and instead of the program's own folder.
+    // dropped; where the system opens it before any, and instead of a hidden folder or the program's.
     void chooseFile(PathRow row);
     // Files dragged over a row are taken as the dialog would take them: one existing file.
     bool acceptsDrop(PathRow row, const std::vector<std::string>& files) const;
@@ -55,7 +55,7 @@ private:
     void runEnded() override;
 
     bool rowLocked(PathRow row) const;
-    bool inProgramFolder(const std::filesystem::path& folder) const;
+    bool dialogMayOpenIn(const std::filesystem::path& folder) const;
     void takeFile(PathRow row, std::string path);
     void setCaption(PathRow row, std::string text);
     void setRunLocked(bool locked);

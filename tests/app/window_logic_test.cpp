@@ -1,3 +1,7 @@
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -210,20 +214,25 @@ TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsB
     EXPECT_TRUE(shown({std::string(phaseLabel(Phase::Normalizing)), 100}));
 }
 
-// First and after a file of the program's own folder, where the system opens it ("").
+// Where the system opens it (""): first, and after a file of the program's folder or a hidden one.
 TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
-    const test::TempFolder other;
-    const std::filesystem::path accented = other.path() / u8"março";
+    const std::filesystem::path accented = user.path() / u8"março";
+    const std::filesystem::path hidden = user.path() / ".oculto";
     std::filesystem::create_directory(accented);
-    const std::string dropped = pathText(accented / "fevereiro.txt");
+    std::filesystem::create_directory(hidden);
+#ifdef _WIN32
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
     test::writeFile(accented / "fevereiro.txt", "");
     chooseSample();
     logic.chooseFile(PathRow::First); // cancelled
-    logic.dropFiles(PathRow::First, {dropped});
-    view.choice = pathText(folder.path() / "sintegra.txt");
+    logic.dropFiles(PathRow::First, {pathText(accented / "fevereiro.txt")});
+    for (const std::filesystem::path& file : {folder.path() / "sintegra.txt", hidden / "abril.txt"}) {
+        view.choice = pathText(file);
+        logic.chooseFile(PathRow::First);
+    }
     logic.chooseFile(PathRow::First);
-    logic.chooseFile(PathRow::First);
-    const std::vector<std::string> opened = {"", user.path().string(), pathText(accented), ""};
+    const std::vector<std::string> opened = {"", user.path().string(), pathText(accented), "", ""};
     EXPECT_EQ(view.folders, opened);
 }
 
