@@ -157,7 +157,9 @@ private slots:
     }
 
     void aFileDroppedOnARowIsChosenForIt() {
-        const fs::path file = sample(kSmall);
+        const fs::path file = user_->path() / std::string(120, 'p') / "fevereiro de 2013.txt";
+        fs::create_directory(file.parent_path());
+        sintegra::test::writeFile(file, "10");
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(shown(file))});
         child<QRadioButton>("OptJuntarSintegra")->click();
@@ -170,13 +172,18 @@ private slots:
         QVERIFY(move.isAccepted());
         QDropEvent drop(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window_.get(), &drop);
-        QCOMPARE(child("TxtFile1")->toolTip(), shown(file));
+        // Left of the "...": the beginning, "…" and the whole name; all of it in the tip.
+        const auto* path = child<QLabel>("TxtFile1");
+        QVERIFY2(path->text().endsWith(QStringLiteral("p…/fevereiro de 2013.txt")), qPrintable(path->text()));
+        QVERIFY(path->fontMetrics().horizontalAdvance(path->text()) <
+                child("BtnLocalizar1")->x() - path->x());
+        QCOMPARE(path->toolTip(), shown(file));
         QCOMPARE(caption("TxTFile"), QStringLiteral("."));
         // Back in analyse mode, the row hides and keeps its file.
         QTest::mouseClick(child("OptAnalisarSintegra"), Qt::LeftButton);
         QCOMPARE(window_->windowTitle(), kAnalyseTitle);
         QCOMPARE(secondRow(), kHidden);
-        QCOMPARE(child("TxtFile1")->toolTip(), shown(file));
+        QCOMPARE(path->toolTip(), shown(file));
     }
 
     // Compared with the reviewed outputs of the samples; the second file of a join stays as it was.
@@ -215,22 +222,6 @@ private slots:
         QVERIFY(idle());
         QCOMPARE(QApplication::focusWidget(), child("BtnProc"));
         QCOMPARE(dialogs_->foldersOpened, join ? QStringList{shown(output)} : QStringList{});
-    }
-
-    // Left of the "...": the beginning, "…" and the whole name; all of it in the tip.
-    void aLongPathShowsItsFileNameAndAllOfItInATip() {
-        const fs::path folder = user_->path() / std::string(120, 'p');
-        fs::create_directory(folder);
-        const fs::path file = folder / "fevereiro de 2013.txt";
-        sintegra::test::writeFile(file, "10");
-        dialogs_->files = {shown(file)};
-        child<QPushButton>("BtnLocalizar")->click();
-        const auto* path = child<QLabel>("TxTFile");
-        QVERIFY2(caption("TxTFile").endsWith(QStringLiteral("p…/fevereiro de 2013.txt")),
-                 qPrintable(caption("TxTFile")));
-        QVERIFY(shown(file).startsWith(caption("TxTFile").section(QStringLiteral("…"), 0, 0)));
-        QVERIFY(path->fontMetrics().horizontalAdvance(path->text()) < child("BtnLocalizar")->x() - path->x());
-        QCOMPARE(path->toolTip(), shown(file));
     }
 
     // A dialog that fails, a run whose thread the system will not start: each is told, and the
