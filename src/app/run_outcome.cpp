@@ -11,7 +11,7 @@ namespace {
 
 // A join writes sintegra.txt in the program's folder; an analysis rewrites the file it read.
 std::string joinedOutput(const RunSummary& summary) {
-    const bool joined = summary.inputs.empty() || summary.outputPath != summary.inputs.front().path;
+    const bool joined = !summary.inputs.empty() && summary.outputPath != summary.inputs.front().path;
     return joined ? summary.outputPath : std::string();
 }
 

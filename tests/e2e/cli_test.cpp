@@ -142,7 +142,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     const std::filesystem::path store = folder.path() / "Sintegra.mdb";
     const auto storeWritten = std::filesystem::last_write_time(store);
     const std::string file = work.write("a.txt", "50one");
-    for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, file}}) {
+    for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, work.file("b.txt")}}) {
         std::vector<std::string> arguments = {files.size() == 1 ? "analisar" : "juntar"};
         arguments.insert(arguments.end(), files.begin(), files.end());
         arguments.insert(arguments.end(), {"--pasta", pasta()});
