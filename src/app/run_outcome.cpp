@@ -24,7 +24,8 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
         case RunStatus::Completed: {
             const RunSummary& summary = result.summary;
             return {RunOutcome::Kind::Completed, messages::completion(summary.outputPath),
-                    formatSummary(summary), joinedOutput(summary)};
+                    std::make_shared<const FindingsList>(FindingsList::ofRun(summary)),
+                    joinedOutput(summary)};
         }
         case RunStatus::NoFileSelected:
             return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}, {}};
@@ -32,6 +33,20 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
             return {RunOutcome::Kind::Cancelled, {}, {}, {}};
         }
         return {RunOutcome::Kind::Cancelled, {}, {}, {}};
+    } catch (...) {
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
+    }
+}
+
+RunOutcome runVerification(const std::string& path, RunHost& host) {
+    try {
+        auto findings =
+            findingsOfFile(path, [&host](const Progress& progress) { return host.progress(progress); });
+        if (!findings) {
+            return {RunOutcome::Kind::Cancelled, {}, {}, {}};
+        }
+        return {
+            RunOutcome::Kind::Verified, {}, std::make_shared<const FindingsList>(std::move(*findings)), {}};
     } catch (...) {
         return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
     }

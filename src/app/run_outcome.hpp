@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "app/findings_list.hpp"
 
 namespace sintegra {
 class Engine;
@@ -9,16 +12,19 @@ class RunHost;
 
 namespace sintegra::app {
 
-// How a run ended, in the window's terms.
+// How a run ended, in the window's terms. A check of one file ends Verified.
 struct RunOutcome {
-    enum class Kind { Completed, NoFileSelected, Cancelled, Failed };
+    enum class Kind { Completed, Verified, NoFileSelected, Cancelled, Failed };
     Kind kind = Kind::Completed;
-    std::string message; // for the user; none when Cancelled
-    std::string details; // the summary of a completed run
-    std::string joined;  // the output of a completed join, which the user may not know where to find
+    std::string message;                          // for the user; none when Cancelled or Verified
+    std::shared_ptr<const FindingsList> findings; // of a completed run or a checked file
+    std::string joined; // the output of a completed join, which the user may not know where to find
 };
 
 // Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.
 RunOutcome runEngine(Engine& engine, RunHost& host);
+
+// Checks the file at path, read-only, reporting progress to host; the same about failures.
+RunOutcome runVerification(const std::string& path, RunHost& host);
 
 } // namespace sintegra::app

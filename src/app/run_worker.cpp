@@ -33,11 +33,11 @@ RefusedThreadStart::~RefusedThreadStart() {
     threadsRefused.store(false);
 }
 
-RunWorker::RunWorker(Engine& engine, WindowView& view, RunWindow& window)
+RunWorker::RunWorker(WindowView& view, RunWindow& window, RunJob job)
     : view_(view)
     , window_(window)
-    , thread_(startThread([this, &engine] {
-        outcome_ = runEngine(engine, *this);
+    , thread_(startThread([this, job = std::move(job)] {
+        outcome_ = job(*this);
         tellEnded();
     })) {}
 

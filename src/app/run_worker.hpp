@@ -1,6 +1,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -8,10 +9,6 @@
 #include "app/progress_throttle.hpp"
 #include "app/run_outcome.hpp"
 #include "run/run_host.hpp"
-
-namespace sintegra {
-class Engine;
-}
 
 namespace sintegra::app {
 
@@ -41,13 +38,16 @@ protected:
     ~RunWindow() = default;
 };
 
-// One run of the engine on a thread of its own. It reads the window through tasks posted to the
+// What a run does on its thread: the engine's run, or the check of one file.
+using RunJob = std::function<RunOutcome(RunHost& host)>;
+
+// One run on a thread of its own. It reads the window through tasks posted to the
 // window's thread, so that what it reads follows every event handled there before; its progress
 // reaches the window the same way, a bounded number of times a phase.
 class RunWorker : private RunHost {
 public:
     // Throws when the system will not start the thread.
-    RunWorker(Engine& engine, WindowView& view, RunWindow& window);
+    RunWorker(WindowView& view, RunWindow& window, RunJob job);
     // Cancels the run and waits for its thread, which needs nothing of the window's thread.
     ~RunWorker() override;
     RunWorker(const RunWorker&) = delete;

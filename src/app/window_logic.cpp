@@ -9,6 +9,7 @@
 #include "files/same_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
+#include "run/messages.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -74,6 +75,7 @@ bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) 
     return true;
 }
 
+// A run under way takes no click, and so asks nothing.
 void WindowLogic::analisar() {
     if (run_) {
         return;
@@ -81,9 +83,25 @@ void WindowLogic::analisar() {
     if (mode_ == Mode::Join && namesSameFile(first_, second_) && !view_.ask(texts::kSameFilesQuestion)) {
         return;
     }
+    start([&engine = engine_](RunHost& host) { return runEngine(engine, host); });
+}
+
+// The file is read as the click finds it: the first row stays locked until the check is over.
+void WindowLogic::verificar() {
+    if (first_.empty() || first_ == ".") {
+        view_.showMessage(messages::kNoFileSelected, {}, {});
+        return;
+    }
+    start([path = first_](RunHost& host) { return runVerification(path, host); });
+}
+
+void WindowLogic::start(RunJob job) {
+    if (run_) {
+        return;
+    }
     RunWindow& window = *this;
     // Locked once the thread is there: a thread that does not start leaves the window as it was.
-    run_ = std::make_unique<RunWorker>(engine_, view_, window);
+    run_ = std::make_unique<RunWorker>(view_, window, std::move(job));
     setRunLocked(true);
 }
 
@@ -157,6 +175,7 @@ void WindowLogic::setCaption(PathRow row, std::string text) {
 void WindowLogic::setRunLocked(bool locked) {
     view_.enableControl(Control::BtnProc, !locked);
     view_.enableControl(Control::BtnLocalizar, !locked);
+    view_.enableControl(Control::BtnVerificar, !locked);
 }
 
 // The bar is cleared first: no phase stands behind the message that ends the run.
@@ -168,7 +187,7 @@ void WindowLogic::showRunEnd() {
     if (std::exchange(closeWhenStopped_, false)) {
         // Stopped too late: the files have changed, and the user must not think otherwise.
         if (outcome.kind == RunOutcome::Kind::Completed) {
-            view_.showMessage(outcome.message, outcome.details, {});
+            view_.showMessage(outcome.message, outcome.findings.get(), {});
         }
         view_.closeWindow();
         return;
@@ -178,8 +197,10 @@ void WindowLogic::showRunEnd() {
         setRunLocked(false);
         view_.showMessage(outcome.message, {}, {});
     } else {
-        if (outcome.kind != RunOutcome::Kind::Cancelled) {
-            view_.showMessage(outcome.message, outcome.details, outcome.joined);
+        if (outcome.kind == RunOutcome::Kind::Verified) {
+            view_.showFindings(*outcome.findings);
+        } else if (outcome.kind != RunOutcome::Kind::Cancelled) {
+            view_.showMessage(outcome.message, outcome.findings.get(), outcome.joined);
         }
         setRunLocked(false);
     }

@@ -42,6 +42,8 @@ public:
     // A click on "Analisar". A join of a file with itself asks first. Throws when the system will not
     // start the run's thread.
     void analisar();
+    // A click on "Verificar": checks the first row's file, read-only, and shows what it found.
+    void verificar();
     // True when the window may close now. During a run it asks whether to stop the run, and the
     // window closes once the run has stopped; a run that ends first takes the question back.
     bool closeRequested();
@@ -54,6 +56,7 @@ private:
     void runProgressed(const Progress& progress) override;
     void runEnded() override;
 
+    void start(RunJob job);
     bool rowLocked(PathRow row) const;
     bool dialogMayOpenIn(const std::filesystem::path& folder) const;
     void takeFile(PathRow row, std::string path);

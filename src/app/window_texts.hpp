@@ -16,9 +16,19 @@ inline constexpr std::string_view kSameFilesQuestion = "Os dois arquivos são o 
 inline constexpr std::string_view kOpenFolder = "Abrir pasta";
 inline constexpr std::string_view kYes = "Sim";
 inline constexpr std::string_view kNo = "Não";
-// The button that shows or hides the details of a message (Qt's own translation names it the same).
+// The button of a message that opens the findings window with its details.
 inline constexpr std::string_view kShowDetails = "Mostrar detalhes...";
-inline constexpr std::string_view kHideDetails = "Ocultar detalhes...";
+
+// The button that checks the first row's file without changing it, and the findings window.
+inline constexpr std::string_view kVerify = "Verificar";
+inline constexpr std::string_view kFindingsTitle = "Sintegra ORV - [Detalhes]";
+inline constexpr std::string_view kFilterByCheck = "Verificação:";
+inline constexpr std::string_view kSaveReport = "Salvar relatório...";
+inline constexpr std::string_view kClose = "Fechar";
+// The save dialog of the report and the descriptions of its two file types, "*.txt" and "*.csv".
+inline constexpr std::string_view kSaveReportTitle = "Salvar relatório";
+inline constexpr std::string_view kTextReport = "Relatório em texto";
+inline constexpr std::string_view kCsvReport = "Planilha CSV (separada por ponto e vírgula)";
 
 // The open-file dialog: its title and the descriptions of its two file types, "*.txt" and every file.
 inline constexpr std::string_view kDialogTitle = "Selecione o arquivo do sintegra";

@@ -9,11 +9,13 @@
 
 namespace sintegra::app {
 
+class FindingsList;
+
 // The two file rows: TxTFile with BtnLocalizar, and TxtFile1 with BtnLocalizar1 (join mode only).
 enum class PathRow { First, Second };
 
 // The controls whose visibility or enabled state changes after the window is created.
-enum class Control { Label2, TxtFile1, BtnLocalizar1, BtnProc, BtnLocalizar };
+enum class Control { Label2, TxtFile1, BtnLocalizar1, BtnProc, BtnLocalizar, BtnVerificar };
 
 // What the progress bar Prg shows: nothing at position 0 when no phase is under way, else the phase
 // with its percentage, or with a busy indicator when the phase has no steps to count.
@@ -41,9 +43,11 @@ public:
     virtual void focus(Control control) = 0;
 
     // Modal: a message with an OK button, captioned with the program's title; details, when given,
-    // sit behind a button that shows them. With a file, "Abrir pasta" opens its folder with the file
-    // selected.
-    virtual void showMessage(std::string_view text, std::string_view details, std::string_view file) = 0;
+    // sit behind "Mostrar detalhes...", which closes it and shows them with showFindings. With a
+    // file, "Abrir pasta" opens its folder with the file selected.
+    virtual void showMessage(std::string_view text, const FindingsList* details, std::string_view file) = 0;
+    // Modal: the findings window, resizable and never larger than the screen.
+    virtual void showFindings(const FindingsList& findings) = 0;
     // Modal: true for "Sim". Posted tasks keep running while it waits.
     virtual bool ask(std::string_view question) = 0;
     // Closes the question that ask shows, as "Não"; nothing when none is open.

@@ -1,38 +1,16 @@
 #include "cli/verify_command.hpp"
 
-#include <filesystem>
-#include <vector>
-
 #include <CLI/CLI.hpp>
 
 #include "cli/exit_status.hpp"
-#include "files/input_file.hpp"
 #include "files/system_error.hpp"
-#include "run/line_splitter.hpp"
-#include "verify/checker.hpp"
+#include "run/file_verification.hpp"
+#include "run/messages.hpp"
+#include "run/run_error.hpp"
 #include "verify/json_report.hpp"
-#include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
 
 namespace sintegra::cli {
-namespace {
-
-constexpr std::size_t kChunkSize = std::size_t{1} << 20;
-
-// Feeds every line of the file to the checker, then ends it; returns the number of lines.
-std::uint64_t checkFile(InputFile& file, verify::Checker& checker) {
-    verify::LineFeeder feeder(checker);
-    LineSplitter<verify::LineFeeder> splitter(feeder);
-    std::vector<char> buffer(kChunkSize);
-    while (const std::size_t size = file.read(buffer.data(), buffer.size())) {
-        splitter.feed(std::string_view(buffer.data(), size));
-    }
-    splitter.finish();
-    checker.finish();
-    return feeder.lines();
-}
-
-} // namespace
 
 void addVerifyCommand(CLI::App& app, VerifyOptions& options) {
     CLI::App* verify =
@@ -46,18 +24,18 @@ void addVerifyCommand(CLI::App& app, VerifyOptions& options) {
 
 int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err) {
     try {
-        InputFile file(pathFromText(options.file));
+        const auto path = pathFromText(options.file);
         std::uint64_t errors = 0;
         if (options.json) {
+            // The document is written as the findings come: a pass of its own judges the shape first.
+            requireSintegraShape(path);
             verify::JsonReportWriter writer(out, options.file);
-            verify::Checker checker(writer);
-            checkFile(file, checker);
+            verifyFile(path, writer);
             writer.finish();
             errors = writer.errors();
         } else {
             verify::Report report(options.all ? SIZE_MAX : verify::kShownPerCheck);
-            verify::Checker checker(report);
-            const std::uint64_t lines = checkFile(file, checker);
+            const std::uint64_t lines = verifyFile(path, report).value_or(0);
             out << verify::formatReport(report, options.file, lines);
             errors = report.errors();
         }
@@ -65,6 +43,9 @@ int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
         return errors == 0 ? kExitSuccess : kExitFindings;
     } catch (const FileError& error) {
         err << "sintegra-orv-cli: " << error.what() << '\n';
+        return kExitFailure;
+    } catch (const RunError& error) {
+        err << "sintegra-orv-cli: " << error.what() << ' ' << messages::kFilesUnchanged << '\n';
         return kExitFailure;
     }
 }

@@ -28,6 +28,14 @@ constexpr Field date(std::string_view name, int first, R rule = R::None) {
 constexpr Field month(std::string_view name, int first, R rule = R::None) {
     return {name, std::uint16_t(first), std::uint16_t(first + 5), K::Month, 0, rule, {}};
 }
+// An Inscrição Estadual: "a UF é que vai comandar o cálculo do digito" (Guia Prático, registro tipo
+// 10); a party without one is "ISENTO" (registro tipo 50, campo 03), a type 55 substitute without one
+// in the favoured UF "INEXISTENTE" (registro tipo 55, campo 03). Each state's rule:
+// verify/state_registration_rules.hpp.
+constexpr Field ie(std::string_view name, int first, int stateColumn, R rule = R::StateRegistration) {
+    const auto last = std::uint16_t(first + 13);
+    return {name, std::uint16_t(first), last, K::Alphanumeric, 0, rule, {}, std::uint16_t(stateColumn)};
+}
 constexpr Field dec(std::string_view name, int first, int last, int decimals = 2) {
     return {name, std::uint16_t(first), std::uint16_t(last), K::Decimal, std::uint8_t(decimals), R::None, {}};
 }
@@ -38,12 +46,18 @@ constexpr std::string_view kStates =
 constexpr std::string_view kSituation = "N|S|E|X|2|4";
 constexpr std::string_view kIssuer = "P|T";
 
+// The codes and the first digit by state: Anexo II of Convênio SINIEF s/nº de 1970 (CFOP), and the
+// Guia Prático do Convênio ICMS 57/95, type 50, field 10 (also 51, 53 and 70).
+constexpr R kCfopTable = R::Cfop;
+constexpr R kCfopByState = R::CfopOfState;
+
 // Item 9: Mestre do estabelecimento.
 constexpr std::array k10 = {
     num("CNPJ", 3, 16, R::InformantTaxId),
-    text("Inscrição Estadual", 17, 30),
-    text("Nome do Contribuinte", 31, 65),
-    text("Município", 66, 95),
+    ie("Inscrição Estadual", 17, 96, R::InformantStateRegistration),
+    // Guia Prático, type 10: fields 4 to 6 are mandatory.
+    text("Nome do Contribuinte", 31, 65, R::Required),
+    text("Município", 66, 95, R::Required),
     text("Unidade da Federação", 96, 97, R::InformantState),
     num("Fax", 98, 107),
     date("Data Inicial", 108),
@@ -54,22 +68,29 @@ constexpr std::array k10 = {
 };
 
 // Item 10: Dados complementares do informante.
+// Guia Prático, type 11: the number or the complement ("s/n") is mandatory; so is a telephone (FAQ
+// of type 11, question 3).
 constexpr std::array k11 = {
-    text("Logradouro", 3, 36), num("Número", 37, 41), text("Complemento", 42, 63),
-    text("Bairro", 64, 78),    num("CEP", 79, 86),    text("Nome do Contato", 87, 114),
-    num("Telefone", 115, 126),
+    text("Logradouro", 3, 36),
+    num("Número", 37, 41, R::RequiredOrNext),
+    text("Complemento", 42, 63),
+    text("Bairro", 64, 78),
+    num("CEP", 79, 86),
+    text("Nome do Contato", 87, 114),
+    num("Telefone", 115, 126, R::Required),
 };
 
 // Item 11: Nota fiscal, modelos 1, 1-A, 4, 6, 21, 22 e 55, quanto ao ICMS.
 constexpr std::array k50 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou recebimento", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
-    num("Modelo", 41, 42),
+    // Guia Prático, type 50, field 6 (01, 03, 06 and 22), and the models of this item's title.
+    num("Modelo", 41, 42, R::None, "01|03|04|06|21|22|55"),
     text("Série", 43, 45),
     num("Número", 46, 51),
-    num("CFOP", 52, 55),
+    num("CFOP", 52, 55, kCfopByState),
     text("Emitente", 56, 56, R::None, kIssuer),
     dec("Valor total", 57, 69),
     dec("Base de cálculo do ICMS", 70, 82),
@@ -77,41 +98,41 @@ constexpr std::array k50 = {
     dec("Isenta ou não tributada", 96, 108),
     dec("Outras", 109, 121),
     dec("Alíquota", 122, 125),
-    text("Situação", 126, 126, R::None, kSituation),
+    text("Situação", 126, 126, R::Situation, kSituation),
 };
 
 // Item 12: Total de nota fiscal quanto ao IPI.
 constexpr std::array k51 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou recebimento", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     text("Série", 41, 43),
     num("Número", 44, 49),
-    num("CFOP", 50, 53),
+    num("CFOP", 50, 53, kCfopByState),
     dec("Valor total", 54, 66),
     dec("Valor do IPI", 67, 79),
     dec("Isenta ou não tributada - IPI", 80, 92),
     dec("Outras - IPI", 93, 105),
     text("Brancos", 106, 125),
-    text("Situação", 126, 126, R::None, kSituation),
+    text("Situação", 126, 126, R::Situation, kSituation),
 };
 
 // Item 13: Substituição tributária.
 constexpr std::array k53 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou recebimento", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     num("Modelo", 41, 42),
     text("Série", 43, 45),
     num("Número", 46, 51),
-    num("CFOP", 52, 55),
+    num("CFOP", 52, 55, kCfopByState),
     text("Emitente", 56, 56, R::None, kIssuer),
     dec("Base de cálculo do ICMS de substituição tributária", 57, 69),
     dec("ICMS retido", 70, 82),
     dec("Despesas acessórias", 83, 95),
-    text("Situação", 96, 96, R::None, kSituation),
+    text("Situação", 96, 96, R::Situation, kSituation),
     text("Código da antecipação", 97, 97),
     text("Brancos", 98, 126),
 };
@@ -122,7 +143,7 @@ constexpr std::array k54 = {
     num("Modelo", 17, 18),
     text("Série", 19, 21),
     num("Número", 22, 27),
-    num("CFOP", 28, 31),
+    num("CFOP", 28, 31, kCfopTable),
     text("CST", 32, 34),
     num("Número do item", 35, 37),
     text("Código do produto ou serviço", 38, 51, R::ProductCode),
@@ -138,7 +159,7 @@ constexpr std::array k54 = {
 // Item 15: Guia Nacional de Recolhimento de Tributos Estaduais.
 constexpr std::array k55 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 41, R::SubstituteRegistration),
     date("Data da GNRE", 31),
     text("Unidade da Federação do substituto", 39, 40, R::State),
     text("Unidade da Federação favorecida", 41, 42, R::State),
@@ -157,7 +178,7 @@ constexpr std::array k56 = {
     num("Modelo", 17, 18),
     text("Série", 19, 21),
     num("Número", 22, 27),
-    num("CFOP", 28, 31),
+    num("CFOP", 28, 31, kCfopTable),
     num("CST", 32, 34),
     num("Número do item", 35, 37),
     text("Código do produto ou serviço", 38, 51),
@@ -171,11 +192,11 @@ constexpr std::array k56 = {
 // Número de lote de fabricação de produto (not in the texts read: columns from generator libraries).
 constexpr std::array k57 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    text("Inscrição Estadual", 17, 30), // unchecked: the record names no UF
     num("Modelo", 31, 32),
     text("Série", 33, 35),
     num("Número", 36, 41),
-    num("CFOP", 42, 45),
+    num("CFOP", 42, 45, kCfopTable),
     text("CST", 46, 48),
     num("Número do item", 49, 51),
     text("Código do produto", 52, 65),
@@ -280,27 +301,27 @@ constexpr std::array k61R = {
 // Item 18: Nota fiscal de serviço de transporte e conhecimentos.
 constexpr std::array k70 = {
     num("CNPJ", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 39),
     date("Data de emissão ou utilização", 31, R::InPeriod),
     text("Unidade da Federação", 39, 40, R::State),
     num("Modelo", 41, 42),
     text("Série", 43, 43),
     text("Subsérie", 44, 45),
     num("Número", 46, 51),
-    num("CFOP", 52, 55),
+    num("CFOP", 52, 55, kCfopTable),
     dec("Valor total do documento fiscal", 56, 68),
     dec("Base de cálculo do ICMS", 69, 82),
     dec("Valor do ICMS", 83, 96),
     dec("Isenta ou não tributada", 97, 110),
     dec("Outras", 111, 124),
     num("CIF/FOB/Outros", 125, 125, R::None, "0|1|2"),
-    text("Situação", 126, 126, R::None, kSituation),
+    text("Situação", 126, 126, R::Situation, kSituation),
 };
 
 // Item 19: Informações da carga transportada.
 constexpr std::array k71 = {
     num("CNPJ do tomador", 3, 16, R::TaxId),
-    text("Inscrição Estadual do tomador", 17, 30),
+    ie("Inscrição Estadual do tomador", 17, 39),
     date("Data de emissão", 31, R::InPeriod),
     text("Unidade da Federação do tomador", 39, 40, R::State),
     num("Modelo", 41, 42),
@@ -309,7 +330,7 @@ constexpr std::array k71 = {
     num("Número", 46, 51),
     text("Unidade da Federação do remetente/destinatário", 52, 53, R::State),
     num("CNPJ do remetente/destinatário", 54, 67, R::TaxId),
-    text("Inscrição Estadual do remetente/destinatário", 68, 81),
+    ie("Inscrição Estadual do remetente/destinatário", 68, 52),
     date("Data de emissão da nota fiscal", 82),
     text("Modelo da nota fiscal", 90, 91),
     text("Série da nota fiscal", 92, 94),
@@ -326,7 +347,7 @@ constexpr std::array k74 = {
     dec("Valor do produto", 38, 50),
     text("Código de posse das mercadorias inventariadas", 51, 51, R::None, "1|2|3"),
     num("CNPJ do possuidor/proprietário", 52, 65, R::TaxId),
-    text("Inscrição Estadual do possuidor/proprietário", 66, 79),
+    ie("Inscrição Estadual do possuidor/proprietário", 66, 80),
     text("Unidade da Federação do possuidor/proprietário", 80, 81, R::StateOrBlank),
     text("Brancos", 82, 126),
 };
@@ -348,12 +369,12 @@ constexpr std::array k75 = {
 // Item 22: Nota fiscal de serviços de comunicação e de telecomunicação.
 constexpr std::array k76 = {
     num("CNPJ/CPF", 3, 16, R::TaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 60),
     num("Modelo", 31, 32),
     text("Série", 33, 34),
     text("Subsérie", 35, 36),
     num("Número", 37, 46),
-    num("CFOP", 47, 50),
+    num("CFOP", 47, 50, kCfopTable),
     num("Tipo de receita", 51, 51, R::None, "1|2"),
     date("Data de emissão ou recebimento", 52, R::InPeriod),
     text("Unidade da Federação", 60, 61, R::State),
@@ -363,7 +384,7 @@ constexpr std::array k76 = {
     dec("Isenta ou não tributada", 100, 111),
     dec("Outras", 112, 123),
     num("Alíquota", 124, 125),
-    text("Situação", 126, 126, R::None, kSituation),
+    text("Situação", 126, 126, R::Situation, kSituation),
 };
 
 // Item 23: Serviços de comunicação e telecomunicação.
@@ -373,7 +394,7 @@ constexpr std::array k77 = {
     text("Série", 19, 20),
     text("Subsérie", 21, 22),
     num("Número", 23, 32),
-    num("CFOP", 33, 36),
+    num("CFOP", 33, 36, kCfopTable),
     num("Tipo de receita", 37, 37, R::None, "1|2"),
     num("Número do item", 38, 40),
     text("Código do serviço", 41, 51, R::ProductCode),
@@ -412,7 +433,7 @@ constexpr std::array k86 = {
     num("Registro de exportação", 3, 14),
     date("Data do registro", 15),
     num("CNPJ do remetente", 23, 36, R::TaxId),
-    text("Inscrição Estadual do remetente", 37, 50),
+    ie("Inscrição Estadual do remetente", 37, 51),
     text("Unidade da Federação", 51, 52, R::State),
     num("Número da nota fiscal", 53, 58),
     date("Data de emissão", 59),
@@ -481,7 +502,7 @@ constexpr std::array k88Ean = {
 // number; the totals check reads them.
 constexpr std::array k90 = {
     num("CNPJ", 3, 16, R::InformantTaxId),
-    text("Inscrição Estadual", 17, 30),
+    ie("Inscrição Estadual", 17, 0, R::InformantStateRegistration),
     num("Número de registros tipo 90", 126, 126),
 };
 

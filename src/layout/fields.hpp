@@ -29,6 +29,15 @@ enum class FieldRule : std::uint8_t {
     InPeriod,       // a date, or a month, within the period of the type 10 record
     ZeroOrDate,     // a date, or zeros where the document has none
     ProductCode,    // a product or service code, which a type 75 record must describe
+    // An Inscrição Estadual, valid for the UF in the field's stateColumn:
+    StateRegistration,          // or ISENTO, for a party without one
+    SubstituteRegistration,     // or INEXISTENTE, for a substitute without one in that UF (type 55)
+    InformantStateRegistration, // the informant's own, never ISENTO
+    Cfop,           // a code of the CFOP table
+    CfopOfState,    // as Cfop, its first digit telling the record's state from the informant's
+    Situation,      // the document's situation: S, X, 2 and 4 mark it cancelled or void
+    Required,       // never blanks only, nor zeros only
+    RequiredOrNext, // blanks or zeros only where the next field holds something
 };
 
 struct Field {
@@ -39,6 +48,9 @@ struct Field {
     std::uint8_t decimals;
     FieldRule rule;
     std::string_view values; // the values the manual lists, separated by '|'; empty when any
+    // An Inscrição Estadual's: the column of the UF whose rule checks it; 0 for the type 90 record's,
+    // which the type 10 record's UF commands.
+    std::uint16_t stateColumn = 0;
 
     constexpr std::size_t size() const { return last - first + 1u; }
 };
@@ -60,7 +72,7 @@ std::span<const RecordLayout> recordLayouts();
 bool isStateAbbreviation(std::string_view text);
 
 // Where a document is named in a record: the other party's CNPJ, the model, the series and the
-// number. A type 54 or 51 record belongs to the type 50 record that names the same document.
+// number. A type 51, 53 or 54 record belongs to the type 50 record that names the same document.
 struct DocumentColumns {
     std::uint16_t cnpj;
     std::uint16_t model; // 0: the record has no model field and stands for model 01
@@ -74,6 +86,7 @@ inline constexpr std::size_t kDocumentNumberSize = 6;
 inline constexpr std::size_t kDocumentKeySize = kCnpjSize + kModelSize + kSeriesSize + kDocumentNumberSize;
 inline constexpr DocumentColumns kDocument50{3, 41, 43, 46};
 inline constexpr DocumentColumns kDocument51{3, 0, 41, 44};
+inline constexpr DocumentColumns kDocument53{3, 41, 43, 46};
 inline constexpr DocumentColumns kDocument54{3, 17, 19, 22};
 inline constexpr std::string_view kModelOf51 = "01";
 

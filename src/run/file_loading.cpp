@@ -11,11 +11,13 @@
 #include "run/line_normalization.hpp"
 #include "run/line_pump.hpp"
 #include "run/line_splitter.hpp"
+#include "run/messages.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/record_limits.hpp"
 #include "run/run_checks.hpp"
 #include "run/run_error.hpp"
+#include "verify/file_shape.hpp"
 
 namespace sintegra {
 namespace {
@@ -41,12 +43,6 @@ void readLines(InputFile& input, Sink& sink, LineEmitter& emitter, Transform tra
         emitter.inputRead(done);
     }
     splitter.finish();
-}
-
-RunError lineTooLong(const InputFile& input, std::uint64_t line) {
-    const std::string path = pathText(input.path());
-    return RunError("A linha " + std::to_string(line) + " do arquivo \"" + path +
-                    "\" é longa demais para ser processada (mais de 1.000.000.000 bytes).");
 }
 
 class FirstFileSink {
@@ -108,14 +104,18 @@ private:
     RawLineCollector collector_;
 };
 
-// Reads on the pump's thread while this one stages what it reads.
+// Reads on the pump's thread while this one stages what it reads. A file found not to be a SINTEGRA
+// file ends the run there.
 template <class Read>
 void pumpLines(InputFile& input, StagingLoad* load, ProgressReporter& progress, Read read) {
     LinePump pump([&input, read](LineEmitter& emitter) {
         try {
             read(emitter);
         } catch (const LineTooLong&) {
-            throw lineTooLong(input, emitter.lines() + 1);
+            throw NotSintegraFile(messages::lineTooLong(emitter.lines() + 1, pathText(input.path())));
+        } catch (const verify::NotSintegra& refused) {
+            throw NotSintegraFile(
+                messages::notSintegra(pathText(input.path()), verify::faultWords(refused.fault)));
         }
     });
     pump.drain(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,10 +24,16 @@ inline std::string changedMeanwhile(std::string_view path) {
     return "O arquivo [" + std::string(path) + "] foi alterado por outro programa durante a execução.";
 }
 
-// An input file in which not one line has a record type that the program handles.
-inline std::string notSintegra(std::string_view path) {
-    return "O arquivo [" + std::string(path) +
-           "] não parece um arquivo do SINTEGRA: nenhum registro reconhecido.";
+// An input file that is not a SINTEGRA file, and why in a few words.
+inline std::string notSintegra(std::string_view path, std::string_view why) {
+    return "O arquivo [" + std::string(path) + "] não parece um arquivo do SINTEGRA: " + std::string(why) +
+           ".";
+}
+
+// A line, numbered from 1, longer than any record can be.
+inline std::string lineTooLong(std::uint64_t line, std::string_view path) {
+    return "A linha " + std::to_string(line) + " do arquivo [" + std::string(path) +
+           "] tem mais de 1 MiB: não parece um arquivo do SINTEGRA.";
 }
 
 } // namespace sintegra::messages

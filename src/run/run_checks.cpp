@@ -17,7 +17,7 @@ void InputCheck::endLine(std::string_view kept) {
             fitted_.push_back({feeder_.lines() + 1, width, spaces, kept.size()});
         }
     }
-    feeder_.endLine();
+    endLine();
 }
 
 void OutputCheck::finish() {

@@ -8,15 +8,17 @@
 #include "run/line_splitter.hpp"
 #include "run/run_summary.hpp"
 #include "verify/checker.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
 
 namespace sintegra {
 
 // Verifies an input file as its lines are read, on the thread that reads them, and counts what it
-// finds. It checks the shape of the file, which the repair changes; the fields and the relations
-// among records reach the output as they were read and are checked there, once. Of the first file
-// it also notes the lines whose width fitting changed.
+// finds; a file that is not a SINTEGRA file ends the run (verify::FileShape). It makes the checks of
+// each line and of the file's shape, as the output gets them, so that the summary compares like with
+// like; the checks across records, which remember codes and documents, are made on the output only.
+// Of the first file it also notes the lines whose width fitting changed.
 class InputCheck {
 public:
     InputCheck() = default;
@@ -24,12 +26,21 @@ public:
     InputCheck& operator=(const InputCheck&) = delete;
 
     // Bytes of the line as read.
-    void addBytes(std::string_view bytes) { feeder_.addBytes(bytes); }
-    void endLine() { feeder_.endLine(); }
+    void addBytes(std::string_view bytes) {
+        shape_.addBytes(bytes);
+        feeder_.addBytes(bytes);
+    }
+    void endLine() {
+        shape_.endLine();
+        feeder_.endLine();
+    }
     // The same, with the line as the run keeps it.
     void endLine(std::string_view kept);
-    // The end of the file.
-    void finish() { checker_.finish(); }
+    // The end of the file. Throws verify::NotSintegra.
+    void finish() {
+        shape_.finish();
+        checker_.finish();
+    }
 
     const verify::Report& report() const { return report_; }
     const verify::FileHeader& header() const { return checker_.header(); }
@@ -38,8 +49,9 @@ public:
 
 private:
     verify::Report report_{0};
-    verify::Checker checker_{report_, verify::Scope::Shape};
+    verify::Checker checker_{report_, verify::Scope::ShapeAndFields};
     verify::LineFeeder feeder_{checker_};
+    verify::FileShape shape_;
     std::uint64_t fittedLines_ = 0;
     std::vector<FittedLine> fitted_;
 };
@@ -65,7 +77,8 @@ public:
 
 private:
     // A table of 2^18 entries at most, filled to three quarters: about 10 MiB of product codes and
-    // 2.5 MiB of documents, so that a run's memory stays flat whatever the file holds.
+    // 2.5 MiB of documents and of 60M records, so that a run's memory stays flat whatever the file
+    // holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
     // A checker with its report, fed the lines of the bytes on a thread of its own.

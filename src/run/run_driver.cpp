@@ -20,6 +20,7 @@
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
+#include "verify/file_shape.hpp"
 
 namespace sintegra {
 namespace {
@@ -29,10 +30,11 @@ bool namesNoFile(const std::string& path) {
 }
 
 // Decided once a file has been read through: a file that holds not one line of a record type that the
-// program handles would lose everything, so nothing is replaced.
+// program handles would lose everything, so nothing is replaced. Which lines the repair takes is the
+// load's business, apart from the file's shape: a file of type 51 records only has that shape.
 void requireRecords(const StagingLoad& load, const std::string& path) {
     if (load.recognized() == 0) {
-        throw RunError(messages::notSintegra(path));
+        throw RunError(messages::notSintegra(path, verify::faultWords(verify::ShapeFault::NoRecord)));
     }
 }
 
@@ -86,7 +88,8 @@ private:
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     InputCheck firstCheck_;
-    std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
+    std::optional<InputCheck> secondCheck_;        // none when the second file is the first one again
+    std::optional<NotSintegraFile> secondRefused_; // which matters in join mode only
     RunSummary summary_;
     // The inputs that the output is made of, as they were when the run opened them.
     struct ReadInput {
@@ -132,7 +135,11 @@ void Run::loadSecond(const InputFile& first) {
         passFirstAgain(input, {&*secondLoad_, nullptr, nullptr});
     } else {
         secondCheck_.emplace();
-        loadSecondFile(input, *secondLoad_, *secondCheck_, progress_);
+        try {
+            loadSecondFile(input, *secondLoad_, *secondCheck_, progress_);
+        } catch (const NotSintegraFile& refused) {
+            secondRefused_ = refused;
+        }
     }
     progress_.finish();
     secondPath_ = path;
@@ -145,7 +152,7 @@ void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
     }
 }
 
-// Analyse mode reads one file only, even if the host named a second one.
+// Analyse mode reads one file only, even if the host named a second one, whatever that one holds.
 Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     Staged staged{firstLoad.kept(), firstLoad.staged()};
     if (!secondLoad_) {
@@ -155,6 +162,9 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
         store_.withdrawSecond();
         inputs_.pop_back();
         return staged;
+    }
+    if (secondRefused_) {
+        throw *secondRefused_;
     }
     requireRecords(*secondLoad_, secondPath_);
     staged.kept.overlay(secondLoad_->kept());

@@ -16,6 +16,8 @@ std::string_view phaseLabel(Phase phase) {
         return "Montando o arquivo final";
     case Phase::Saving:
         return "Gravando";
+    case Phase::Verifying:
+        return "Verificando o arquivo";
     }
     return "";
 }

@@ -8,7 +8,8 @@ namespace sintegra {
 
 enum class Mode { Analyse, Join };
 
-enum class Phase { Resetting, Normalizing, LoadingSecond, RemovingDuplicates, Assembling, Saving };
+// Verifying is a check of one file on its own, which changes nothing.
+enum class Phase { Resetting, Normalizing, LoadingSecond, RemovingDuplicates, Assembling, Saving, Verifying };
 
 // The user's name of a phase, for a progress display.
 std::string_view phaseLabel(Phase phase);

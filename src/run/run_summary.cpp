@@ -1,9 +1,11 @@
 #include "run/run_summary.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <numeric>
 
 #include "layout/fields.hpp"
+#include "verify/checks.hpp"
 
 namespace sintegra {
 namespace {
@@ -117,6 +119,37 @@ std::string countsByCheck(const verify::Report& report) {
     return text;
 }
 
+bool isAcrossRecords(const verify::Check& check) {
+    return std::find(verify::check::kAcrossRecords.begin(), verify::check::kAcrossRecords.end(), &check) !=
+           verify::check::kAcrossRecords.end();
+}
+
+// The output against what was read, check by check, for the checks made on both: what the output
+// has more of, the repair brought (or the join, whose checks look at both files). A file read twice
+// counts twice.
+std::string comparisonText(const RunSummary& summary) {
+    std::string more;
+    bool acrossRecords = false;
+    for (const verify::Report::CheckFindings* found : summary.verification->found()) {
+        std::uint64_t read = 0;
+        for (const FileSummary& input : summary.inputs) {
+            read += (input.verification ? *input.verification : *summary.inputs.front().verification)
+                        .count(*found->check);
+        }
+        acrossRecords = acrossRecords || isAcrossRecords(*found->check);
+        if (found->count > read && !isAcrossRecords(*found->check)) {
+            more += (more.empty() ? "" : ", ") + std::string(found->check->code) + " " +
+                    std::to_string(found->count - read);
+        }
+    }
+    return (more.empty() ? "Comparado aos arquivos lidos: nenhuma verificação encontra mais problemas no "
+                           "arquivo gravado.\n"
+                         : "Comparado aos arquivos lidos, o arquivo gravado tem a mais: " + more + ".\n") +
+           (acrossRecords ? "As verificações entre registros, que guardam códigos e notas, só se fazem no "
+                            "arquivo gravado.\n"
+                          : "");
+}
+
 std::string verificationText(const RunSummary& summary) {
     std::string text = "\nVerificação dos arquivos como foram lidos:\n";
     for (const FileSummary& input : summary.inputs) {
@@ -131,7 +164,7 @@ std::string verificationText(const RunSummary& summary) {
     return text + "\nVerificação de " + summary.outputPath + " como foi gravado (" +
            std::to_string(summary.outputLines()) + " linhas)\n" + verify::formatFindings(report) +
            "\nVerificação do arquivo gravado: " + verify::countsText(report.errors(), report.warnings()) +
-           ".\n";
+           ".\n" + comparisonText(summary);
 }
 
 } // namespace

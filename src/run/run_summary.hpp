@@ -63,7 +63,7 @@ struct RunSummary {
 };
 
 // The summary as lines of text in Portuguese: what was read and written, what the repair did that
-// the user may not expect, and last what verifying the files found.
+// the user may not expect, and last what verifying the files found, the output against the input.
 std::string formatSummary(const RunSummary& summary);
 
 enum class RunStatus { Completed, NoFileSelected, Cancelled };

@@ -52,4 +52,10 @@ bool Period::touches(std::chrono::year_month month) const {
     return start <= last && first <= end;
 }
 
+bool isWholeMonth(Day first, Day last) {
+    const std::chrono::year_month_day start{first};
+    return start.day() == std::chrono::day(1) &&
+           last == Day(start.year() / start.month() / std::chrono::last);
+}
+
 } // namespace sintegra::verify

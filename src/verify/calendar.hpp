@@ -23,4 +23,7 @@ struct Period {
     bool touches(std::chrono::year_month month) const;
 };
 
+// Whether first and last are the first and the last day of one month.
+bool isWholeMonth(Day first, Day last);
+
 } // namespace sintegra::verify

@@ -16,7 +16,7 @@ void Checker::line(std::string_view head, std::uint64_t number, std::size_t widt
         totals_.line(head, number, kind, header_, sink_);
     }
     if (fields_ && kind.layout != nullptr) {
-        checkFields(head, number, *kind.layout, header_.period ? &*header_.period : nullptr, sink_);
+        checkFields(head, number, *kind.layout, header_, sink_);
     }
     if (related_) {
         relations_.line(head, number, kind, sink_);
@@ -38,13 +38,24 @@ void Checker::readHeader(std::string_view line, std::uint64_t number) {
     const std::string_view dates = header_.periodText;
     const auto first = parseDate(dates.substr(0, 8));
     const auto last = parseDate(dates.substr(std::min<std::size_t>(dates.size(), 8)));
-    if (shape_ && first && last && *last < *first) {
-        report(sink_, check::kPeriod10, [&] {
-            return makeFinding(check::kPeriod10, number, kPeriodColumn, kPeriodColumn + 15, "10",
-                               "Data Inicial e Data Final", header_.periodText,
-                               "a data inicial vem depois da final");
-        });
+    if (!shape_ || !first || !last) {
+        return;
     }
+    if (*last < *first) {
+        reportPeriod(check::kPeriod10, number, "a data inicial vem depois da final");
+    } else if (line.size() >= kPurposeColumn && line[kPurposeColumn - 1] == '1' &&
+               !isWholeMonth(*first, *last)) {
+        // Guia Prático, type 10: a normal file informs one month, from its first day to its last.
+        reportPeriod(check::kPeriodMonth, number,
+                     "um arquivo normal (finalidade 1) informa um mês, do primeiro ao último dia");
+    }
+}
+
+void Checker::reportPeriod(const Check& check, std::uint64_t number, std::string_view detail) {
+    report(sink_, check, [&] {
+        return makeFinding(check, number, kPeriodColumn, kPeriodColumn + 15, "10",
+                           "Data Inicial e Data Final", header_.periodText, std::string(detail));
+    });
 }
 
 } // namespace sintegra::verify

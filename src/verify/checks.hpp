@@ -27,9 +27,17 @@ inline constexpr Check kDate{"data", kError, "Data ou mês que não existe"};
 inline constexpr Check kPeriod{"periodo", kError, "Data fora do período do registro tipo 10"};
 inline constexpr Check kPeriod10{"periodo-10", kError,
                                  "Período do registro tipo 10 com início depois do fim"};
+inline constexpr Check kPeriodMonth{"periodo-mes", kError,
+                                    "Período do registro tipo 10 que não é um mês inteiro"};
 inline constexpr Check kState{"uf", kError, "Sigla de unidade da Federação que não existe"};
 inline constexpr Check kTaxId{"cnpj-cpf", kError, "CNPJ ou CPF com dígitos verificadores errados"};
 inline constexpr Check kTable{"tabela", kError, "Código que a tabela do leiaute não tem"};
+inline constexpr Check kStateRegistration{"inscricao-estadual", kError,
+                                          "Inscrição estadual inválida para a sua unidade da Federação"};
+inline constexpr Check kCfop{"cfop", kError, "CFOP que a tabela de códigos fiscais não tem"};
+inline constexpr Check kCfopState{"cfop-uf", kError,
+                                  "CFOP cujo primeiro dígito não corresponde à UF da operação"};
+inline constexpr Check kRequired{"obrigatorio", kError, "Campo obrigatório vazio ou zerado"};
 
 // The records among themselves.
 inline constexpr Check kProductWithout75{"produto-sem-75", kError,
@@ -38,6 +46,10 @@ inline constexpr Check k54Without50{"54-sem-50", kError,
                                     "Registro tipo 54 sem o registro tipo 50 da sua nota"};
 inline constexpr Check k51Without50{"51-sem-50", kError,
                                     "Registro tipo 51 sem o registro tipo 50 da sua nota"};
+inline constexpr Check k53Without50{"53-sem-50", kError,
+                                    "Registro tipo 53 sem o registro tipo 50 da sua nota"};
+inline constexpr Check k60Without60M{"60-sem-60m", kError,
+                                     "Registro 60A, 60D ou 60I sem o 60M do seu dia e equipamento"};
 inline constexpr Check kUnused75{"75-sem-uso", kWarning,
                                  "Registro tipo 75 de um código que nenhum registro usa"};
 inline constexpr Check kRelationsLimited{"relacoes-parciais", kWarning,
@@ -58,13 +70,46 @@ inline constexpr Check kJoinInformant{"juntar-cnpj-ie", kWarning,
 inline constexpr Check kJoinOverlap{"juntar-sobreposicao", kWarning, "Períodos dos arquivos se sobrepõem"};
 inline constexpr Check kJoinGap{"juntar-intervalo", kWarning, "Períodos dos arquivos deixam dias de fora"};
 
-inline constexpr std::array<const Check*, 28> kAll = {
-    &kFirstIs10,   &kSecondIs11,    &kMisplaced10Or11, &kUnknownType,
-    &kWidth,       &kOrder,         &kAfter90,         &kEndsWith90,
-    &kNumeric,     &kDate,          &kPeriod,          &kPeriod10,
-    &kState,       &kTaxId,         &kTable,           &kProductWithout75,
-    &k54Without50, &k51Without50,   &kUnused75,        &kRelationsLimited,
-    &k90Informant, &kTypeTotal,     &kMissingTotal,    &kGrandTotal,
-    &kCount90,     &kJoinInformant, &kJoinOverlap,     &kJoinGap};
+// The checks among records, which remember product codes, documents and 60M records: a run makes
+// them on its output only, where its memory allows.
+inline constexpr std::array<const Check*, 7> kAcrossRecords = {
+    &kProductWithout75, &k54Without50, &k51Without50,     &k53Without50,
+    &k60Without60M,     &kUnused75,    &kRelationsLimited};
+
+inline constexpr std::array<const Check*, 35> kAll = {&kFirstIs10,
+                                                      &kSecondIs11,
+                                                      &kMisplaced10Or11,
+                                                      &kUnknownType,
+                                                      &kWidth,
+                                                      &kOrder,
+                                                      &kAfter90,
+                                                      &kEndsWith90,
+                                                      &kNumeric,
+                                                      &kDate,
+                                                      &kPeriod,
+                                                      &kPeriod10,
+                                                      &kPeriodMonth,
+                                                      &kState,
+                                                      &kTaxId,
+                                                      &kTable,
+                                                      &kStateRegistration,
+                                                      &kCfop,
+                                                      &kCfopState,
+                                                      &kRequired,
+                                                      &kProductWithout75,
+                                                      &k54Without50,
+                                                      &k51Without50,
+                                                      &k53Without50,
+                                                      &k60Without60M,
+                                                      &kUnused75,
+                                                      &kRelationsLimited,
+                                                      &k90Informant,
+                                                      &kTypeTotal,
+                                                      &kMissingTotal,
+                                                      &kGrandTotal,
+                                                      &kCount90,
+                                                      &kJoinInformant,
+                                                      &kJoinOverlap,
+                                                      &kJoinGap};
 
 } // namespace sintegra::verify::check

@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <string>
 #include <type_traits>
+#include <vector>
 
+#include "verify/cfop.hpp"
 #include "verify/checks.hpp"
+#include "verify/state_registration.hpp"
 #include "verify/tax_id.hpp"
 
 namespace sintegra::verify {
@@ -40,12 +43,49 @@ std::string listText(std::string_view values) {
     return text;
 }
 
+// The word the layout takes in place of an Inscrição Estadual, for a party that has none.
+std::string_view exemptWord(FieldRule rule) {
+    return rule == FieldRule::StateRegistration        ? "ISENTO"
+           : rule == FieldRule::SubstituteRegistration ? "INEXISTENTE"
+                                                       : "";
+}
+
+bool isBlankOrZero(std::string_view value) {
+    return allOf(value, ' ') || allOf(value, '0');
+}
+
+// The fields a CFOP is judged by, found once for every record: the state of the other party and the
+// document's situation.
+struct CfopContext {
+    const Field* state = nullptr;
+    const Field* situation = nullptr;
+};
+
+const CfopContext& cfopContext(const RecordLayout& layout) {
+    static const std::vector<CfopContext> contexts = [] {
+        std::vector<CfopContext> found;
+        for (const RecordLayout& record : recordLayouts()) {
+            CfopContext& context = found.emplace_back();
+            for (const Field& field : record.fields) {
+                context.state = field.rule == FieldRule::State ? &field : context.state;
+                context.situation = field.rule == FieldRule::Situation ? &field : context.situation;
+            }
+        }
+        return found;
+    }();
+    return contexts[static_cast<std::size_t>(&layout - recordLayouts().data())];
+}
+
 class LineFields {
 public:
-    LineFields(std::uint64_t number, const RecordLayout& layout, const Period* period, FindingSink& sink)
-        : number_(number)
+    LineFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
+               const FileHeader& header, FindingSink& sink)
+        : line_(line)
+        , number_(number)
         , layout_(layout)
-        , period_(period)
+        , header_(header)
+        , period_(header.period ? &*header.period : nullptr)
+        , informantState_(header.state)
         , sink_(sink) {}
 
     void check(const Field& field, std::string_view value) {
@@ -125,9 +165,91 @@ private:
                 report(check::kState, field, value, "não é sigla de unidade da Federação nem EX");
             }
             break;
+        case FieldRule::StateRegistration:
+        case FieldRule::SubstituteRegistration:
+        case FieldRule::InformantStateRegistration:
+            checkRegistration(field, value);
+            break;
+        case FieldRule::Cfop:
+        case FieldRule::CfopOfState:
+            checkCfop(field, value);
+            break;
+        case FieldRule::Required:
+            if (isBlankOrZero(value)) {
+                report(check::kRequired, field, value, "o campo não pode ficar vazio nem zerado");
+            }
+            break;
+        case FieldRule::RequiredOrNext:
+            checkRequiredOrNext(field, value);
+            break;
         default:
             break;
         }
+    }
+
+    void checkRegistration(const Field& field, std::string_view value) {
+        const std::string_view number = value.substr(0, value.find_last_not_of(' ') + 1);
+        const std::string_view exempt = exemptWord(field.rule);
+        if (!exempt.empty() && number == exempt) {
+            return;
+        }
+        const std::string_view uf = stateOf(field);
+        const IeVerdict verdict = checkStateRegistration(uf, number);
+        if (verdict != IeVerdict::Valid && verdict != IeVerdict::UnknownState) {
+            report(check::kStateRegistration, field, value, [&] {
+                return "a inscrição estadual não é válida para " + std::string(uf) + " (" +
+                       std::string(reasonText(verdict)) + ")";
+            });
+        }
+    }
+
+    // A cancelled or void document keeps zeros in its CFOP and may leave its state blank.
+    void checkCfop(const Field& field, std::string_view value) {
+        const CfopContext& context = cfopContext(layout_);
+        const std::string_view situation = valueOf(context.situation);
+        if (allOf(value, '0') && situation.size() == 1 &&
+            std::string_view("SX24").find(situation[0]) != npos) {
+            return;
+        }
+        if (!isKnownCfop(value)) {
+            return report(check::kCfop, field, value, "o código não consta da tabela de CFOP");
+        }
+        const std::string_view state = valueOf(context.state);
+        const std::string_view first = cfopFirstDigits(state, informantState_);
+        if (field.rule == FieldRule::CfopOfState && !first.empty() && first.find(value[0]) == npos) {
+            report(check::kCfopState, field, value, [&] {
+                return "com o participante em " + std::string(state) + " e o informante em " +
+                       std::string(informantState_) + ", o CFOP começa por " + first[0] + " ou " + first[1];
+            });
+        }
+    }
+
+    // The UF that commands an Inscrição Estadual's check; empty when the line is too short to say.
+    std::string_view stateOf(const Field& field) const {
+        if (field.stateColumn == 0) {
+            return header_.state;
+        }
+        return field.stateColumn + 1u <= line_.size() ? line_.substr(field.stateColumn - 1u, 2)
+                                                      : std::string_view();
+    }
+
+    // Only the complement may stand for the number: "s/n". The layout gives the rule to fields that
+    // have a next one.
+    void checkRequiredOrNext(const Field& field, std::string_view value) {
+        const Field& next = *(&field + 1);
+        if (isBlankOrZero(value) && isBlankOrZero(valueOf(&next))) {
+            report(check::kRequired, field, value, [&] {
+                return "o campo, ou o campo \"" + std::string(next.name) +
+                       "\" que o segue, precisa ser preenchido";
+            });
+        }
+    }
+
+    // The value of another field of the line; empty when the line is too short for it.
+    std::string_view valueOf(const Field* field) const {
+        return field == nullptr || field->last > line_.size()
+                   ? std::string_view()
+                   : line_.substr(field->first - 1u, field->size());
     }
 
     std::string outsideText() const {
@@ -147,17 +269,22 @@ private:
         });
     }
 
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    std::string_view line_;
     std::uint64_t number_;
     const RecordLayout& layout_;
+    const FileHeader& header_;
     const Period* period_;
+    std::string_view informantState_;
     FindingSink& sink_;
 };
 
 } // namespace
 
 void checkFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
-                 const Period* period, FindingSink& sink) {
-    LineFields fields(number, layout, period, sink);
+                 const FileHeader& header, FindingSink& sink) {
+    LineFields fields(line, number, layout, header, sink);
     for (const Field& field : layout.fields) {
         if (field.last > line.size()) {
             return;

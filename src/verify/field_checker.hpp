@@ -5,15 +5,16 @@
 
 #include "layout/fields.hpp"
 #include "verify/calendar.hpp"
+#include "verify/file_header.hpp"
 #include "verify/finding.hpp"
 
 namespace sintegra::verify {
 
 // Checks each field of a record line that the line is long enough to hold: its kind, its rule and
-// the values the layout lists. Dates with the InPeriod rule are checked against period, when the
-// file has one.
+// the values the layout lists. Dates with the InPeriod rule are checked against the header's period,
+// when the file has one; CFOPs against the header's UF, as the type 90 record's Inscrição Estadual.
 void checkFields(std::string_view line, std::uint64_t number, const RecordLayout& layout,
-                 const Period* period, FindingSink& sink);
+                 const FileHeader& header, FindingSink& sink);
 
 // A finding about one field of a record line.
 Finding fieldFinding(const Check& check, std::uint64_t number, std::string_view record, const Field& field,

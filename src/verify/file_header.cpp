@@ -14,6 +14,7 @@ FileHeader readHeader(std::string_view line10, std::uint64_t number) {
     header.line = number;
     header.cnpj = slice(line10, kInformantColumn, 14);
     header.stateRegistration = slice(line10, kInformantColumn + 14, 14);
+    header.state = slice(line10, kStateColumn, 2);
     header.periodText = slice(line10, kPeriodColumn, 16);
     const auto first = parseDate(slice(line10, kPeriodColumn, 8));
     const auto last = parseDate(slice(line10, kPeriodColumn + 8, 8));

@@ -9,6 +9,7 @@
 
 #include "verify/checks.hpp"
 #include "verify/field_checker.hpp"
+#include "verify/report.hpp"
 
 namespace sintegra::verify {
 namespace {
@@ -36,20 +37,33 @@ std::string_view slice(std::string_view line, std::size_t column, std::size_t si
     return line.substr(column - 1, size);
 }
 
-// The digest of the document a record names, when the line is long enough to name one: its bytes
-// eight at a time, each mixed in by a multiplication, the result mixed once more.
-bool documentOf(std::string_view line, const DocumentColumns& columns, std::array<char, 8>& digest) {
-    if (line.size() < columns.number - 1u + kDocumentNumberSize) {
-        return false;
+// Types 60M, 60A, 60D and 60I: the date, then the equipment's serial number.
+constexpr std::size_t kSerialSize = 20;
+constexpr std::size_t kDaySize = kType60DateSize + kSerialSize;
+
+// Where a record names the document it belongs to; nullptr for a record that names none.
+const DocumentColumns* documentColumns(int type) {
+    switch (type) {
+    case 50:
+        return &kDocument50;
+    case 51:
+        return &kDocument51;
+    case 53:
+        return &kDocument53;
+    case 54:
+        return &kDocument54;
+    default:
+        return nullptr;
     }
-    std::array<char, kDocumentKeySize + 7> key{};
-    const std::string_view model = columns.model == 0 ? kModelOf51 : slice(line, columns.model, kModelSize);
-    auto out = std::copy_n(slice(line, columns.cnpj, kCnpjSize).begin(), kCnpjSize, key.begin());
-    out = std::copy_n(model.begin(), kModelSize, out);
-    out = std::copy_n(slice(line, columns.series, kSeriesSize).begin(), kSeriesSize, out);
-    std::copy_n(slice(line, columns.number, kDocumentNumberSize).begin(), kDocumentNumberSize, out);
+}
+
+// The digest of the first size bytes of key, zero-padded to whole words: its bytes eight at a time,
+// each mixed in by a multiplication, the result mixed once more.
+template <std::size_t N>
+void digestOf(const std::array<char, N>& key, std::size_t size, std::array<char, 8>& digest) {
+    static_assert(N % 8 == 0);
     std::uint64_t hash = 0;
-    for (std::size_t at = 0; at < kDocumentKeySize; at += 8) {
+    for (std::size_t at = 0; at < size; at += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, key.data() + at, 8);
         hash = std::rotl((hash ^ word) * 0x9E3779B97F4A7C15u, 31);
@@ -57,7 +71,38 @@ bool documentOf(std::string_view line, const DocumentColumns& columns, std::arra
     hash = (hash ^ (hash >> 33)) * 0xFF51AFD7ED558CCDu;
     hash ^= hash >> 33;
     std::memcpy(digest.data(), &hash, sizeof hash);
+}
+
+// The digest of the document a record names, when the line is long enough to name one.
+bool documentOf(std::string_view line, const DocumentColumns& columns, std::array<char, 8>& digest) {
+    if (line.size() < columns.number - 1u + kDocumentNumberSize) {
+        return false;
+    }
+    std::array<char, (kDocumentKeySize + 7) / 8 * 8> key{};
+    const std::string_view model = columns.model == 0 ? kModelOf51 : slice(line, columns.model, kModelSize);
+    auto out = std::copy_n(slice(line, columns.cnpj, kCnpjSize).begin(), kCnpjSize, key.begin());
+    out = std::copy_n(model.begin(), kModelSize, out);
+    out = std::copy_n(slice(line, columns.series, kSeriesSize).begin(), kSeriesSize, out);
+    std::copy_n(slice(line, columns.number, kDocumentNumberSize).begin(), kDocumentNumberSize, out);
+    digestOf(key, kDocumentKeySize, digest);
     return true;
+}
+
+// The digest of the day and equipment a type 60 record names, when the line is long enough.
+bool dayOf(std::string_view line, std::array<char, 8>& digest) {
+    if (line.size() < kType60DateColumn - 1 + kDaySize) {
+        return false;
+    }
+    std::array<char, (kDaySize + 7) / 8 * 8> key{};
+    std::copy_n(slice(line, kType60DateColumn, kDaySize).begin(), kDaySize, key.begin());
+    digestOf(key, kDaySize, digest);
+    return true;
+}
+
+// 60M names an equipment's day; 60A, 60D and 60I belong to one.
+bool namesDay(std::string_view label) {
+    return label.size() == 3 && label.starts_with("60") &&
+           std::string_view("MADI").find(label[2]) != std::string_view::npos;
 }
 
 } // namespace
@@ -108,23 +153,27 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     lookup.layout = kind.layout;
     lookup.type = kind.number;
     lookup.hasDocument = false;
-    if (kind.number == 50 || kind.number == 51 || kind.number == 54) {
-        const DocumentColumns& columns =
-            kind.number == 50 ? kDocument50 : (kind.number == 54 ? kDocument54 : kDocument51);
-        lookup.hasDocument = documentOf(line, columns, lookup.document);
+    lookup.hasDay = false;
+    if (const DocumentColumns* columns = documentColumns(kind.number)) {
+        lookup.hasDocument = documentOf(line, *columns, lookup.digest);
         if (lookup.hasDocument && kind.number != 50) {
-            const std::string_view written =
-                line.substr(columns.cnpj - 1u, columns.number + kDocumentNumberSize - columns.cnpj);
-            lookup.columnsSize = std::min(written.size(), lookup.columns.size());
-            std::copy_n(written.begin(), lookup.columnsSize, lookup.columns.begin());
+            keepWritten(lookup, line.substr(columns->cnpj - 1u,
+                                            columns->number + kDocumentNumberSize - columns->cnpj));
+        }
+    } else if (namesDay(kind.label)) {
+        lookup.hasDay = dayOf(line, lookup.digest);
+        if (lookup.hasDay) {
+            keepWritten(lookup, slice(line, kType60DateColumn, kDaySize));
         }
     }
     lookup.product = productOf(line, kind);
-    if (!lookup.hasDocument && !lookup.product) {
+    if (!lookup.hasDocument && !lookup.hasDay && !lookup.product) {
         return;
     }
     if (lookup.hasDocument) {
-        documents50_.prefetch(lookup.document);
+        documents50_.prefetch(lookup.digest);
+    } else if (lookup.hasDay) {
+        days60M_.prefetch(lookup.digest);
     }
     if (lookup.product) {
         products_.prefetch(*lookup.product);
@@ -136,14 +185,21 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     }
 }
 
+void RelationChecker::keepWritten(Lookup& lookup, std::string_view written) {
+    lookup.columnsSize = std::min(written.size(), lookup.columns.size());
+    std::copy_n(written.begin(), lookup.columnsSize, lookup.columns.begin());
+}
+
 void RelationChecker::resolve(const Lookup& lookup, FindingSink& sink) {
     if (lookup.hasDocument && lookup.type == 50) {
         // Once full and past its first miss, the table learns nothing more from a type 50 record.
         if (documents50_.size() < limit_ || limitedAt_ == 0) {
-            entryOf(documents50_, lookup.document, lookup.number);
+            entryOf(documents50_, lookup.digest, lookup.number);
         }
     } else if (lookup.hasDocument) {
         checkDocument(lookup, sink);
+    } else if (lookup.hasDay) {
+        checkDay(lookup, sink);
     }
     if (lookup.product) {
         countProduct(lookup);
@@ -169,18 +225,39 @@ void RelationChecker::countProduct(const Lookup& lookup) {
 
 // A table at its limit may lack the document: nothing is proven then.
 void RelationChecker::checkDocument(const Lookup& lookup, FindingSink& sink) const {
-    if (documents50_.size() >= limit_ || documents50_.contains(lookup.document)) {
+    if (documents50_.size() >= limit_ || documents50_.contains(lookup.digest)) {
         return;
     }
-    const bool is54 = lookup.type == 54;
-    const DocumentColumns& columns = is54 ? kDocument54 : kDocument51;
+    const DocumentColumns& columns = *documentColumns(lookup.type);
     const auto last = static_cast<std::uint16_t>(columns.number + kDocumentNumberSize - 1);
-    const Check& check = is54 ? check::k54Without50 : check::k51Without50;
+    const Check& check = lookup.type == 54   ? check::k54Without50
+                         : lookup.type == 53 ? check::k53Without50
+                                             : check::k51Without50;
     report(sink, check, [&] {
-        return makeFinding(check, lookup.number, columns.cnpj, last, is54 ? "54" : "51",
+        return makeFinding(check, lookup.number, columns.cnpj, last, lookup.layout->code,
                            "CNPJ, modelo, série e número", std::string(lookup.written()),
                            "nenhum registro tipo 50 antes dele tem este CNPJ, modelo" +
-                               std::string(is54 ? "" : " 01") + ", série e número");
+                               std::string(columns.model == 0 ? " 01" : "") + ", série e número");
+    });
+}
+
+// The layout orders type 60 by date, then equipment, the 60M first: each 60A, 60D or 60I follows
+// the 60M of its day and equipment.
+void RelationChecker::checkDay(const Lookup& lookup, FindingSink& sink) {
+    if (lookup.layout->code == "60M") {
+        if (days60M_.size() < limit_ || limitedAt_ == 0) {
+            entryOf(days60M_, lookup.digest, lookup.number);
+        }
+        return;
+    }
+    if (days60M_.size() >= limit_ || days60M_.contains(lookup.digest)) {
+        return;
+    }
+    report(sink, check::k60Without60M, [&] {
+        return makeFinding(check::k60Without60M, lookup.number, kType60DateColumn,
+                           kType60DateColumn + kDaySize - 1, lookup.layout->code,
+                           "Data de emissão e número de série de fabricação", std::string(lookup.written()),
+                           "nenhum registro 60M antes dele tem esta data e este número de série");
     });
 }
 
@@ -191,10 +268,11 @@ void RelationChecker::finish(FindingSink& sink) {
     }
     if (limitedAt_ != 0) {
         report(sink, check::kRelationsLimited, [this] {
-            return makeFinding(check::kRelationsLimited, limitedAt_, 0, 0, "", "", "",
-                               "a verificação entre registros guarda até " + std::to_string(limit_) +
-                                   " códigos de produto e " + std::to_string(limit_) +
-                                   " notas; os que aparecem a partir desta linha não foram conferidos");
+            return makeFinding(
+                check::kRelationsLimited, limitedAt_, 0, 0, "", "", "",
+                "a verificação entre registros guarda até " + std::to_string(limit_) +
+                    " códigos de produto, " + std::to_string(limit_) + " notas e " + std::to_string(limit_) +
+                    " registros 60M; os que aparecem a partir desta linha não foram conferidos");
         });
     }
     reportInLineOrder(check::kProductWithout75, sink,
@@ -255,7 +333,7 @@ void RelationChecker::reportProduct(const Code& key, const Product& product, Fin
     report(sink, check::kProductWithout75, [&] {
         std::string detail = "nenhum registro tipo 75 descreve este código";
         if (product.uses > 1) {
-            detail += ", usado também em mais " + std::to_string(product.uses - 1) + " linha(s)";
+            detail += ", usado também em mais " + counted(product.uses - 1, "linha", "linhas");
         }
         const RecordLayout& user = recordLayouts()[product.user];
         return fieldFinding(check::kProductWithout75, product.firstUse, user.code, *productField(user), code,

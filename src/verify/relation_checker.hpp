@@ -14,11 +14,12 @@
 namespace sintegra::verify {
 
 // What the records say of each other: every product code used has a type 75 record (and every
-// type 75 record a use), and every type 54 or 51 record the type 50 record of its document.
-// It remembers one entry per distinct product code and one per type 50 record, nothing per line.
+// type 75 record a use), every type 51, 53 or 54 record the type 50 record of its document, and
+// every 60A, 60D or 60I record the 60M of its day and equipment. It remembers one entry per
+// distinct product code, one per type 50 record and one per 60M record, nothing per other line.
 class RelationChecker {
 public:
-    // limit: how many product codes, and how many type 50 documents, it remembers at most. Past it,
+    // limit: how many product codes, type 50 documents and 60M records it remembers at most. Past it,
     // what was not seen yet goes unchecked (it never reports a problem it cannot prove), and the
     // findings say from which line on.
     explicit RelationChecker(std::size_t limit = SIZE_MAX)
@@ -30,10 +31,10 @@ public:
 private:
     // A product code, blank-padded.
     using Code = std::array<char, kProductCodeSize>;
-    // A digest of the CNPJ, model, series and number of a document: a third of their bytes. Two
-    // documents with one digest (one chance in 2^64 for a pair) would hide a missing type 50, never
-    // report one that is there.
-    using Document = std::array<char, 8>;
+    // A digest of the CNPJ, model, series and number of a document (a third of their bytes), or of
+    // the date and serial number of a 60M record. Two with one digest (one chance in 2^64 for a
+    // pair) would hide a missing type 50 or 60M, never report one that is there.
+    using Digest = std::array<char, 8>;
     struct Empty {};
 
     struct Product {
@@ -51,9 +52,10 @@ private:
         int type = 0;
         std::optional<Code> product;
         bool hasDocument = false;
-        Document document{};
+        bool hasDay = false; // of a type 60M, 60A, 60D or 60I record
+        Digest digest{};     // of the document or the day
         std::string_view written() const { return {columns.data(), columnsSize}; }
-        std::array<char, 48> columns{}; // of a type 51 or 54: CNPJ to number, as written
+        std::array<char, 49> columns{}; // of a type 51, 53 or 54: CNPJ to number; 60: date and serial
         std::size_t columnsSize = 0;
     };
     // The tables outgrow the processor's caches: each lookup waits this many lines while its entry
@@ -66,6 +68,8 @@ private:
     void resolve(const Lookup& lookup, FindingSink& sink);
     void countProduct(const Lookup& lookup);
     void checkDocument(const Lookup& lookup, FindingSink& sink) const;
+    void checkDay(const Lookup& lookup, FindingSink& sink);
+    static void keepWritten(Lookup& lookup, std::string_view written);
     template <class LineOf>
     void reportInLineOrder(const Check& check, FindingSink& sink, LineOf lineOf) const;
     static void reportProduct(const Code& key, const Product& product, FindingSink& sink);
@@ -76,7 +80,8 @@ private:
     std::size_t limit_;
     std::uint64_t limitedAt_ = 0; // the first line whose code or document went unremembered
     Products products_;
-    FlatTable<sizeof(Document), Empty> documents50_;
+    FlatTable<sizeof(Digest), Empty> documents50_;
+    FlatTable<sizeof(Digest), Empty> days60M_;
     std::array<Lookup, kLookahead> pending_;
     std::size_t oldest_ = 0;
     std::size_t waiting_ = 0;

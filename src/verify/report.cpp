@@ -60,6 +60,12 @@ std::vector<const Report::CheckFindings*> Report::found() const {
     return result;
 }
 
+std::uint64_t Report::count(const Check& check) const {
+    const auto entry = std::find_if(checks_.begin(), checks_.end(),
+                                    [&check](const CheckFindings& e) { return e.check == &check; });
+    return entry == checks_.end() ? 0 : entry->count;
+}
+
 std::string countsText(std::uint64_t errors, std::uint64_t warnings) {
     return counted(errors, "erro", "erros") + " e " + counted(warnings, "aviso", "avisos");
 }

@@ -37,6 +37,8 @@ public:
     std::uint64_t warnings() const { return warnings_; }
     // The checks that found something, in the catalogue's order.
     std::vector<const CheckFindings*> found() const;
+    // How often the check found something.
+    std::uint64_t count(const Check& check) const;
 
 private:
     CheckFindings& entryOf(const Check& check);

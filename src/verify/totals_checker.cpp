@@ -4,6 +4,7 @@
 
 #include "layout/record_columns.hpp"
 #include "verify/checks.hpp"
+#include "verify/report.hpp"
 
 namespace sintegra::verify {
 namespace {
@@ -21,6 +22,11 @@ bool allDigits(std::string_view text) {
 
 int typeNumber(std::string_view type) {
     return (type[0] - '0') * 10 + (type[1] - '0');
+}
+
+// "1 registro", "3 registros"
+std::string recordsText(std::uint64_t count) {
+    return counted(count, "registro", "registros");
 }
 
 std::string typeText(int type) {
@@ -87,7 +93,7 @@ void TotalsChecker::finish(FindingSink& sink) const {
         if (count.size() != 1 || record.count != count[0]) {
             reportTotal(sink, check::kCount90, record.line, kCount90Column, kCount90Column,
                         "Número de registros tipo 90", std::string(1, record.count),
-                        "o arquivo tem " + count + " registro(s) tipo 90");
+                        "o arquivo tem " + recordsText(records90_.size()) + " tipo 90");
         }
     }
 }
@@ -97,7 +103,7 @@ void TotalsChecker::checkTypeTotals(FindingSink& sink) const {
         if (total.type != kGrandTotal && total.count != records_[total.type]) {
             reportTotal(sink, check::kTypeTotal, total.line, total.column, total.column + kPairSize - 1,
                         "Tipo e total de registros", total.text,
-                        "o arquivo tem " + std::to_string(records_[total.type]) + " registro(s) tipo " +
+                        "o arquivo tem " + recordsText(records_[total.type]) + " tipo " +
                             typeText(total.type));
         }
     }
@@ -107,8 +113,8 @@ void TotalsChecker::checkTypeTotals(FindingSink& sink) const {
         if (records_[type] > 0 && type != 10 && type != 11 && type != 90 && !totalled) {
             reportTotal(sink, check::kMissingTotal, records90_.back().line, 0, 0, "Tipo a ser totalizado",
                         typeText(type),
-                        "o arquivo tem " + std::to_string(records_[type]) + " registro(s) tipo " +
-                            typeText(type) + " e nenhum registro tipo 90 os totaliza");
+                        "o arquivo tem " + recordsText(records_[type]) + " tipo " + typeText(type) +
+                            " e nenhum registro tipo 90 " + (records_[type] == 1 ? "o" : "os") + " totaliza");
         }
     }
 }
@@ -119,11 +125,12 @@ void TotalsChecker::checkGrandTotal(FindingSink& sink) const {
         std::find_if(totals_.rbegin(), totals_.rend(), [](const Total& t) { return t.type == kGrandTotal; });
     if (grand == totals_.rend()) {
         reportTotal(sink, check::kGrandTotal, records90_.back().line, 0, 0, "Total geral", "",
-                    "nenhum registro tipo 90 traz o total geral (tipo 99) dos " + records + " registros");
+                    "nenhum registro tipo 90 traz o total geral (tipo 99) " +
+                        (allRecords_ == 1 ? "do 1 registro" : "dos " + records + " registros"));
     } else if (grand->line != records90_.back().line || grand->count != allRecords_) {
         reportTotal(sink, check::kGrandTotal, grand->line, grand->column, grand->column + kPairSize - 1,
                     "Tipo e total de registros", grand->text,
-                    grand->count != allRecords_ ? "o arquivo tem " + records + " registros"
+                    grand->count != allRecords_ ? "o arquivo tem " + recordsText(allRecords_)
                                                 : "o total geral vai no último registro tipo 90");
     }
 }

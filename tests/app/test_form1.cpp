@@ -2,16 +2,22 @@
 #include <stdexcept>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 
+#include "app/findings_list.hpp"
 #include "app/qt/dialogs.hpp"
+#include "app/qt/findings_dialog.hpp"
 #include "app/qt/form1.hpp"
 #include "app/qt/qt_text.hpp"
 #include "app/run_worker.hpp"
@@ -45,17 +51,30 @@ QString completion(const fs::path& path) {
 struct ScriptedDialogs : sintegra::app::Dialogs {
     QStringList files;   // the next choices; an empty one, or none left, is a cancel, and "!" a failure
     QList<bool> answers; // to the next questions; none left is "no"
-    QList<std::pair<QString, QString>> messages; // text and details
+    QList<std::pair<QString, bool>> messages; // text, and whether it offered details
     QStringList questions;
-    QStringList foldersOpened; // by "Abrir pasta", pressed whenever offered
+    QStringList foldersOpened; // by "Abrir pasta", pressed whenever offered, else "Mostrar detalhes..."
+    std::vector<sintegra::app::FindingsList> findings; // shown
+    QString reportFile;                                // where "Salvar relatório..." saves, as CSV
 
     QString chooseSintegraFile(QWidget*, const QString&) override {
         const QString file = files.isEmpty() ? QString() : files.takeFirst();
         return file == QStringLiteral("!") ? throw std::runtime_error("o diálogo falhou") : file;
     }
-    bool inform(QWidget*, const QString& text, const QString& details, bool offerFolder) override {
-        messages.append({text, details});
-        return offerFolder;
+    sintegra::app::MessageButton inform(QWidget*, const QString& text, bool offerDetails,
+                                        bool offerFolder) override {
+        messages.append({text, offerDetails});
+        if (offerFolder) {
+            return sintegra::app::MessageButton::Folder;
+        }
+        return offerDetails ? sintegra::app::MessageButton::Details : sintegra::app::MessageButton::Ok;
+    }
+    void showFindings(QWidget*, const sintegra::app::FindingsList& list) override {
+        findings.push_back(list);
+    }
+    QString chooseReportFile(QWidget*, sintegra::app::ReportFormat& format) override {
+        format = sintegra::app::ReportFormat::Csv;
+        return reportFile;
     }
     void showInFolder(const QString& file) override { foldersOpened.append(file); }
     bool confirm(QWidget*, const QString& question) override {
@@ -150,7 +169,8 @@ private slots:
         QCOMPARE(child("BtnLocalizar1")->geometry(), QRect(436, 169, 27, 23));
 
         QCOMPARE(QApplication::focusWidget(), child("BtnProc"));
-        for (const char* next : {"BtnClose", "BtnLocalizar", "OptAnalisarSintegra", "BtnProc"}) {
+        for (const char* next :
+             {"BtnClose", "BtnVerificar", "BtnLocalizar", "OptAnalisarSintegra", "BtnProc"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), child(next));
         }
@@ -215,13 +235,44 @@ private slots:
         QVERIFY(waitForMessages(1));
         const fs::path output = join ? folder_->path() / "sintegra.txt" : chosen;
         QCOMPARE(dialogs_->messages.front().first, completion(output));
-        QVERIFY(dialogs_->messages.front().second.contains(QStringLiteral("tipo 90")));
+        QVERIFY(dialogs_->messages.front().second);
+        QVERIFY(join ? dialogs_->findings.empty()
+                     : dialogs_->findings.at(0).counts().front().find("tipo 90") != std::string::npos);
         QVERIFY(readFile(output) == readFile(kSamples / "expected" / expected.toStdString()));
         QVERIFY(!join || readFile(second) == readFile(kSamples / kBroken));
         QVERIFY(bar.contains(QVariantList{100}));
         QVERIFY(idle());
         QCOMPARE(QApplication::focusWidget(), child("BtnProc"));
         QCOMPARE(dialogs_->foldersOpened, join ? QStringList{shown(output)} : QStringList{});
+    }
+
+    // "Verificar" ends in the findings window: its counts, its rows sorted by a heading and filtered
+    // by check, and "Salvar relatório..." as the dialog chose.
+    void verificarEndsInTheFindingsWindow() {
+        const fs::path file = choose("BtnLocalizar", kBroken);
+        child<QPushButton>("BtnVerificar")->click();
+        QVERIFY(!child("BtnVerificar")->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return !dialogs_->findings.empty(); }, 20000));
+        QVERIFY(idle() && child("BtnVerificar")->isEnabled() && dialogs_->messages.isEmpty());
+        const sintegra::app::FindingsList& list = dialogs_->findings.front();
+        sintegra::app::FindingsDialog window(list, *dialogs_, window_.get());
+        window.show();
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("counts"))
+                    ->text()
+                    .startsWith(QStringLiteral("Verificação de ")));
+        QVERIFY(window.height() <= window.screen()->availableGeometry().height());
+        auto* rows = window.findChild<QTreeWidget*>(QStringLiteral("findings"));
+        QCOMPARE(rows->topLevelItemCount(), static_cast<int>(list.size()));
+        rows->header()->setSortIndicator(0, Qt::DescendingOrder);
+        const auto lines = list.shown(0, sintegra::app::FindingColumn::Line, true);
+        QCOMPARE(rows->topLevelItem(0)->text(0),
+                 QString::fromStdString(list.cell(lines.front(), sintegra::app::FindingColumn::Line)));
+        window.findChild<QComboBox*>(QStringLiteral("filter"))->setCurrentIndex(1);
+        QCOMPARE(rows->topLevelItemCount(), static_cast<int>(list.shown(1).size()));
+        dialogs_->reportFile = shown(user_->path() / "relatorio.csv");
+        window.findChild<QPushButton*>(QStringLiteral("save"))->click();
+        QVERIFY(readFile(user_->path() / "relatorio.csv") == list.csvReport());
+        QVERIFY(readFile(file) == readFile(kSamples / kBroken));
     }
 
     // A dialog that fails, a run whose thread the system will not start: each is told, and the

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "app/elided_path.hpp"
+#include "app/findings_list.hpp"
 #include "app/startup.hpp"
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
@@ -41,6 +42,7 @@ public:
     std::vector<ProgressDisplay> bar;
     std::vector<std::pair<std::string, ProgressDisplay>> messages; // with what the bar showed
     std::vector<std::string> shownFiles;                           // whose folder each message offers
+    std::vector<FindingsList> findings;                            // offered or shown
     std::vector<Control> focused;
     std::vector<std::string> folders; // where the open-file dialog opened
     std::string choice;               // the next file chosen; none is a cancel
@@ -56,10 +58,14 @@ public:
     void enableControl(Control control, bool on) override { enabled[control] = on; }
     void setProgress(const ProgressDisplay& progress) override { bar.push_back(progress); }
     void focus(Control control) override { focused.push_back(control); }
-    void showMessage(std::string_view text, std::string_view, std::string_view file) override {
+    void showMessage(std::string_view text, const FindingsList* details, std::string_view file) override {
         messages.push_back({std::string(text), bar.empty() ? ProgressDisplay{} : bar.back()});
         shownFiles.emplace_back(file);
+        if (details != nullptr) {
+            findings.push_back(*details);
+        }
     }
+    void showFindings(const FindingsList& list) override { findings.push_back(list); }
     bool ask(std::string_view) override { return answer(); }
     void withdrawQuestion() override { withdrawn = true; }
     std::string chooseFile(const std::string& folder) override {
@@ -161,18 +167,42 @@ TEST_F(WindowLogicTest, SaysWhyNoRunTookPlace) {
     chooseSample();
     logic.chooseFile(PathRow::First);
     EXPECT_EQ(view.captions[0], "");
+    logic.verificar();
     ASSERT_TRUE(runToEnd());
     const std::string missing = user.file("sumiu.txt");
     view.choice = missing;
     logic.chooseFile(PathRow::First);
     ASSERT_TRUE(runToEnd());
-    ASSERT_EQ(view.messages.size(), 3u);
+    ASSERT_EQ(view.messages.size(), 4u);
     EXPECT_EQ(view.messages[0].first, "Selecione um arquivo para analise!!!");
     EXPECT_EQ(view.messages[1].first, "Não a nenhum arquivo selecionado para analise!");
-    EXPECT_NE(view.messages[2].first.find(missing), std::string::npos);
-    EXPECT_TRUE(view.messages[2].first.ends_with("Nenhum arquivo foi alterado.")) << view.messages[2].first;
+    EXPECT_EQ(view.messages[2].first, view.messages[1].first);
+    EXPECT_NE(view.messages[3].first.find(missing), std::string::npos);
+    EXPECT_TRUE(view.messages[3].first.ends_with("Nenhum arquivo foi alterado.")) << view.messages[3].first;
+    EXPECT_TRUE(view.findings.empty());
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
     EXPECT_EQ(view.focused, std::vector<Control>(2, Control::BtnProc));
+}
+
+// Checking a file changes nothing and locks what a run locks; it ends in the findings list, with no
+// message, and a completed run offers the list of its own.
+TEST_F(WindowLogicTest, VerificarReadsTheFileOnlyAndEndsInTheFindingsList) {
+    const std::string path = chooseSample();
+    const std::string before = test::readFile(path);
+    logic.verificar();
+    EXPECT_FALSE(view.enabled[Control::BtnVerificar] || view.enabled[Control::BtnProc]);
+    ASSERT_TRUE(view.pumpUntil([&] { return !view.findings.empty(); }));
+    EXPECT_EQ(test::readFile(path), before);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.findings[0].counts().at(0), "Verificação de " + path + " (13 linhas)");
+    EXPECT_GT(view.findings[0].size(), 0u);
+    EXPECT_TRUE(
+        std::ranges::count(view.bar, ProgressDisplay{std::string(phaseLabel(Phase::Verifying)), 100}));
+    EXPECT_TRUE(view.enabled[Control::BtnVerificar] && view.enabled[Control::BtnProc]);
+
+    ASSERT_TRUE(runToEnd());
+    ASSERT_EQ(view.findings.size(), 2u);
+    EXPECT_TRUE(view.findings[1].counts().at(0).starts_with("Registros gravados em " + path));
 }
 
 // The first refused post fails the run; the post of its end is refused next, and tried again until

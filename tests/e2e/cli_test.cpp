@@ -27,7 +27,8 @@ protected:
 };
 
 TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
-    const std::string file = work.write("a.txt", "10x\r\n50one\r\n51gone\r\n");
+    const std::string file =
+        work.write("a.txt", test::cnpjRecord("10", "x\r\n") + test::cnpjRecord("50", "one\r\n51gone\r\n"));
     const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + file + "] finalizada !\n");
@@ -51,10 +52,10 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
 // The folder joined with sintegra.txt by the system's separator, one only. A file joined with itself,
 // under another spelling, is joined with a warning.
 TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
-    const std::string first = work.write("a.txt", "50one");
+    const std::string first = work.write("a.txt", test::cnpjRecord("50", "one"));
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {pasta(), work.write("b.txt", "50two")},
+        {pasta(), work.write("b.txt", test::cnpjRecord("50", "two"))},
         {pasta() + separator, work.path().string() + separator + "." + separator + "a.txt"},
     };
     for (const auto& [given, second] : cases) {
@@ -75,7 +76,7 @@ TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
 TEST_F(CliTest, usesTheExecutablesFolderWithoutPasta) {
     const std::filesystem::path program = folder.path() / std::filesystem::path(ORV_CLI_PROGRAM).filename();
     std::filesystem::copy_file(ORV_CLI_PROGRAM, program);
-    const std::string file = work.write("a.txt", "50one");
+    const std::string file = work.write("a.txt", test::cnpjRecord("50"));
     EXPECT_EQ(test::runProcess({pathText(program), "analisar", file, "-q"}).status, 0);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Sintegra.mdb"));
 }
@@ -141,7 +142,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     test::RunningCopy running(folder.path(), work.path());
     const std::filesystem::path store = folder.path() / "Sintegra.mdb";
     const auto storeWritten = std::filesystem::last_write_time(store);
-    const std::string file = work.write("a.txt", "50one");
+    const std::string file = work.write("a.txt", test::cnpjRecord("50"));
     for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, work.file("b.txt")}}) {
         std::vector<std::string> arguments = {files.size() == 1 ? "analisar" : "juntar"};
         arguments.insert(arguments.end(), files.begin(), files.end());
@@ -151,7 +152,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
         EXPECT_EQ(run.err, "sintegra-orv-cli: " + std::string(messages::kFolderInUse) + " " +
                                std::string(messages::kFilesUnchanged) + "\n");
     }
-    EXPECT_EQ(readFile(file), "50one");
+    EXPECT_EQ(readFile(file), test::cnpjRecord("50"));
     EXPECT_EQ(std::filesystem::last_write_time(store), storeWritten);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     const test::ProcessResult first = running.finish();

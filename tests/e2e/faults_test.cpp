@@ -35,7 +35,8 @@ protected:
 // store would lead the writes of the run to the file that it names, here the user's (POSIX only, as
 // Wine makes no links).
 TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheStart) {
-    const std::string file = work.write("a.txt", "50one\r\n");
+    const std::string record = test::cnpjRecord("50", "\r\n");
+    const std::string file = work.write("a.txt", record);
     const std::string model = folder.file("Sintegra.mod");
     const std::string store = folder.file("Sintegra.mdb");
     const std::string lock = folder.file("Sintegra.lck");
@@ -62,14 +63,14 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheS
         const test::ProcessResult run = test::runCli({"analisar", file, "--pasta", pasta()});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
-        EXPECT_EQ(readFile(file), "50one\r\n");
+        EXPECT_EQ(readFile(file), record);
         EXPECT_EQ(test::folderEntries(folder.path()), before);
 
         fs::remove_all(store);
         fs::remove(lock);
         writeFile(model, pristine);
         EXPECT_EQ(test::runCli({"-q", "juntar", file, file, "--pasta", pasta()}).status, 0);
-        writeFile(file, "50one\r\n");
+        writeFile(file, record);
         for (const std::string made :
              {"Sintegra.mdb", "Sintegra.mdb-journal", "Sintegra.lck", "sintegra.txt"}) {
             fs::remove_all(folder.path() / made);
@@ -120,7 +121,7 @@ TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheStoreWithEveryFileAsItWas) {
 
 // A FIFO or a device chosen as a file would block the program in open() where no signal stops it.
 TEST_F(FaultTest, refusesAFileThatIsNotARegularFileWithoutWaitingForIt) {
-    const std::string first = work.write("a.txt", "50one\r\n");
+    const std::string first = work.write("a.txt", test::cnpjRecord("50"));
 #ifdef _WIN32
     const std::string device = "NUL";
     const std::vector<std::string> guard;
@@ -139,14 +140,16 @@ TEST_F(FaultTest, refusesAFileThatIsNotARegularFileWithoutWaitingForIt) {
         EXPECT_EQ(run.err, "sintegra-orv-cli: Não foi possível abrir o arquivo \"" + device +
                                "\": não é um arquivo comum." + kUnchanged + "\n");
     }
-    EXPECT_EQ(readFile(first), "50one\r\n");
+    EXPECT_EQ(readFile(first), test::cnpjRecord("50"));
 }
 
 // Names with spaces and accents give what plain names give: the first file replaced in its folder,
 // the output written in the program folder.
 TEST_F(FaultTest, pathsWithSpacesAndAccentsGiveWhatPlainPathsGive) {
-    const std::string content = "10EMPRESA\r\n50nota,um\r\n54item\r\n75" + std::string(16, '2') + "CÓDIGO";
-    const std::string secondContent = "11ENDEREÇO\n60M20130301\n";
+    const std::string content = test::cnpjRecord("10", "EMPRESA\r\n") +
+                                test::cnpjRecord("50", "nota,um\r\n") + test::cnpjRecord("54", "item\r\n75") +
+                                std::string(16, '2') + "CÓDIGO";
+    const std::string secondContent = "11ENDEREÇO\n60M20130301\n60D20130301\n";
     const std::string plainFirst = work.write("a.txt", content);
     const std::string plainSecond = work.write("b.txt", secondContent);
     ASSERT_EQ(test::runCli({"juntar", plainFirst, plainSecond, "--pasta", pasta(), "-q"}).status, 0);

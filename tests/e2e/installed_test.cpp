@@ -27,8 +27,8 @@ TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolde
     for (const fs::path& made : {installed, home, xdg}) {
         fs::create_directory(made);
     }
-    const std::string first = top.write("a.txt", "50one");
-    const std::string second = top.write("b.txt", "54two");
+    const std::string first = top.write("a.txt", test::cnpjRecord("50"));
+    const std::string second = top.write("b.txt", test::cnpjRecord("54"));
     fs::copy_file(ORV_CLI_PROGRAM, installed / "sintegra-orv-cli");
     fs::copy_file(ORV_TEMPLATE_FILE, installed / "Sintegra.mod");
     fs::permissions(top.path(), fs::perms::all);

@@ -1,3 +1,5 @@
+#include <functional>
+#include <random>
 #include <regex>
 
 #include <gtest/gtest.h>
@@ -43,39 +45,109 @@ protected:
     test::TempFolder work;
 };
 
-// A file in which not one line has a record type that the program handles is refused, in either
-// place; one that has is processed, and every file replaced leaves a copy that the summary names.
-TEST_F(ProtectionTest, refusesWhatIsNotASintegraFileAndCopiesWhatItReplaces) {
-    std::string binary = "\x7f"
-                         "ELF"; // every line begins with a byte that no digit follows
-    for (int byte = 0; byte < 4096; ++byte) {
-        binary += static_cast<char>(byte * 7 % 256);
+// Bytes as a generator of the given seed gives them.
+std::string randomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random() % 256);
     }
-    const std::string record = "50one\r\n";
-    const std::string letter = "Prezados,\r\nsegue o arquivo do mês.\r\n";
-    const std::string joined = folder.file("sintegra.txt");
-    const std::vector<std::tuple<std::string, std::string, bool>> cases = {
-        {binary, "", true},     {"", "", true},      {"\x1a\x1a\x1a", "", true}, {letter, "", true},
-        {record, letter, true}, {record, "", false}, {record, "54two", false},
+    return bytes;
+}
+
+// The lines of a real file, each changed, joined by end.
+std::string sampleAs(const std::function<std::string(std::string)>& change, const std::string& end) {
+    std::string changed;
+    for (const std::string& line : test::crlfLines(std::regex_replace(
+             readFile(fs::path(ORV_TEST_DATA) / "samples" / "htisistema_SISCOMX_sintegra.txt"),
+             std::regex("\n"), "\r\n"))) {
+        const std::string kept = change(line);
+        changed += kept.empty() ? "" : kept + end;
+    }
+    return changed;
+}
+
+// Only a file whose lines look like records is processed, in either place; anything else chosen by
+// mistake is refused and left as it was, by verificar too. Every file replaced leaves a copy that
+// the summary names.
+TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatItReplaces) {
+    const std::string record = test::cnpjRecord("50", "one\r\n");
+    const std::string letter =
+        "Prezados,\r\n\r\n50 unidades de parafuso seguem amanhã.\r\nAtenciosamente,\r\n";
+    const std::string zip = "PK\x03\x04\x14\x00\x08\x00\x08\x00sintegra.txt" + randomBytes(3000, 1);
+    const std::string csv =
+        "10/03/2013;Parafuso;1,50\r\n11/04/2013;Porca;0,75\r\n10/05/2013;Arruela;0,10\r\n";
+    std::string numbered; // a type 10 record's form ten times: only the first four count
+    for (char n = '0'; n <= '9'; ++n) {
+        numbered += std::string("100320130000000") + n + ";Parafuso;1,50\r\n";
+    }
+    const std::string a = work.file("a.txt"), b = work.file("b.txt");
+    const auto notSintegra = [](const std::string& path, const std::string& why) {
+        return "O arquivo [" + path + "] não parece um arquivo do SINTEGRA: " + why + ".";
     };
-    for (const auto& [first, second, refused] : cases) {
+    const std::string other = "começa como um arquivo compactado, um documento, uma imagem ou um programa";
+    const std::string none = "nenhum registro reconhecido";
+    const auto noTrailingBlanks = [](std::string line) { return line.erase(line.find_last_not_of(' ') + 1); };
+    const std::string joined = folder.file("sintegra.txt");
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"\x7f"
+         "ELF\x02\x01\x01" +
+             randomBytes(4000, 2),
+         "", notSintegra(a, other)},
+        {zip, "", notSintegra(a, other)},
+        {"\x1f\x8b\x08\x00" + randomBytes(2000, 3), "", notSintegra(a, other)},
+        {"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n", "", notSintegra(a, other)},
+        {"\x89PNG\r\n\x1a\n" + randomBytes(1000, 4), "", notSintegra(a, other)},
+        {randomBytes(4096, 5), "", notSintegra(a, "tem bytes que um arquivo de texto não tem")},
+        {"", "", notSintegra(a, none)},
+        {"\x1a\x1a\x1a", "", notSintegra(a, none)},
+        {letter, "", notSintegra(a, none)},
+        {csv, "", notSintegra(a, none)},
+        {"Data\tProduto\tValor\r\n10/03/2013\tParafuso\t1,50\r\n", "", notSintegra(a, none)},
+        {"<!DOCTYPE html>\n<html><body>\n<p>10/03/2013</p>\n</body></html>\n", "", notSintegra(a, none)},
+        {record + letter, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
+        {numbered, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
+        {sampleAs([](std::string line) { return line; }, ""), "", notSintegra(a, none)},
+        {record + "\r\n" + test::cnpjRecord("88", std::string(1 << 20, 'x')), "",
+         "A linha 3 do arquivo [" + a + "] tem mais de 1 MiB: não parece um arquivo do SINTEGRA."},
+        {record, letter, notSintegra(b, none)},
+        {record, zip, notSintegra(b, other)},
+        {record, "", ""},
+        {record, test::cnpjRecord("54", "two"), ""},
+        {sampleAs([](std::string line) { return line; }, "\r"), "", ""},
+        {sampleAs(noTrailingBlanks, "\n") + "\x1a", "", ""},
+        {sampleAs(
+             [](std::string line) {
+                 return std::regex_replace(line, std::regex("  "), std::string("\0,", 2));
+             },
+             "\r\n"),
+         "", ""},
+        {sampleAs([](std::string line) { return line.starts_with("1") || line.starts_with("9") ? "" : line; },
+                  "\n"),
+         "", ""},
+        {sampleAs([](std::string line) { return line.starts_with("50") ? line : ""; }, ""), "", ""},
+    };
+    for (const auto& [first, second, refusal] : cases) {
         std::vector<std::string> files = {work.write("a.txt", first)};
         if (!second.empty()) {
             files.push_back(work.write("b.txt", second));
         }
         writeFile(joined, "an earlier join");
         const test::ProcessResult result = run(files);
-        if (refused) {
+        const test::ProcessResult verified = test::runCli({"verificar", files.back()});
+        if (!refusal.empty()) {
+            const std::string said = "sintegra-orv-cli: " + refusal + " Nenhum arquivo foi alterado.\n";
             EXPECT_EQ(result.status, 1);
-            EXPECT_EQ(result.err, "sintegra-orv-cli: O arquivo [" + files.back() +
-                                      "] não parece um arquivo do SINTEGRA: nenhum registro reconhecido. "
-                                      "Nenhum arquivo foi alterado.\n");
+            EXPECT_EQ(result.err, said);
+            EXPECT_EQ(verified.status, 1);
+            EXPECT_EQ(verified.out + verified.err, said);
             EXPECT_EQ(readFile(files.front()), first);
             EXPECT_EQ(readFile(joined), "an earlier join");
             EXPECT_FALSE(fs::exists(copies()));
             continue;
         }
         EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(verified.status, 1) << verified.err;
         std::map<std::string, std::string> expected = {{files.front(), first}};
         if (!second.empty()) {
             expected[joined] = "an earlier join";
@@ -93,7 +165,7 @@ TEST_F(ProtectionTest, refusesWhatIsNotASintegraFileAndCopiesWhatItReplaces) {
 // A name of another shape is left alone, whatever it holds; a file chosen in Copias is a file that
 // the run reads and writes, which the pruning spares however old its name says it is.
 TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
-    const std::string file = work.write("a.txt", "50one");
+    const std::string file = work.write("a.txt", test::cnpjRecord("50"));
     fs::create_directory(copies());
     for (int second = 10; second < 30; ++second) {
         writeFile(copies() / ("a (2001-02-03 04-05-" + std::to_string(second) + ").txt"), "old");
@@ -105,14 +177,14 @@ TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
     ASSERT_EQ(kept.size(), 22u);
     EXPECT_EQ(kept.front(), "a (2001-02-03 04-05-11).txt");
     EXPECT_TRUE(std::regex_match(kept[19], std::regex(R"(a \(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\)\.txt)")));
-    EXPECT_EQ(readFile(copies() / kept[19]), "50one");
+    EXPECT_EQ(readFile(copies() / kept[19]), test::cnpjRecord("50"));
     EXPECT_EQ(kept[20], "b (2026-01-01 00-00-00) (99999999999999999999999).txt");
     EXPECT_EQ(kept.back(), "leia-me.txt");
 
     const fs::path chosen = copies() / kept.front();
-    writeFile(chosen, "50two");
+    writeFile(chosen, test::cnpjRecord("54"));
     ASSERT_EQ(run({chosen.string()}, {"-q"}).status, 0);
-    EXPECT_NE(readFile(chosen), "50two"); // repaired, and still there
+    EXPECT_NE(readFile(chosen), test::cnpjRecord("54")); // repaired, and still there
     kept = test::folderEntries(copies());
     EXPECT_EQ(kept.size(), 23u);
 

@@ -54,13 +54,14 @@ TEST(VerifyCli, samplesGiveTheirReviewedReportsAndStayAsTheyWere) {
         EXPECT_EQ(report, readFile(kSamples / "expected" / (name + ".verificado.txt"))) << name;
         EXPECT_EQ(readFile(work.file(name)), readFile(kSamples / name)) << name;
     }
-    // Ten dates out of the period: five shown, all with --todas.
+    // 1,015 findings: ten dates out of the period, three IEs...; five of each check shown, all with
+    // --todas.
     const std::string all = verifySample(work, "LuFelix_T2Ti_sintegra.txt", {"--todas"}).second;
     std::size_t shown = 0;
     for (std::size_t at = 0; (at = all.find("\n  Linha ", at + 1)) != std::string::npos;) {
         ++shown;
     }
-    EXPECT_EQ(shown, 10u) << all;
+    EXPECT_EQ(shown, 1015u) << all;
 }
 
 TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
@@ -69,9 +70,9 @@ TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
     EXPECT_EQ(status, 3);
     const nlohmann::json report = nlohmann::json::parse(text);
     EXPECT_EQ(report["file"], "htisistema_SISCOMX_sintegra.txt");
-    EXPECT_EQ(report["errors"], 9);
+    EXPECT_EQ(report["errors"], 12);
     EXPECT_EQ(report["warnings"], 0);
-    ASSERT_EQ(report["findings"].size(), 9u);
+    ASSERT_EQ(report["findings"].size(), 12u);
     EXPECT_EQ(findingOf(report, "largura"),
               nlohmann::json::parse(R"({"line": 5, "columns": "1-137", "record": "60M",
         "field": "Largura da linha", "value": "137", "code": "largura", "severity": "erro",
@@ -86,17 +87,19 @@ TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
 
 TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
     test::TempFolder work;
-    const std::string informant = "11222333000181ISENTO        ";
+    const std::string informant = "11222333000181110042490114  ";
     const std::string valid =
-        work.write("valid.txt", test::crlfJoined({record("10" + informant + record("EMPRESA", 65) +
-                                                         "SP0000000000"
-                                                         "2024010120240131331"),
-                                                  record("11", 36) + "00001" + record("", 37) + "01001000" +
-                                                      record("", 28) + "001122223333",
-                                                  record("90" + informant + "9900000003", 125) + "1"}));
+        work.write("valid.txt",
+                   test::crlfJoined({record("10" + informant + record("EMPRESA", 35) + record("CIDADE", 30) +
+                                            "SP0000000000"
+                                            "2024010120240131331"),
+                                     record("11", 36) + "00001" + record("", 37) + "01001000" +
+                                         record("", 28) + "001122223333",
+                                     record("90" + informant + "9900000003", 125) + "1"}));
     const std::vector<std::pair<std::vector<std::string>, int>> runs = {
         {{"verificar", work.file("none.txt")}, 1},
         {{"verificar", work.path().string()}, 1},
+        {{"verificar", work.write("carta.txt", "Prezados,\r\nsegue o arquivo.\r\n"), "--json"}, 1},
         {{"verificar"}, 2},
         {{"verificar", valid, "--desconhecida"}, 2},
         {{"verificar", valid, "--pasta", work.file("no-folder")}, 0},

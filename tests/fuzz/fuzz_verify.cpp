@@ -1,10 +1,11 @@
 // The layout checks on any lines: they never fail, a report counts what a JSON document lists, and
 // a checker that sees only the first bytes of each line and its width finds what one that sees the
-// whole lines finds.
+// whole lines finds. The shape of the file is decided on any lines too.
 #include <sstream>
 
 #include "fuzz_support.hpp"
 #include "verify/checker.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/json_report.hpp"
 #include "verify/report.hpp"
 
@@ -39,6 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     verify::Report few(verify::kShownPerCheck);
     const std::string whole = checked(lines, false, &all);
     fuzz::check(checked(lines, true, &few) == whole, "the first bytes of each line are enough");
+    verify::FileShape shape;
+    for (const std::string& line : lines) {
+        shape.addBytes(line);
+        shape.endLine();
+    }
+    try {
+        shape.finish();
+    } catch (const verify::NotSintegra&) {
+    }
     for (const auto* entry : all.found()) {
         fuzz::check(entry->shown.size() == entry->count, "a report asked for all shows all");
     }

@@ -2,8 +2,10 @@
 // input holding kSecondFile is a join of the bytes before it with the bytes after it; any other is
 // an analysis of the whole. Every output must hold the kept type 10 and 11 lines there are, each
 // staged line of the inputs once (type 75 duplicates aside) byte for byte, and type 90 records that
-// name the informant and count the lines written; type 60 lines come in the order of the model, the others as
-// loaded; the first input file must hold its normalized form, or the output when analysed.
+// name the informant and count the lines written; type 60 lines come in the order of the model, the
+// others as loaded; the first input file must hold its normalized form, or the output when analysed.
+// Files that do not have the shape of a SINTEGRA file (verify::FileShape, tested on its own) and
+// files without a record that the program handles are refused and left as they were.
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -18,6 +20,7 @@
 #include "support/models.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
+#include "verify/file_shape.hpp"
 
 namespace {
 
@@ -40,7 +43,7 @@ Folders& folders() {
 }
 
 struct Expected {
-    bool refused = false; // a file holds not one line of a record type that the program handles
+    bool refused = false;
     std::string normalizedFirst;
     std::vector<std::string> kept; // the last type 10 and type 11 lines, those there are
     std::string prefix;            // of the totals records, kPrefixSize bytes
@@ -58,17 +61,34 @@ bool anyHandled(const std::vector<std::string>& lines, std::size_t from) {
         [](const std::string& line) { return isHandledCode(std::string_view(line).substr(0, 2)); });
 }
 
+bool hasShape(const std::vector<std::string>& lines) {
+    verify::FileShape shape;
+    for (const std::string& line : lines) {
+        shape.addBytes(line);
+        shape.endLine();
+    }
+    try {
+        shape.finish();
+        return true;
+    } catch (const verify::NotSintegra&) {
+        return false;
+    }
+}
+
 Expected expectedRun(std::string_view first, std::optional<std::string_view> second) {
     Expected expected;
     std::vector<std::string> loaded;
-    for (const std::string& line : fuzz::modelLines(fuzz::modelCleaned(first))) {
+    const std::vector<std::string> read = fuzz::modelLines(fuzz::modelCleaned(first));
+    for (const std::string& line : read) {
         loaded.push_back(normalizeLine(line));
     }
     expected.normalizedFirst = test::crlfJoined(loaded);
-    expected.refused = !anyHandled(loaded, 0);
+    expected.refused = !hasShape(read) || !anyHandled(loaded, 0);
     if (second) {
         const std::size_t firstLines = loaded.size();
-        for (std::string& line : fuzz::modelLines(fuzz::modelUpToEnd(*second))) {
+        std::vector<std::string> secondLines = fuzz::modelLines(fuzz::modelUpToEnd(*second));
+        expected.refused = expected.refused || !hasShape(secondLines);
+        for (std::string& line : secondLines) {
             loaded.push_back(std::move(line));
         }
         expected.refused = expected.refused || !anyHandled(loaded, firstLines);
@@ -163,7 +183,7 @@ void checkRefused(Engine& engine, test::ScriptedHost& host, std::string_view fir
         message = error.what();
     }
     fuzz::check(message.find("não parece um arquivo do SINTEGRA") != std::string::npos,
-                "a file without a record the program handles is refused");
+                "a file without the shape or a record the program handles is refused");
     fuzz::check(test::readFile(host.first) == first && (!second || test::readFile(host.second) == *second),
                 "a refused run leaves every file as it was");
 }

@@ -52,6 +52,10 @@ std::string record(std::string_view text, std::size_t width) {
     return line;
 }
 
+std::string cnpjRecord(std::string_view code, std::string_view rest) {
+    return std::string(code) + "11222333000181" + std::string(rest);
+}
+
 std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {

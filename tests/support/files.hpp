@@ -19,6 +19,10 @@ std::vector<std::string> crlfLines(std::string_view text);
 // A record line: code and body, padded with spaces to the record width.
 std::string record(std::string_view text, std::size_t width = 126);
 
+// The start of a record of a type whose first field is a CNPJ (50, 54, 90...), which the program takes
+// for a record: code, a CNPJ and the rest.
+std::string cnpjRecord(std::string_view code, std::string_view rest = "");
+
 // The names in a folder, sorted.
 std::vector<std::string> folderEntries(const std::filesystem::path& folder);
 

@@ -129,17 +129,19 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
               " com a largura ajustada: 9\n  linha 1: 5 caracteres, completada com espaços até 126\n",
           "  ... e mais 4.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
           "\nVerificação dos arquivos como foram lidos:\n  " + a + ": ",
-          "\nVerificação do arquivo gravado: "}},
+          "\nVerificação do arquivo gravado: ", "o arquivo gravado tem a mais: numerico 30, "}},
         {Mode::Analyse,
-         "  " + record("10", 130) + "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n50",
+         "  " + record(tenA, 130) +
+             "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n60D20130302\r\n60D20130302\r\n60D20130302"
+             "\r\n60D20130302\r\n60D20130302\r\n60D20130302",
          "",
          {"  linha 1: 132 caracteres, sem 2 espaços do início, cortada em 126\n",
           "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n"}},
         {Mode::Join,
-         tenA + "\r\n50",
-         "10" + std::string(14, '2') + "\r\n50",
-         {"  " + b + ": ", "[aviso] juntar-cnpj-ie - "}},
-        {Mode::Join, tenA + "\r\n50", a, {"  " + a + ": o mesmo arquivo que o primeiro\n"}},
+         tenA + "\r\n60D20130302",
+         "10" + std::string(14, '2') + "\r\n60D20130302",
+         {"  " + b + ": ", "[aviso] juntar-cnpj-ie - ", ", juntar-cnpj-ie 1.\n"}},
+        {Mode::Join, tenA + "\r\n60D20130302", a, {"  " + a + ": o mesmo arquivo que o primeiro\n"}},
     };
     for (const Case& c : cases) {
         host.runMode = c.mode;
@@ -159,7 +161,8 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
         work.write("a.txt", "10first\r\n" + product(code('A'), "1") + "\r\n" + product(code('B'), "1") +
                                 "\r\n" + product(code('C'), "1") + "\r\n50first");
     const std::string raw50 = std::string("50se,c\0nd", 9);
-    const std::string second = "10second\r\n" + raw50 + "\r\n" + product(code('B'), "2") + "\n" +
+    const std::string tenB = "10" + std::string(14, '2');
+    const std::string second = tenB + "\r\n" + raw50 + "\r\n" + product(code('B'), "2") + "\n" +
                                product(code('D'), "2") +
                                "\r\n 50dropped\r\n\x1a"
                                "50afterEnd";
@@ -173,9 +176,9 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
                           record(product(code('C'), "1")), record("50first")}));
     EXPECT_EQ(test::crlfLines(readFile(output)),
               (std::vector<std::string>{
-                  "10second", record("50first"), raw50, record(product(code('A'), "1")),
-                  record(product(code('C'), "1")), product(code('B'), "2"), product(code('D'), "2"),
-                  record("90second" + std::string(22, ' ') + "500000000275000000049900000008")
+                  tenB, record("50first"), raw50, record(product(code('A'), "1")), record(product(code('C'), "1")),
+                  product(code('B'), "2"), product(code('D'), "2"),
+                  record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000275000000049900000008")
                       .replace(125, 1, "1")}));
     expectNoTemps();
 }
@@ -189,16 +192,15 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     const std::filesystem::path link = work.path() / "ligado.txt";
     for (const std::filesystem::path& second :
          {std::filesystem::path(host.first), work.path() / "sub" / ".." / "a.txt", link}) {
-        writeFile(host.first, "50,x\n" + product("A", ""));
+        writeFile(host.first, "50,1111111111111x\n" + product("A", ""));
         std::filesystem::remove(link);
         std::filesystem::create_hard_link(host.first, link);
         host.second = second.string();
         engine.run(host);
-        EXPECT_EQ(
-            test::crlfLines(readFile(folder.path() / "sintegra.txt")),
-            (std::vector<std::string>{
-                record("50 x"), record("50 x"), record(product("A", "")),
-                record("90" + std::string(28, ' ') + "500000000275000000019900000004").replace(125, 1, "1")}))
+        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
+                  (std::vector<std::string>{
+                      record("50 1111111111111x"), record("50 1111111111111x"), record(product("A", "")),
+                      record("90" + std::string(28, ' ') + "500000000275000000019900000004").replace(125, 1, "1")}))
             << host.second;
     }
     const std::string joined = readFile(folder.path() / "sintegra.txt");
@@ -259,7 +261,7 @@ TEST(EngineStore, aRunWithoutAFileEmptiesTheTables) {
     test::ScriptedHost host;
     {
         Engine engine(folder.path());
-        host.first = work.write("a.txt", "50one\r\n60M20130101");
+        host.first = work.write("a.txt", test::cnpjRecord("50", "\r\n60M20130101"));
         engine.run(host);
         for (const std::string none : {"", "."}) {
             host.first = none;

@@ -1,11 +1,15 @@
 #include <algorithm>
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "run/line_splitter.hpp"
 #include "verify/checker.hpp"
 #include "verify/checks.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/join_checks.hpp"
 
 namespace sintegra::verify {
@@ -23,7 +27,8 @@ std::string at(std::string line, std::size_t column, std::string_view text) {
 }
 
 const std::string kCnpj = "11222333000181";
-const std::string k10 = "10" + kCnpj + pad("ISENTO", 14) + pad("EMPRESA", 35) + pad("CIDADE", 30) +
+const std::string kInformant = kCnpj + pad("110042490114", 14);
+const std::string k10 = "10" + kInformant + pad("EMPRESA", 35) + pad("CIDADE", 30) +
                         "SP0000000000"
                         "20240101"
                         "20240131"
@@ -34,6 +39,8 @@ const std::string k50 =
     "50" + kCnpj + pad("ISENTO", 14) + "20240105SP011  0001235102P" + std::string(65, '0') + "1800N";
 const std::string k51 =
     "51" + kCnpj + pad("ISENTO", 14) + "20240105SP1  0001235102" + std::string(52, '0') + pad("", 20) + "N";
+const std::string k53 =
+    "53" + kCnpj + pad("ISENTO", 14) + "20240105SP011  0001235102P" + std::string(39, '0') + pad("N", 31);
 const std::string k54 =
     "54" + kCnpj + "011  0001235102000001" + pad("PROD1", 14) + std::string(71, '0') + "1800";
 const std::string k75 = "75"
@@ -44,8 +51,10 @@ const std::string k88Stitnf =
     "88STITNF17254509000163551  000012345140306000120240115" + pad("PROD1", 60) +
     "0000001000000000010000000000000000000000010000000000014000018001200000000005000" +
     "31240117254509000163550010000123451000123458";
+const std::string k60M = "60M20240105" + pad("ECF1", 20) + "0012D" + pad(std::string(53, '0'), 90);
+const std::string k60A = "60A20240105" + pad("ECF1", 20) + "1800" + pad(std::string(12, '0'), 91);
 std::string totals(std::string_view pairs, char records = '1') {
-    return pad("90" + kCnpj + pad("ISENTO", 14) + std::string(pairs), 125) + records;
+    return pad("90" + kInformant + std::string(pairs), 125) + records;
 }
 const std::string k90 = totals("9900000003");
 
@@ -84,18 +93,40 @@ const std::vector<Row> kRows = {
     {"periodo", false, {k10, at(k50, 31, "20240131"), pad("60R012024" + pad("PROD1", 14), 72) + pad("", 54)}},
     {"periodo-10", true, {at(k10, 108, "2024013120240101")}},
     {"periodo-10", false, {at(k10, 108, "2024010120240101")}},
+    {"periodo-mes", true, {at(k10, 108, "2024010120240130")}},
+    {"periodo-mes",
+     false,
+     {at(k10, 108, "2024020120240229"), at(at(k10, 108, "2024010520240110"), 126, "2")}},
     {"uf", true, {at(k50, 39, "XX")}},
     {"uf", false, {at(k50, 39, "EX")}},
     {"cnpj-cpf", true, {at(k50, 3, "11222333000182")}},
     {"cnpj-cpf", false, {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0')), k88Stitnf}},
+    {"inscricao-estadual", true, {at(k50, 17, "110042490115")}},
+    {"inscricao-estadual", true, {at(k10, 17, pad("ISENTO", 14))}},
+    {"inscricao-estadual", true, {at(k10, 96, "MG")}},
+    {"inscricao-estadual", true, {k10, at(k90, 17, "110042490115")}}, // by the type 10 record's UF
+    {"inscricao-estadual", false, {k10, k50, at(k50, 17, "110042490114"), at(k50, 39, "EX"), k90}},
     {"tabela", true, {at(k10, 126, "4")}},
     {"tabela", false, {at(k10, 126, "5")}},
+    {"tabela", true, {at(k50, 41, "02")}},
+    {"tabela", false, {at(k50, 41, "55")}},
+    {"cfop", true, {at(k50, 52, "5999")}},
+    {"cfop", false, {at(at(k50, 52, "0000"), 126, "S"), at(k54, 28, "1949")}},
+    {"cfop-uf", true, {k10, at(k53, 52, "6102")}},
+    {"cfop-uf", false, {k10, at(at(k50, 39, "EX"), 52, "7102"), at(at(k51, 39, "RJ"), 50, "2102")}},
+    {"obrigatorio", true, {at(k10, 66, std::string(30, ' '))}},
+    {"obrigatorio", true, {at(k11, 37, "00000")}},
+    {"obrigatorio", false, {k10, at(at(k11, 37, "00000"), 42, "S/N")}},
     {"produto-sem-75", true, {k54}},
     {"produto-sem-75", false, {k54, k75}},
     {"54-sem-50", true, {at(k50, 41, "55"), k54}},
     {"54-sem-50", false, {k50, k54}},
     {"51-sem-50", true, {k51}},
     {"51-sem-50", false, {k50, k51}},
+    {"53-sem-50", true, {at(k50, 46, "000124"), k53}},
+    {"53-sem-50", false, {k50, k53}},
+    {"60-sem-60m", true, {at(k60M, 4, "20240106"), k60A}},
+    {"60-sem-60m", false, {k60M, k60A}},
     {"75-sem-uso", true, {k75}},
     {"75-sem-uso", false, {k54, k75}},
     {"90-cnpj-ie", true, {k10, at(k90, 17, "123")}},
@@ -156,6 +187,29 @@ TEST(VerifyChecks, theTableHasBothRowsForEveryCheck) {
             })) << check->code;
         }
     }
+}
+
+// Not one of a thousand files of random bytes, of sizes spread evenly in magnitude from a byte to
+// 64 KiB, read as the run reads them, is taken for a SINTEGRA file.
+TEST(FileShape, takesNoFileOfRandomBytes) {
+    std::mt19937 random(22);
+    int accepted = 0;
+    for (int file = 0; file < 1000; ++file) {
+        std::string bytes(static_cast<std::size_t>(std::exp2(file % 100 * 0.16)), '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random() % 256);
+        }
+        FileShape shape;
+        LineSplitter<FileShape> splitter(shape);
+        splitter.feed(bytes);
+        splitter.finish();
+        try {
+            shape.finish();
+            ++accepted;
+        } catch (const NotSintegra&) {
+        }
+    }
+    EXPECT_EQ(accepted, 0);
 }
 
 } // namespace

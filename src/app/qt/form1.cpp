@@ -70,6 +70,8 @@ Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
     connect(ui_->BtnLocalizar1, &QPushButton::clicked, this,
             [this] { guard([this] { logic_->chooseFile(PathRow::Second); }); });
     connect(ui_->BtnProc, &QPushButton::clicked, this, [this] { guard([this] { logic_->analisar(); }); });
+    connect(ui_->BtnVerificar, &QPushButton::clicked, this,
+            [this] { guard([this] { logic_->verificar(); }); });
     connect(ui_->BtnClose, &QPushButton::clicked, this, &QWidget::close);
 
     logic_->load();
@@ -159,10 +161,21 @@ void Form1::focus(Control control) {
     widget(control)->setFocus();
 }
 
-void Form1::showMessage(std::string_view text, std::string_view details, std::string_view file) {
-    if (dialogs_.inform(this, fromEngineText(text), fromEngineText(details), !file.empty())) {
+void Form1::showMessage(std::string_view text, const FindingsList* details, std::string_view file) {
+    switch (dialogs_.inform(this, fromEngineText(text), details != nullptr, !file.empty())) {
+    case MessageButton::Details:
+        showFindings(*details);
+        break;
+    case MessageButton::Folder:
         dialogs_.showInFolder(fromEngineText(file));
+        break;
+    case MessageButton::Ok:
+        break;
     }
+}
+
+void Form1::showFindings(const FindingsList& findings) {
+    dialogs_.showFindings(this, findings);
 }
 
 bool Form1::ask(std::string_view question) {
@@ -202,6 +215,8 @@ QWidget* Form1::widget(Control control) const {
         return ui_->BtnProc;
     case Control::BtnLocalizar:
         return ui_->BtnLocalizar;
+    case Control::BtnVerificar:
+        return ui_->BtnVerificar;
     }
     return nullptr;
 }

@@ -46,7 +46,8 @@ private:
     void enableControl(Control control, bool enabled) override;
     void setProgress(const ProgressDisplay& progress) override;
     void focus(Control control) override;
-    void showMessage(std::string_view text, std::string_view details, std::string_view file) override;
+    void showMessage(std::string_view text, const FindingsList* details, std::string_view file) override;
+    void showFindings(const FindingsList& findings) override;
     bool ask(std::string_view question) override;
     void withdrawQuestion() override;
     std::string chooseFile(const std::string& folder) override;

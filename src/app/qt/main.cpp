@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();
         if (const auto request = screenshotRequest(QApplication::arguments())) {
-            takeScreenshot(window, *request);
+            takeScreenshot(window, dialogs, *request);
         }
         return QApplication::exec();
     });

@@ -5,7 +5,10 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/findings_list.hpp"
+#include "app/qt/findings_dialog.hpp"
 #include "app/qt/form1.hpp"
+#include "app/qt/qt_text.hpp"
 
 namespace sintegra::app {
 
@@ -16,15 +19,24 @@ std::optional<ScreenshotRequest> screenshotRequest(const QStringList& arguments)
     }
     const qsizetype mode = arguments.indexOf(QStringLiteral("--modo"));
     const bool join = mode >= 0 && arguments.value(mode + 1) == QStringLiteral("juntar");
-    return ScreenshotRequest{arguments.at(file + 1), join};
+    const qsizetype verified = arguments.indexOf(QStringLiteral("--verificar"));
+    return ScreenshotRequest{arguments.at(file + 1), join,
+                             verified < 0 ? QString() : arguments.value(verified + 1)};
 }
 
-void takeScreenshot(Form1& window, const ScreenshotRequest& request) {
-    QTimer::singleShot(0, &window, [&window, request] {
+void takeScreenshot(Form1& window, Dialogs& dialogs, const ScreenshotRequest& request) {
+    QTimer::singleShot(0, &window, [&window, &dialogs, request] {
         if (request.joinMode) {
             window.findChild<QRadioButton*>(QStringLiteral("OptJuntarSintegra"))->click();
         }
-        QCoreApplication::exit(window.grab().save(request.file, "PNG") ? 0 : 1);
+        if (request.verified.isEmpty()) {
+            QCoreApplication::exit(window.grab().save(request.file, "PNG") ? 0 : 1);
+            return;
+        }
+        const auto findings = findingsOfFile(toEnginePath(request.verified));
+        FindingsDialog details(*findings, dialogs, &window);
+        details.show();
+        QCoreApplication::exit(details.grab().save(request.file, "PNG") ? 0 : 1);
     });
 }
 

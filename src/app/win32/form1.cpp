@@ -56,6 +56,8 @@ ControlId idOf(Control control) {
         return ControlId::BtnLocalizar1;
     case Control::BtnProc:
         return ControlId::BtnProc;
+    case Control::BtnVerificar:
+        return ControlId::BtnVerificar;
     case Control::BtnLocalizar:
         break;
     }
@@ -151,7 +153,7 @@ LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPA
     // Nothing may cross the system's frames: what a message throws becomes a message box.
     LRESULT result = 0;
     caught([&] { result = self->handle(message, wParam, lParam); },
-           [self](const std::string& text) { self->dialogs_.inform(self->window_, widen(text), {}); });
+           [self](const std::string& text) { self->dialogs_.inform(self->window_, widen(text)); });
     return result;
 }
 
@@ -210,6 +212,9 @@ void Form1::clicked(ControlId id) {
         break;
     case ControlId::BtnProc:
         logic_->analisar();
+        break;
+    case ControlId::BtnVerificar:
+        logic_->verificar();
         break;
     case ControlId::BtnClose:
         SendMessageW(window_, WM_CLOSE, 0, 0);
@@ -308,10 +313,21 @@ void Form1::focus(Control control) {
     SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(idOf(control))), TRUE);
 }
 
-void Form1::showMessage(std::string_view text, std::string_view details, std::string_view file) {
-    if (dialogs_.inform(window_, widen(text), widen(details), !file.empty())) {
+void Form1::showMessage(std::string_view text, const FindingsList* details, std::string_view file) {
+    switch (dialogs_.inform(window_, widen(text), details != nullptr, !file.empty())) {
+    case MessageButton::Details:
+        showFindings(*details);
+        break;
+    case MessageButton::Folder:
         dialogs_.showInFolder(widen(file));
+        break;
+    case MessageButton::Ok:
+        break;
     }
+}
+
+void Form1::showFindings(const FindingsList& findings) {
+    dialogs_.showFindings(window_, findings);
 }
 
 bool Form1::ask(std::string_view question) {

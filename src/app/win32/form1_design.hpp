@@ -19,6 +19,7 @@ enum class ControlId : WORD {
     BtnProc,
     BtnClose,
     Prg,
+    BtnVerificar,
 };
 
 // Fonts of the design: the window's own, the frame's, the headings' and the two large buttons'.
@@ -50,7 +51,7 @@ inline constexpr Twips kClientArea{0, 0, 7125, 4185};
 
 // In the order the window stacks them: the controls that take the keyboard by tab index, then those
 // that cannot, below them, so that each "..." sits over its path row.
-extern const std::array<ControlDesign, 12> kForm1Design;
+extern const std::array<ControlDesign, 13> kForm1Design;
 
 const ControlDesign& designOf(ControlId id);
 

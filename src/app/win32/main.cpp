@@ -38,13 +38,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     InitCommonControlsEx(&controls);
     Win32Dialogs dialogs;
     const sintegra::app::Tell tell = [&dialogs](const std::string& text) {
-        dialogs.inform(nullptr, widen(text), {});
+        dialogs.inform(nullptr, widen(text));
     };
     return sintegra::app::startWindow(sintegra::defaultProgramFolders, tell,
                                       [&dialogs, show](sintegra::Engine& engine) {
                                           Form1 window(engine, dialogs);
                                           if (const auto request = screenshotRequest()) {
-                                              return takeScreenshot(window, *request);
+                                              return takeScreenshot(window, dialogs, *request);
                                           }
                                           window.show(show);
                                           return runMessageLoop(window.handle());

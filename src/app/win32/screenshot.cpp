@@ -2,12 +2,16 @@
 
 #include <windows.h>
 #include <chrono>
+#include <optional>
 #include <shellapi.h>
 #include <vector>
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include "app/findings_list.hpp"
+#include "app/win32/findings_window.hpp"
 #include "app/win32/form1.hpp"
+#include "app/win32/wide_text.hpp"
 
 using Microsoft::WRL::ComPtr;
 
@@ -71,23 +75,33 @@ std::optional<ScreenshotRequest> screenshotRequest() {
     std::optional<ScreenshotRequest> request;
     for (std::size_t index = 1; index + 1 < words.size(); ++index) {
         if (words[index] == L"--captura-de-tela") {
-            request = ScreenshotRequest{words[index + 1]};
+            request = ScreenshotRequest{words[index + 1], false, {}};
         }
     }
     for (std::size_t index = 1; request && index + 1 < words.size(); ++index) {
         request->joinMode = request->joinMode || (words[index] == L"--modo" && words[index + 1] == L"juntar");
+        if (words[index] == L"--verificar") {
+            request->verified = words[index + 1];
+        }
     }
     return request;
 }
 
-int takeScreenshot(Form1& window, const ScreenshotRequest& request) {
+int takeScreenshot(Form1& window, Dialogs& dialogs, const ScreenshotRequest& request) {
     window.show(SW_SHOWNORMAL);
     if (request.joinMode) {
         SendMessageW(window.item(ControlId::OptJuntarSintegra), BM_CLICK, 0, 0);
     }
-    RedrawWindow(window.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    std::optional<FindingsList> findings;
+    std::optional<FindingsWindow> details;
+    if (!request.verified.empty()) {
+        findings = findingsOfFile(narrow(request.verified));
+        details.emplace(*findings, dialogs, window.handle());
+    }
+    const HWND shown = details ? details->handle() : window.handle();
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     pumpMessagesFor(std::chrono::milliseconds(1500));
-    return saveWindow(window.handle(), request.file) ? 0 : 1;
+    return saveWindow(shown, request.file) ? 0 : 1;
 }
 
 } // namespace sintegra::app::win32

@@ -6,6 +6,8 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include "app/findings_list.hpp"
+#include "app/win32/findings_window.hpp"
 #include "app/win32/wide_text.hpp"
 #include "app/window_texts.hpp"
 #include "run/messages.hpp"
@@ -15,7 +17,8 @@ using Microsoft::WRL::ComPtr;
 namespace sintegra::app::win32 {
 namespace {
 
-constexpr int kOpenFolderButton = 100;
+constexpr int kShowDetailsButton = 100;
+constexpr int kOpenFolderButton = 101;
 
 // Where the window says; else where the system remembers the program's last choice, and the first
 // time in Documents rather than the working folder, which may be the program's.
@@ -78,31 +81,37 @@ std::wstring Win32Dialogs::chooseSintegraFile(HWND owner, const std::wstring& fo
     return chosenPath(*dialog.Get());
 }
 
-bool Win32Dialogs::inform(HWND owner, const std::wstring& text, const std::wstring& details,
-                          bool offerFolder) {
+MessageButton Win32Dialogs::inform(HWND owner, const std::wstring& text, bool offerDetails,
+                                   bool offerFolder) {
     const std::wstring title = widen(messages::kProgramTitle);
     const std::wstring show = widen(texts::kShowDetails);
-    const std::wstring hide = widen(texts::kHideDetails);
     const std::wstring open = widen(texts::kOpenFolder);
-    const TASKDIALOG_BUTTON openButton{kOpenFolderButton, open.c_str()};
+    TASKDIALOG_BUTTON buttons[2]{};
+    UINT offered = 0;
+    if (offerDetails) {
+        buttons[offered++] = {kShowDetailsButton, show.c_str()};
+    }
+    if (offerFolder) {
+        buttons[offered++] = {kOpenFolderButton, open.c_str()};
+    }
     TASKDIALOGCONFIG config = messageConfig(owner, title, text);
     config.dwCommonButtons = TDCBF_OK_BUTTON;
     config.nDefaultButton = IDOK;
-    if (offerFolder) {
-        config.cButtons = 1;
-        config.pButtons = &openButton;
-    }
-    if (!details.empty()) {
-        config.pszExpandedInformation = details.c_str();
-        config.pszCollapsedControlText = show.c_str();
-        config.pszExpandedControlText = hide.c_str();
-    }
+    config.cButtons = offered;
+    config.pButtons = buttons;
     int pressed = IDOK;
     if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
         // Out of memory or resources: the words still reach the user.
-        MessageBoxW(owner, (details.empty() ? text : text + L"\n\n" + details).c_str(), title.c_str(), MB_OK);
+        MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK);
     }
-    return pressed == kOpenFolderButton;
+    switch (pressed) {
+    case kShowDetailsButton:
+        return MessageButton::Details;
+    case kOpenFolderButton:
+        return MessageButton::Folder;
+    default:
+        return MessageButton::Ok;
+    }
 }
 
 void Win32Dialogs::showInFolder(const std::wstring& file) {
@@ -111,6 +120,38 @@ void Win32Dialogs::showInFolder(const std::wstring& file) {
         SHOpenFolderAndSelectItems(item, 0, nullptr, 0);
         CoTaskMemFree(item);
     }
+}
+
+void Win32Dialogs::showFindings(HWND owner, const FindingsList& findings) {
+    FindingsWindow window(findings, *this, owner);
+    window.runModal();
+}
+
+std::wstring Win32Dialogs::chooseReportFile(HWND owner, ReportFormat& format) {
+    ComPtr<IFileSaveDialog> dialog;
+    if (FAILED(
+            CoCreateInstance(CLSID_FileSaveDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dialog)))) {
+        return {};
+    }
+    const std::wstring title = widen(texts::kSaveReportTitle);
+    const std::wstring text = widen(texts::kTextReport);
+    const std::wstring csv = widen(texts::kCsvReport);
+    const COMDLG_FILTERSPEC types[] = {{text.c_str(), L"*.txt"}, {csv.c_str(), L"*.csv"}};
+    dialog->SetTitle(title.c_str());
+    dialog->SetFileTypes(2, types);
+    dialog->SetFileTypeIndex(1);
+    // The extension follows the type chosen.
+    dialog->SetDefaultExtension(L"txt");
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM | FOS_NOCHANGEDIR);
+    if (FAILED(dialog->Show(owner))) {
+        return {}; // cancelled
+    }
+    UINT type = 1;
+    dialog->GetFileTypeIndex(&type);
+    format = type == 2 ? ReportFormat::Csv : ReportFormat::Text;
+    return chosenPath(*dialog.Get());
 }
 
 bool Win32Dialogs::confirm(HWND owner, const std::wstring& question) {

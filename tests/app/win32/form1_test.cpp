@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/findings_list.hpp"
 #include "app/run_worker.hpp"
 #include "app/win32/dialogs.hpp"
+#include "app/win32/findings_window.hpp"
 #include "app/win32/form1.hpp"
 #include "app/win32/wide_text.hpp"
 #include "app/win32/win32_dialogs.hpp"
@@ -31,20 +33,30 @@ const std::wstring kJoinTitle = L"Sintegra ORV - 04/03/2013 - [Junção de Perí
 struct ScriptedDialogs : Dialogs {
     struct Message {
         std::wstring text;
-        std::wstring details;
+        bool details; // offered, and asked for unless "Abrir pasta" is
     };
     std::vector<std::wstring> files; // the next choices; "" or none left is a cancel, "!" a failure
     std::vector<bool> answers;       // to the next questions; none left is "no"
     std::vector<Message> messages;
     std::vector<std::wstring> foldersOpened; // by "Abrir pasta", pressed whenever offered
+    std::vector<app::FindingsList> findings; // shown
+    std::wstring reportFile;                 // where "Salvar relatório..." saves, as CSV
 
     std::wstring chooseSintegraFile(HWND, const std::wstring&) override {
         const std::wstring file = next(files, {});
         return file == L"!" ? throw std::runtime_error("o diálogo falhou") : file;
     }
-    bool inform(HWND, const std::wstring& text, const std::wstring& details, bool offerFolder) override {
+    app::MessageButton inform(HWND, const std::wstring& text, bool details, bool offerFolder) override {
         messages.push_back({text, details});
-        return offerFolder;
+        if (offerFolder) {
+            return app::MessageButton::Folder;
+        }
+        return details ? app::MessageButton::Details : app::MessageButton::Ok;
+    }
+    void showFindings(HWND, const app::FindingsList& list) override { findings.push_back(list); }
+    std::wstring chooseReportFile(HWND, app::ReportFormat& format) override {
+        format = app::ReportFormat::Csv;
+        return reportFile;
     }
     void showInFolder(const std::wstring& file) override { foldersOpened.push_back(file); }
     bool confirm(HWND, const std::wstring&) override { return next(answers, false); }
@@ -175,8 +187,8 @@ TEST_F(Form1Test, StartsInAnalyseModeAsDesigned) {
 
     EXPECT_EQ(GetFocus(), item(ControlId::BtnProc));
     HWND focus = GetFocus();
-    for (const ControlId next :
-         {ControlId::BtnClose, ControlId::BtnLocalizar, ControlId::OptAnalisarSintegra, ControlId::BtnProc}) {
+    for (const ControlId next : {ControlId::BtnClose, ControlId::BtnVerificar, ControlId::BtnLocalizar,
+                                 ControlId::OptAnalisarSintegra, ControlId::BtnProc}) {
         focus = GetNextDlgTabItem(window.handle(), focus, FALSE);
         EXPECT_EQ(focus, item(next)) << static_cast<int>(next);
     }
@@ -270,13 +282,49 @@ TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
         const std::filesystem::path output = c.join ? folder.path() / "sintegra.txt" : narrow(first);
         EXPECT_EQ(dialogs.messages[0].text,
                   L"Analise Terminada do arquivo [" + output.wstring() + L"] finalizada !");
-        EXPECT_NE(dialogs.messages[0].details.find(L"tipo 90"), std::wstring::npos);
+        ASSERT_TRUE(dialogs.messages[0].details);
+        EXPECT_TRUE(c.join ? dialogs.findings.empty()
+                           : dialogs.findings.back().counts().front().find("tipo 90") != std::string::npos);
         EXPECT_EQ(test::readFile(output), test::readFile(kSamples + "expected/" + c.expected));
         EXPECT_TRUE(idle());
         EXPECT_EQ(GetFocus(), item(ControlId::BtnProc));
         EXPECT_EQ(dialogs.foldersOpened, std::vector<std::wstring>(c.join, output.wstring()));
         dialogs.foldersOpened.clear();
     }
+}
+
+// "Verificar" ends in the findings window: its counts, its rows sorted by a heading and filtered by
+// check, and "Salvar relatório..." as the dialog chose.
+TEST_F(Form1Test, VerificarEndsInTheFindingsWindow) {
+    const std::wstring file = choose(ControlId::BtnLocalizar, "htisistema_SISCOMX_sintegra.txt");
+    click(ControlId::BtnVerificar);
+    EXPECT_FALSE(IsWindowEnabled(item(ControlId::BtnVerificar)));
+    ASSERT_TRUE(pumpUntil([&] { return !dialogs.findings.empty(); }));
+    EXPECT_TRUE(idle() && IsWindowEnabled(item(ControlId::BtnVerificar)) && dialogs.messages.empty());
+    const app::FindingsList& list = dialogs.findings.front();
+    app::win32::FindingsWindow findings(list, dialogs, window.handle());
+    EXPECT_EQ(textOf(findings.item(FindingsItem::Counts)).rfind(L"Verificação de ", 0), 0u);
+    RECT frame;
+    GetWindowRect(findings.handle(), &frame);
+    EXPECT_LE(frame.bottom - frame.top, GetSystemMetrics(SM_CYMAXIMIZED));
+    const HWND rows = findings.item(FindingsItem::List);
+    EXPECT_EQ(ListView_GetItemCount(rows), static_cast<int>(list.size()));
+    NMLISTVIEW heading{};
+    heading.hdr = {rows, static_cast<UINT_PTR>(FindingsItem::List), LVN_COLUMNCLICK};
+    SendMessageW(findings.handle(), WM_NOTIFY, heading.hdr.idFrom, reinterpret_cast<LPARAM>(&heading));
+    SendMessageW(findings.handle(), WM_NOTIFY, heading.hdr.idFrom, reinterpret_cast<LPARAM>(&heading));
+    wchar_t first[32] = L"";
+    ListView_GetItemText(rows, 0, 0, first, 32);
+    EXPECT_EQ(narrow(first),
+              list.cell(list.shown(0, app::FindingColumn::Line, true).front(), app::FindingColumn::Line));
+    SendMessageW(findings.item(FindingsItem::Filter), CB_SETCURSEL, 1, 0);
+    SendMessageW(findings.handle(), WM_COMMAND,
+                 MAKEWPARAM(static_cast<WORD>(FindingsItem::Filter), CBN_SELCHANGE), 0);
+    EXPECT_EQ(ListView_GetItemCount(rows), static_cast<int>(list.shown(1).size()));
+    dialogs.reportFile = widen(user.file("relatorio.csv"));
+    SendMessageW(findings.item(FindingsItem::Save), BM_CLICK, 0, 0);
+    EXPECT_EQ(test::readFile(user.file("relatorio.csv")), list.csvReport());
+    EXPECT_EQ(test::readFile(narrow(file)), test::readFile(kSamples + "htisistema_SISCOMX_sintegra.txt"));
 }
 
 TEST_F(Form1Test, AFileDroppedOnAVisibleRowIsChosenForIt) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "run/run_host.hpp"
+#include "verify/finding.hpp"
+
+namespace sintegra {
+
+// Reports the bytes read so far as Phase::Verifying; false stops the check.
+using VerifyProgress = std::function<bool(const Progress&)>;
+
+// Checks one file against the layout, every check, and puts what it finds in sink; reads the file
+// and changes nothing. Returns the number of lines, or none when progress stopped it. Failures
+// throw FileError naming the file; a file that has not the shape of a SINTEGRA file (or a line over
+// 1 MiB) throws RunError, and what sink got is then no report of it.
+std::optional<std::uint64_t> verifyFile(const std::filesystem::path& path, verify::FindingSink& sink,
+                                        const VerifyProgress& progress = {});
+
+// Reads the file for its shape only, for a sink that cannot take back what it was given: throws as
+// verifyFile does.
+void requireSintegraShape(const std::filesystem::path& path);
+
+} // namespace sintegra

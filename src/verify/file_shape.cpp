@@ -1,0 +1,147 @@
+#include "verify/file_shape.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
+#include "layout/fields.hpp"
+#include "layout/record_columns.hpp"
+#include "layout/record_types.hpp"
+
+namespace sintegra::verify {
+namespace {
+
+// Blanks, as the repair takes them: a line of them only is blank, and a record may follow them.
+constexpr std::string_view kBlanks(" \0\t\x1a", 4);
+constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kDigitsAndBlanks("0123456789 \0\t\x1a", 14);
+// Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
+constexpr std::size_t kHeadSize = 48;
+constexpr std::size_t kTotalsPairSize = 2 + kTotalsCountDigits;
+
+// How the files that users mistake most often for a SINTEGRA file begin: archives (zip, which
+// xlsx, docx and odt are, gzip, 7-Zip, RAR, xz), documents (PDF, the older Office formats, RTF),
+// pictures (PNG, JPEG, GIF) and programs (ELF, Windows).
+constexpr std::array<std::string_view, 14> kSignatures = {
+    "PK\x03\x04",       "PK\x05\x06", "\x1f\x8b", "7z\xbc\xaf",   "Rar!", "\3757zXZ", "%PDF-",
+    "\xd0\xcf\x11\xe0", "{\\rtf",     "\x89PNG",  "\xff\xd8\xff", "GIF8", "\177ELF",  "MZ"};
+
+bool isControl(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b < 0x20 && b != 0 && b != '\t' && b != 0x1a) || b == 0x7f;
+}
+
+std::uint64_t countEach(std::string_view bytes) {
+    return static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), isControl));
+}
+
+// Every byte of the file goes through here: eight at a time, a word that has no byte below 0x20
+// and no DEL, as words of text have not, is passed over at once.
+std::uint64_t countControls(std::string_view bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = kOnes * 0x80;
+    std::uint64_t count = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        const std::uint64_t del = word ^ (kOnes * 0x7f);
+        if ((((word - kOnes * 0x20) & ~word) | ((del - kOnes) & ~del)) & kHighBits) {
+            count += countEach(bytes.substr(at, 8));
+        }
+    }
+    return count + countEach(bytes.substr(at));
+}
+
+// The first numeric or date field that the head holds and that is not blank: a record may leave a
+// field blank (a totals record made without a type 10 line has no CNPJ), not fill it with words.
+std::optional<std::string_view> firstTypedValue(const RecordLayout& layout, std::string_view head) {
+    for (const Field& field : layout.fields) {
+        if (field.last > head.size()) {
+            break;
+        }
+        const std::string_view value = head.substr(field.first - 1u, field.size());
+        if (field.kind != FieldKind::Alphanumeric &&
+            value.find_first_not_of(kBlanks) != std::string_view::npos) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view faultWords(ShapeFault fault) {
+    switch (fault) {
+    case ShapeFault::OtherFormat:
+        return "começa como um arquivo compactado, um documento, uma imagem ou um programa";
+    case ShapeFault::NotText:
+        return "tem bytes que um arquivo de texto não tem";
+    case ShapeFault::NoRecord:
+        return "nenhum registro reconhecido";
+    case ShapeFault::NotRecords:
+        return "a maioria das linhas não tem a forma de um registro";
+    }
+    return {};
+}
+
+void FileShape::addBytes(std::string_view bytes) {
+    width_ += bytes.size();
+    if (width_ > kMaxLineSize) {
+        throw LineTooLong{};
+    }
+    bytes_ += bytes.size();
+    controls_ += countControls(bytes);
+    if (head_.empty()) {
+        bytes.remove_prefix(std::min(bytes.find_first_not_of(kBlanks), bytes.size()));
+    }
+    head_.append(bytes.substr(0, kHeadSize - std::min(head_.size(), kHeadSize)));
+}
+
+void FileShape::endLine() {
+    if (lines_++ == 0) {
+        otherFormat_ =
+            std::any_of(kSignatures.begin(), kSignatures.end(),
+                        [this](std::string_view signature) { return head_.starts_with(signature); });
+    }
+    if (!head_.empty()) {
+        ++filled_;
+        records_ += width_ <= kMaxRecordForm && hasRecordForm() ? 1 : 0;
+    }
+    head_.clear();
+    width_ = 0;
+}
+
+void FileShape::finish() const {
+    if (otherFormat_) {
+        throw NotSintegra{ShapeFault::OtherFormat};
+    }
+    if (controls_ > kFewControls && controls_ * 1000 > bytes_) {
+        throw NotSintegra{ShapeFault::NotText};
+    }
+    if (records_ == 0) {
+        throw NotSintegra{ShapeFault::NoRecord};
+    }
+    if (records_ * 2 <= filled_) {
+        throw NotSintegra{ShapeFault::NotRecords};
+    }
+}
+
+bool FileShape::hasRecordForm() {
+    const RecordLayout* layout = recordLayoutOf(head_);
+    if (layout == nullptr) {
+        return head_.starts_with("88");
+    }
+    if ((layout->code == kCode10 || layout->code == kCode11) &&
+        ++headers_[layout->code == kCode11 ? 1 : 0] > kHeaderLines) {
+        return false;
+    }
+    std::optional<std::string_view> value = firstTypedValue(*layout, head_);
+    if (!value && layout->code == kCode90 && head_.size() >= kType90PrefixSize + kTotalsPairSize) {
+        value = std::string_view(head_).substr(kType90PrefixSize, kTotalsPairSize); // its first pair
+    }
+    return value && value->find_first_not_of(kDigitsAndBlanks) == std::string_view::npos;
+}
+
+} // namespace sintegra::verify
