@@ -185,11 +185,15 @@ TEST_F(WindowLogicTest, SaysWhyNoRunTookPlace) {
 }
 
 // Checking a file changes nothing and locks what a run locks; it ends in the findings list, with no
-// message, and a completed run offers the list of its own.
+// message and no question about a join, and a completed run offers the list of its own. Both end
+// with the keyboard on "Analisar".
 TEST_F(WindowLogicTest, VerificarReadsTheFileOnlyAndEndsInTheFindingsList) {
     const std::string path = chooseSample();
     const std::string before = test::readFile(path);
+    logic.selectMode(Mode::Join);
+    logic.dropFiles(PathRow::Second, {path});
     logic.verificar();
+    logic.selectMode(Mode::Analyse);
     EXPECT_FALSE(view.enabled[Control::BtnVerificar] || view.enabled[Control::BtnProc]);
     ASSERT_TRUE(view.pumpUntil([&] { return !view.findings.empty(); }));
     EXPECT_EQ(test::readFile(path), before);
@@ -203,6 +207,8 @@ TEST_F(WindowLogicTest, VerificarReadsTheFileOnlyAndEndsInTheFindingsList) {
     ASSERT_TRUE(runToEnd());
     ASSERT_EQ(view.findings.size(), 2u);
     EXPECT_TRUE(view.findings[1].counts().at(0).starts_with("Registros gravados em " + path));
+    EXPECT_EQ(view.shownFiles, std::vector<std::string>{""});
+    EXPECT_EQ(view.focused, std::vector<Control>(2, Control::BtnProc));
 }
 
 // The first refused post fails the run; the post of its end is refused next, and tried again until
