@@ -7,22 +7,34 @@
 #include "run/run_error.hpp"
 
 namespace sintegra::app {
+namespace {
+
+// A join writes sintegra.txt in the program's folder; an analysis rewrites the file it read.
+std::string joinedOutput(const RunSummary& summary) {
+    const bool joined = !summary.inputs.empty() && summary.outputPath != summary.inputs.front().path;
+    return joined ? summary.outputPath : std::string();
+}
+
+} // namespace
 
 RunOutcome runEngine(Engine& engine, RunHost& host) {
     try {
         const RunResult result = engine.run(host);
         switch (result.status) {
-        case RunStatus::Completed:
-            return {RunOutcome::Kind::Completed, messages::completion(result.summary.outputPath),
-                    std::make_shared<const FindingsList>(FindingsList::ofRun(result.summary))};
-        case RunStatus::NoFileSelected:
-            return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}};
-        case RunStatus::Cancelled:
-            return {RunOutcome::Kind::Cancelled, {}, {}};
+        case RunStatus::Completed: {
+            const RunSummary& summary = result.summary;
+            return {RunOutcome::Kind::Completed, messages::completion(summary.outputPath),
+                    std::make_shared<const FindingsList>(FindingsList::ofRun(summary)),
+                    joinedOutput(summary)};
         }
-        return {RunOutcome::Kind::Cancelled, {}, {}};
+        case RunStatus::NoFileSelected:
+            return {RunOutcome::Kind::NoFileSelected, std::string(messages::kNoFileSelected), {}, {}};
+        case RunStatus::Cancelled:
+            return {RunOutcome::Kind::Cancelled, {}, {}, {}};
+        }
+        return {RunOutcome::Kind::Cancelled, {}, {}, {}};
     } catch (...) {
-        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
     }
 }
 
@@ -31,11 +43,12 @@ RunOutcome runVerification(const std::string& path, RunHost& host) {
         auto findings =
             findingsOfFile(path, [&host](const Progress& progress) { return host.progress(progress); });
         if (!findings) {
-            return {RunOutcome::Kind::Cancelled, {}, {}};
+            return {RunOutcome::Kind::Cancelled, {}, {}, {}};
         }
-        return {RunOutcome::Kind::Verified, {}, std::make_shared<const FindingsList>(std::move(*findings))};
+        return {
+            RunOutcome::Kind::Verified, {}, std::make_shared<const FindingsList>(std::move(*findings)), {}};
     } catch (...) {
-        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}};
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
     }
 }
 

@@ -18,6 +18,7 @@ struct RunOutcome {
     Kind kind = Kind::Completed;
     std::string message;                          // for the user; none when Cancelled or Verified
     std::shared_ptr<const FindingsList> findings; // of a completed run or a checked file
+    std::string joined; // the output of a completed join, which the user may not know where to find
 };
 
 // Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.

@@ -5,6 +5,8 @@
 
 #include "app/window_texts.hpp"
 #include "app/window_view.hpp"
+#include "files/hidden_folder.hpp"
+#include "files/same_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
@@ -25,8 +27,7 @@ ProgressDisplay displayOf(const Progress& progress) {
 
 WindowLogic::WindowLogic(Engine& engine, WindowView& view)
     : engine_(engine)
-    , view_(view)
-    , dialogFolder_(pathText(engine.programFolder())) {}
+    , view_(view) {}
 
 WindowLogic::~WindowLogic() = default;
 
@@ -57,7 +58,7 @@ void WindowLogic::chooseFile(PathRow row) {
         return;
     }
     setCaption(row, {});
-    view_.showMessage(texts::kChooseAFile, {});
+    view_.showMessage(texts::kChooseAFile, {}, {});
 }
 
 bool WindowLogic::acceptsDrop(PathRow row, const std::vector<std::string>& files) const {
@@ -74,14 +75,21 @@ bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) 
     return true;
 }
 
+// A run under way takes no click, and so asks nothing.
 void WindowLogic::analisar() {
+    if (run_) {
+        return;
+    }
+    if (mode_ == Mode::Join && namesSameFile(first_, second_) && !view_.ask(texts::kSameFilesQuestion)) {
+        return;
+    }
     start([&engine = engine_](RunHost& host) { return runEngine(engine, host); });
 }
 
 // The file is read as the click finds it: the first row stays locked until the check is over.
 void WindowLogic::verificar() {
     if (first_.empty() || first_ == ".") {
-        view_.showMessage(messages::kNoFileSelected, {});
+        view_.showMessage(messages::kNoFileSelected, {}, {});
         return;
     }
     start([path = first_](RunHost& host) { return runVerification(path, host); });
@@ -138,8 +146,25 @@ bool WindowLogic::rowLocked(PathRow row) const {
 
 // The next dialog opens where this file is. Paths are UTF-8 text, on Windows too.
 void WindowLogic::takeFile(PathRow row, std::string path) {
-    dialogFolder_ = pathText(pathFromText(path).parent_path());
+    const std::filesystem::path folder = pathFromText(path).parent_path();
+    dialogFolder_ = dialogMayOpenIn(folder) ? pathText(folder) : std::string();
     setCaption(row, std::move(path));
+}
+
+// Neither a hidden folder nor the program's, which for an installed copy is both: hidden under AppData.
+bool WindowLogic::dialogMayOpenIn(const std::filesystem::path& folder) const {
+    if (inHiddenFolder(folder)) {
+        return false;
+    }
+    std::error_code error;
+    for (std::filesystem::path at = folder;; at = at.parent_path()) {
+        if (std::filesystem::equivalent(at, engine_.programFolder(), error)) {
+            return false;
+        }
+        if (at == at.parent_path()) {
+            return true;
+        }
+    }
 }
 
 void WindowLogic::setCaption(PathRow row, std::string text) {
@@ -162,7 +187,7 @@ void WindowLogic::showRunEnd() {
     if (std::exchange(closeWhenStopped_, false)) {
         // Stopped too late: the files have changed, and the user must not think otherwise.
         if (outcome.kind == RunOutcome::Kind::Completed) {
-            view_.showMessage(outcome.message, outcome.findings.get());
+            view_.showMessage(outcome.message, outcome.findings.get(), {});
         }
         view_.closeWindow();
         return;
@@ -170,15 +195,17 @@ void WindowLogic::showRunEnd() {
     if (outcome.kind == RunOutcome::Kind::NoFileSelected) {
         // Nothing was locked for a run without a file: the window is back as it was first.
         setRunLocked(false);
-        view_.showMessage(outcome.message, {});
-        return;
+        view_.showMessage(outcome.message, {}, {});
+    } else {
+        if (outcome.kind == RunOutcome::Kind::Verified) {
+            view_.showFindings(*outcome.findings);
+        } else if (outcome.kind != RunOutcome::Kind::Cancelled) {
+            view_.showMessage(outcome.message, outcome.findings.get(), outcome.joined);
+        }
+        setRunLocked(false);
     }
-    if (outcome.kind == RunOutcome::Kind::Verified) {
-        view_.showFindings(*outcome.findings);
-    } else if (outcome.kind != RunOutcome::Kind::Cancelled) {
-        view_.showMessage(outcome.message, outcome.findings.get());
-    }
-    setRunLocked(false);
+    // Not on "Sair", where a locked "Analisar" sent it: one Enter too many would close the program.
+    view_.focus(Control::BtnProc);
 }
 
 } // namespace sintegra::app

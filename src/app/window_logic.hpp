@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,13 +32,15 @@ public:
     void load();
     // A click on a mode's option button.
     void selectMode(Mode mode);
-    // A click on a row's "...": the open-file dialog, in the folder of the last file chosen.
+    // A click on a row's "...": the open-file dialog, in the folder of the last file chosen or
+    // dropped; where the system opens it before any, and instead of a hidden folder or the program's.
     void chooseFile(PathRow row);
     // Files dragged over a row are taken as the dialog would take them: one existing file.
     bool acceptsDrop(PathRow row, const std::vector<std::string>& files) const;
     // True when the files were taken.
     bool dropFiles(PathRow row, const std::vector<std::string>& files);
-    // A click on "Analisar". Throws when the system will not start the run's thread.
+    // A click on "Analisar". A join of a file with itself asks first. Throws when the system will not
+    // start the run's thread.
     void analisar();
     // A click on "Verificar": checks the first row's file, read-only, and shows what it found.
     void verificar();
@@ -55,6 +58,7 @@ private:
 
     void start(RunJob job);
     bool rowLocked(PathRow row) const;
+    bool dialogMayOpenIn(const std::filesystem::path& folder) const;
     void takeFile(PathRow row, std::string path);
     void setCaption(PathRow row, std::string text);
     void setRunLocked(bool locked);
@@ -65,7 +69,7 @@ private:
     Mode mode_ = Mode::Analyse;
     std::string first_ = ".";
     std::string second_ = ".";
-    std::string dialogFolder_;
+    std::string dialogFolder_; // empty: the system's choice
     std::unique_ptr<RunWorker> run_;
     bool asking_ = false; // whether to stop the run
     bool ended_ = false;  // the run's thread is over; its end is not shown yet

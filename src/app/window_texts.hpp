@@ -11,6 +11,9 @@ inline constexpr std::string_view kJoinTitle = "Sintegra ORV - 04/03/2013 - [Jun
 inline constexpr std::string_view kChooseAFile = "Selecione um arquivo para analise!!!";
 inline constexpr std::string_view kStopRunQuestion =
     "Uma análise está em andamento. Deseja interromper e sair?";
+inline constexpr std::string_view kSameFilesQuestion = "Os dois arquivos são o mesmo. Juntar assim mesmo?";
+// The button of a join's completion message that shows sintegra.txt in its folder.
+inline constexpr std::string_view kOpenFolder = "Abrir pasta";
 inline constexpr std::string_view kYes = "Sim";
 inline constexpr std::string_view kNo = "Não";
 // The button of a message that opens the findings window with its details.

@@ -39,17 +39,21 @@ public:
     virtual void showControl(Control control, bool visible) = 0;
     virtual void enableControl(Control control, bool enabled) = 0;
     virtual void setProgress(const ProgressDisplay& progress) = 0;
+    // Gives the control the keyboard, as its default button when it is a button.
+    virtual void focus(Control control) = 0;
 
-    // Modal: a message with an OK button only, captioned with the program's title; details, when
-    // given, sit behind "Mostrar detalhes...", which closes it and shows them with showFindings.
-    virtual void showMessage(std::string_view text, const FindingsList* details) = 0;
+    // Modal: a message with an OK button, captioned with the program's title; details, when given,
+    // sit behind "Mostrar detalhes...", which closes it and shows them with showFindings. With a
+    // file, "Abrir pasta" opens its folder with the file selected.
+    virtual void showMessage(std::string_view text, const FindingsList* details, std::string_view file) = 0;
     // Modal: the findings window, resizable and never larger than the screen.
     virtual void showFindings(const FindingsList& findings) = 0;
     // Modal: true for "Sim". Posted tasks keep running while it waits.
     virtual bool ask(std::string_view question) = 0;
     // Closes the question that ask shows, as "Não"; nothing when none is open.
     virtual void withdrawQuestion() = 0;
-    // Modal: one existing file, the dialog opening in folder; empty when the user cancels.
+    // Modal: one existing file, the dialog opening in folder, or where the system opens it when folder
+    // is empty; empty when the user cancels.
     virtual std::string chooseFile(const std::string& folder) = 0;
     // Closes the window, which asks WindowLogic::closeRequested first.
     virtual void closeWindow() = 0;

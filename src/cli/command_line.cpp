@@ -10,6 +10,7 @@
 #include "cli/usage_problem.hpp"
 #include "cli/verify_command.hpp"
 #include "files/program_folder.hpp"
+#include "files/same_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "run/messages.hpp"
@@ -88,6 +89,9 @@ std::unique_ptr<Engine> openEngine(const std::string& folder) {
 }
 
 int execute(const Options& options, std::ostream& out, std::ostream& err) {
+    if (options.mode == Mode::Join && namesSameFile(options.first, options.second)) {
+        err << kProgramName << ": aviso: " << messages::kSameFiles << '\n';
+    }
     const bool showBar = !options.quiet && standardErrorIsTerminal();
     ProgressBar bar(err);
     CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, catchInterrupts(),

@@ -12,6 +12,8 @@ inline constexpr std::string_view kNoFileSelected = "Não a nenhum arquivo selec
 inline constexpr std::string_view kFilesUnchanged = "Nenhum arquivo foi alterado.";
 inline constexpr std::string_view kCancelled = "Análise interrompida. Nenhum arquivo foi alterado.";
 inline constexpr std::string_view kFolderInUse = "O Sintegra ORV já está em uso nesta pasta.";
+// A join of a file with itself: every record twice. The window asks; the command line warns.
+inline constexpr std::string_view kSameFiles = "Os dois arquivos são o mesmo.";
 
 inline std::string completion(std::string_view outputPath) {
     return "Analise Terminada do arquivo [" + std::string(outputPath) + "] finalizada !";

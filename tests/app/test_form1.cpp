@@ -53,16 +53,21 @@ struct ScriptedDialogs : sintegra::app::Dialogs {
     QList<bool> answers; // to the next questions; none left is "no"
     QList<std::pair<QString, bool>> messages; // text, and whether it offered details
     QStringList questions;
-    std::vector<sintegra::app::FindingsList> findings; // shown; details are always asked for
+    QStringList foldersOpened; // by "Abrir pasta", pressed whenever offered, else "Mostrar detalhes..."
+    std::vector<sintegra::app::FindingsList> findings; // shown
     QString reportFile;                                // where "Salvar relatório..." saves, as CSV
 
     QString chooseSintegraFile(QWidget*, const QString&) override {
         const QString file = files.isEmpty() ? QString() : files.takeFirst();
         return file == QStringLiteral("!") ? throw std::runtime_error("o diálogo falhou") : file;
     }
-    bool inform(QWidget*, const QString& text, bool offerDetails) override {
+    sintegra::app::MessageButton inform(QWidget*, const QString& text, bool offerDetails,
+                                        bool offerFolder) override {
         messages.append({text, offerDetails});
-        return offerDetails;
+        if (offerFolder) {
+            return sintegra::app::MessageButton::Folder;
+        }
+        return offerDetails ? sintegra::app::MessageButton::Details : sintegra::app::MessageButton::Ok;
     }
     void showFindings(QWidget*, const sintegra::app::FindingsList& list) override {
         findings.push_back(list);
@@ -71,6 +76,7 @@ struct ScriptedDialogs : sintegra::app::Dialogs {
         format = sintegra::app::ReportFormat::Csv;
         return reportFile;
     }
+    void showInFolder(const QString& file) override { foldersOpened.append(file); }
     bool confirm(QWidget*, const QString& question) override {
         questions.append(question);
         return !answers.isEmpty() && answers.takeFirst();
@@ -171,7 +177,9 @@ private slots:
     }
 
     void aFileDroppedOnARowIsChosenForIt() {
-        const fs::path file = sample(kSmall);
+        const fs::path file = user_->path() / std::string(120, 'p') / "fevereiro de 2013.txt";
+        fs::create_directory(file.parent_path());
+        sintegra::test::writeFile(file, "10");
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(shown(file))});
         child<QRadioButton>("OptJuntarSintegra")->click();
@@ -184,13 +192,18 @@ private slots:
         QVERIFY(move.isAccepted());
         QDropEvent drop(row, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window_.get(), &drop);
-        QCOMPARE(caption("TxtFile1"), shown(file));
+        // Left of the "...": the beginning, "…" and the whole name; all of it in the tip.
+        const auto* path = child<QLabel>("TxtFile1");
+        QVERIFY2(path->text().endsWith(QStringLiteral("p…/fevereiro de 2013.txt")), qPrintable(path->text()));
+        QVERIFY(path->fontMetrics().horizontalAdvance(path->text()) <
+                child("BtnLocalizar1")->x() - path->x());
+        QCOMPARE(path->toolTip(), shown(file));
         QCOMPARE(caption("TxTFile"), QStringLiteral("."));
         // Back in analyse mode, the row hides and keeps its file.
         QTest::mouseClick(child("OptAnalisarSintegra"), Qt::LeftButton);
         QCOMPARE(window_->windowTitle(), kAnalyseTitle);
         QCOMPARE(secondRow(), kHidden);
-        QCOMPARE(caption("TxtFile1"), shown(file));
+        QCOMPARE(path->toolTip(), shown(file));
     }
 
     // Compared with the reviewed outputs of the samples; the second file of a join stays as it was.
@@ -223,11 +236,14 @@ private slots:
         const fs::path output = join ? folder_->path() / "sintegra.txt" : chosen;
         QCOMPARE(dialogs_->messages.front().first, completion(output));
         QVERIFY(dialogs_->messages.front().second);
-        QVERIFY(dialogs_->findings.at(0).counts().front().find("tipo 90") != std::string::npos);
+        QVERIFY(join ? dialogs_->findings.empty()
+                     : dialogs_->findings.at(0).counts().front().find("tipo 90") != std::string::npos);
         QVERIFY(readFile(output) == readFile(kSamples / "expected" / expected.toStdString()));
         QVERIFY(!join || readFile(second) == readFile(kSamples / kBroken));
         QVERIFY(bar.contains(QVariantList{100}));
         QVERIFY(idle());
+        QCOMPARE(QApplication::focusWidget(), child("BtnProc"));
+        QCOMPARE(dialogs_->foldersOpened, join ? QStringList{shown(output)} : QStringList{});
     }
 
     // "Verificar" ends in the findings window: its counts, its rows sorted by a heading and filtered

@@ -1,3 +1,7 @@
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -5,10 +9,12 @@
 #include <map>
 #include <mutex>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
 
+#include "app/elided_path.hpp"
 #include "app/findings_list.hpp"
 #include "app/startup.hpp"
 #include "app/window_logic.hpp"
@@ -35,10 +41,12 @@ public:
     std::map<Control, bool> enabled;
     std::vector<ProgressDisplay> bar;
     std::vector<std::pair<std::string, ProgressDisplay>> messages; // with what the bar showed
+    std::vector<std::string> shownFiles;                           // whose folder each message offers
     std::vector<FindingsList> findings;                            // offered or shown
-    std::vector<std::string> folders;                              // where the open-file dialog opened
-    std::string choice;                                            // the next file chosen; none is a cancel
-    std::function<bool()> answer;                                  // to the question, asked while it is open
+    std::vector<Control> focused;
+    std::vector<std::string> folders; // where the open-file dialog opened
+    std::string choice;               // the next file chosen; none is a cancel
+    std::function<bool()> answer;     // to the question, asked while it is open
     bool withdrawn = false;
     bool closed = false;
     int refusedPosts = 0; // the next posts that fail, as a full event queue fails them
@@ -49,8 +57,10 @@ public:
     void showControl(Control, bool) override {}
     void enableControl(Control control, bool on) override { enabled[control] = on; }
     void setProgress(const ProgressDisplay& progress) override { bar.push_back(progress); }
-    void showMessage(std::string_view text, const FindingsList* details) override {
+    void focus(Control control) override { focused.push_back(control); }
+    void showMessage(std::string_view text, const FindingsList* details, std::string_view file) override {
         messages.push_back({std::string(text), bar.empty() ? ProgressDisplay{} : bar.back()});
+        shownFiles.emplace_back(file);
         if (details != nullptr) {
             findings.push_back(*details);
         }
@@ -171,14 +181,19 @@ TEST_F(WindowLogicTest, SaysWhyNoRunTookPlace) {
     EXPECT_TRUE(view.messages[3].first.ends_with("Nenhum arquivo foi alterado.")) << view.messages[3].first;
     EXPECT_TRUE(view.findings.empty());
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
+    EXPECT_EQ(view.focused, std::vector<Control>(2, Control::BtnProc));
 }
 
 // Checking a file changes nothing and locks what a run locks; it ends in the findings list, with no
-// message, and a completed run offers the list of its own.
+// message and no question about a join, and a completed run offers the list of its own. Both end
+// with the keyboard on "Analisar".
 TEST_F(WindowLogicTest, VerificarReadsTheFileOnlyAndEndsInTheFindingsList) {
     const std::string path = chooseSample();
     const std::string before = test::readFile(path);
+    logic.selectMode(Mode::Join);
+    logic.dropFiles(PathRow::Second, {path});
     logic.verificar();
+    logic.selectMode(Mode::Analyse);
     EXPECT_FALSE(view.enabled[Control::BtnVerificar] || view.enabled[Control::BtnProc]);
     ASSERT_TRUE(view.pumpUntil([&] { return !view.findings.empty(); }));
     EXPECT_EQ(test::readFile(path), before);
@@ -192,6 +207,8 @@ TEST_F(WindowLogicTest, VerificarReadsTheFileOnlyAndEndsInTheFindingsList) {
     ASSERT_TRUE(runToEnd());
     ASSERT_EQ(view.findings.size(), 2u);
     EXPECT_TRUE(view.findings[1].counts().at(0).starts_with("Registros gravados em " + path));
+    EXPECT_EQ(view.shownFiles, std::vector<std::string>{""});
+    EXPECT_EQ(view.focused, std::vector<Control>(2, Control::BtnProc));
 }
 
 // The first refused post fails the run; the post of its end is refused next, and tried again until
@@ -212,7 +229,9 @@ TEST_F(WindowLogicTest, TheModeChosenDuringARunDecidesItsOutput) {
     logic.analisar();
     logic.selectMode(Mode::Join);
     ASSERT_TRUE(view.pumpUntil([&] { return !view.messages.empty(); }));
-    EXPECT_EQ(view.messages[0].first, messages::completion(pathText(folder.path() / "sintegra.txt")));
+    const std::string output = pathText(folder.path() / "sintegra.txt");
+    EXPECT_EQ(view.messages[0].first, messages::completion(output));
+    EXPECT_EQ(view.shownFiles[0], output);
 }
 
 TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
@@ -228,19 +247,59 @@ TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsB
     EXPECT_TRUE(shown({std::string(phaseLabel(Phase::Normalizing)), 100}));
 }
 
+// Where the system opens it (""): first, and after a file of the program's folder or a hidden one.
 TEST_F(WindowLogicTest, TheDialogOpensInTheFolderOfTheLastFileChosenOrDropped) {
-    const test::TempFolder other;
-    const std::filesystem::path accented = other.path() / u8"março";
+    const std::filesystem::path accented = user.path() / u8"março";
+    const std::filesystem::path hidden = user.path() / ".oculto";
     std::filesystem::create_directory(accented);
-    const std::string dropped = pathText(accented / "fevereiro.txt");
+    std::filesystem::create_directory(hidden);
+#ifdef _WIN32
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
     test::writeFile(accented / "fevereiro.txt", "");
     chooseSample();
     logic.chooseFile(PathRow::First); // cancelled
-    logic.dropFiles(PathRow::First, {dropped});
+    logic.dropFiles(PathRow::First, {pathText(accented / "fevereiro.txt")});
+    for (const std::filesystem::path& file : {folder.path() / "sintegra.txt", hidden / "abril.txt"}) {
+        view.choice = pathText(file);
+        logic.chooseFile(PathRow::First);
+    }
     logic.chooseFile(PathRow::First);
-    const std::vector<std::string> opened = {folder.path().string(), user.path().string(),
-                                             pathText(accented)};
+    const std::vector<std::string> opened = {"", user.path().string(), pathText(accented), "", ""};
     EXPECT_EQ(view.folders, opened);
+}
+
+// Asked before the run, whatever spells the path; "Não" starts none.
+TEST_F(WindowLogicTest, AJoinOfAFileWithItselfAsksFirst) {
+    struct Case {
+        Mode mode;
+        std::string second;
+        bool asked;
+        bool answer;
+    };
+    const std::string first = chooseSample();
+    const std::string same = pathText(user.path() / "." / "janeiro.txt");
+    const Case cases[] = {
+        {Mode::Join, same, true, false},
+        {Mode::Join, same, true, true},
+        {Mode::Join, user.write("fevereiro.txt", test::readFile(kSample)), false, false},
+        {Mode::Analyse, first, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        bool asked = false;
+        view.answer = [&] { return asked = true, c.answer; };
+        logic.selectMode(Mode::Join);
+        logic.dropFiles(PathRow::Second, {c.second});
+        logic.selectMode(c.mode);
+        if (!c.asked || c.answer) {
+            EXPECT_TRUE(runToEnd());
+        } else {
+            logic.analisar();
+            EXPECT_TRUE(logic.closeRequested()); // no run to stop
+        }
+        EXPECT_EQ(asked, c.asked);
+    }
 }
 
 TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
@@ -274,6 +333,19 @@ TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
         EXPECT_EQ(window.acceptsDrop(c.row, c.dropped), c.taken);
         window.dropFiles(c.row, c.dropped);
         EXPECT_EQ(shown.captions[static_cast<int>(c.row)], c.taken ? file : ".");
+    }
+}
+
+// Measured in bytes here, "…" being three; a cut never splits "ç".
+TEST(ElidedPath, KeepsTheBeginningAndTheWholeFileName) {
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {"/ç/abcdef/janeiro.txt", 21, "/ç/ab…/janeiro.txt"},
+        {"/ç/abcdef/janeiro.txt", 17, "/…/janeiro.txt"},
+        {"/ç/abcdef/janeiro.txt", 10, "…/janeiro.txt"},
+        {"C:\\dados\\janeiro.txt", 18, "C:\\…\\janeiro.txt"},
+    };
+    for (const auto& [path, room, shown] : cases) {
+        EXPECT_EQ(elidedPath(path, [room](std::string_view text) { return text.size() <= room; }), shown);
     }
 }
 

@@ -49,16 +49,22 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
 #endif
 }
 
-// The folder joined with sintegra.txt by the system's separator, one only.
+// The folder joined with sintegra.txt by the system's separator, one only. A file joined with itself,
+// under another spelling, is joined with a warning.
 TEST_F(CliTest, joinWritesSintegraTxtInTheGivenFolder) {
     const std::string first = work.write("a.txt", test::cnpjRecord("50", "one"));
-    const std::string second = work.write("b.txt", test::cnpjRecord("50", "two"));
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    for (const std::string& given : {pasta(), pasta() + separator}) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {pasta(), work.write("b.txt", test::cnpjRecord("50", "two"))},
+        {pasta() + separator, work.path().string() + separator + "." + separator + "a.txt"},
+    };
+    for (const auto& [given, second] : cases) {
         const test::ProcessResult run = runCli({"juntar", first, second, "--pasta", given, "--quiet"});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out,
                   "Analise Terminada do arquivo [" + pasta() + separator + "sintegra.txt] finalizada !\n");
+        EXPECT_EQ(run.err,
+                  given == pasta() ? "" : "sintegra-orv-cli: aviso: Os dois arquivos são o mesmo.\n");
         EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")).size(), 3u);
     }
     EXPECT_EQ(
@@ -137,7 +143,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
     const std::filesystem::path store = folder.path() / "Sintegra.mdb";
     const auto storeWritten = std::filesystem::last_write_time(store);
     const std::string file = work.write("a.txt", test::cnpjRecord("50"));
-    for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, file}}) {
+    for (const std::vector<std::string>& files : {std::vector{file}, std::vector{file, work.file("b.txt")}}) {
         std::vector<std::string> arguments = {files.size() == 1 ? "analisar" : "juntar"};
         arguments.insert(arguments.end(), files.begin(), files.end());
         arguments.insert(arguments.end(), {"--pasta", pasta()});

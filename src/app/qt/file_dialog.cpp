@@ -1,5 +1,6 @@
 #include "app/qt/file_dialog.hpp"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
@@ -44,7 +45,8 @@ void configureSintegraFileDialog(QFileDialog& dialog, const QString& folder) {
     dialog.setWindowTitle(fromEngineText(texts::kDialogTitle));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDirectory(folder);
+    // Qt's own dialog would start in the working folder, which may be the program's.
+    dialog.setDirectory(folder.isEmpty() ? QDir::homePath() : folder);
     // The list shows only the description of each type; the last parentheses hold its patterns. So
     // "Todos arquivos (*.*)" is what the user reads, and "*" lists names without a dot as well.
     const QString sintegraFiles = fromEngineText(texts::kSintegraFiles) + QStringLiteral(" (*.txt)");

@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QMimeData>
 
+#include "app/elided_path.hpp"
 #include "app/qt/dialogs.hpp"
 #include "app/qt/qt_text.hpp"
 #include "app/startup.hpp"
@@ -18,6 +19,8 @@ static void initResources() {
 
 namespace sintegra::app {
 namespace {
+
+constexpr int kTextGap = 2; // between the end of a path and its "..."
 
 // The window names Tahoma and MS Sans Serif. Where they are missing, a font of their width
 // keeps "Analisar Sintegra" within its button; the first one is metric-compatible with Arial.
@@ -126,8 +129,16 @@ void Form1::setModeChecked(Mode mode) {
     button->setChecked(true);
 }
 
+// The row's "..." covers its right end: the text fits left of it, and the tip holds it all.
 void Form1::setCaption(PathRow row, std::string_view text) {
-    caption(row)->setText(fromEngineText(text));
+    QLabel& path = *caption(row);
+    const QWidget& button = row == PathRow::First ? *ui_->BtnLocalizar : *ui_->BtnLocalizar1;
+    const int room = button.x() - path.x() - path.indent() - path.contentsMargins().left() - kTextGap;
+    const QFontMetrics metrics(path.font());
+    path.setText(fromEngineText(elidedPath(text, [&](std::string_view shown) {
+        return metrics.horizontalAdvance(fromEngineText(shown)) <= room;
+    })));
+    path.setToolTip(fromEngineText(text));
 }
 
 void Form1::showControl(Control control, bool visible) {
@@ -146,9 +157,20 @@ void Form1::setProgress(const ProgressDisplay& progress) {
     bar.setValue(progress.percent.value_or(0));
 }
 
-void Form1::showMessage(std::string_view text, const FindingsList* details) {
-    if (dialogs_.inform(this, fromEngineText(text), details != nullptr)) {
+void Form1::focus(Control control) {
+    widget(control)->setFocus();
+}
+
+void Form1::showMessage(std::string_view text, const FindingsList* details, std::string_view file) {
+    switch (dialogs_.inform(this, fromEngineText(text), details != nullptr, !file.empty())) {
+    case MessageButton::Details:
         showFindings(*details);
+        break;
+    case MessageButton::Folder:
+        dialogs_.showInFolder(fromEngineText(file));
+        break;
+    case MessageButton::Ok:
+        break;
     }
 }
 

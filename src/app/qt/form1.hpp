@@ -45,7 +45,8 @@ private:
     void showControl(Control control, bool visible) override;
     void enableControl(Control control, bool enabled) override;
     void setProgress(const ProgressDisplay& progress) override;
-    void showMessage(std::string_view text, const FindingsList* details) override;
+    void focus(Control control) override;
+    void showMessage(std::string_view text, const FindingsList* details, std::string_view file) override;
     void showFindings(const FindingsList& findings) override;
     bool ask(std::string_view question) override;
     void withdrawQuestion() override;

@@ -1,8 +1,11 @@
 #include "app/qt/qt_dialogs.hpp"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 #include "app/findings_list.hpp"
 #include "app/qt/file_dialog.hpp"
@@ -22,13 +25,26 @@ QString QtDialogs::chooseSintegraFile(QWidget* parent, const QString& folder) {
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtDialogs::inform(QWidget* parent, const QString& text, bool offerDetails) {
+MessageButton QtDialogs::inform(QWidget* parent, const QString& text, bool offerDetails, bool offerFolder) {
     QMessageBox box(QMessageBox::NoIcon, fromEngineText(messages::kProgramTitle), text, QMessageBox::Ok,
                     parent);
     const QPushButton* details =
         offerDetails ? box.addButton(fromEngineText(texts::kShowDetails), QMessageBox::ActionRole) : nullptr;
+    const QPushButton* open =
+        offerFolder ? box.addButton(fromEngineText(texts::kOpenFolder), QMessageBox::ActionRole) : nullptr;
+    box.setDefaultButton(QMessageBox::Ok);
     box.exec();
-    return details != nullptr && box.clickedButton() == details;
+    if (details != nullptr && box.clickedButton() == details) {
+        return MessageButton::Details;
+    }
+    if (open != nullptr && box.clickedButton() == open) {
+        return MessageButton::Folder;
+    }
+    return MessageButton::Ok;
+}
+
+void QtDialogs::showInFolder(const QString& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
 }
 
 void QtDialogs::showFindings(QWidget* parent, const FindingsList& findings) {

@@ -12,7 +12,10 @@ namespace sintegra::app {
 class QtDialogs : public Dialogs {
 public:
     QString chooseSintegraFile(QWidget* parent, const QString& folder) override;
-    bool inform(QWidget* parent, const QString& text, bool offerDetails = false) override;
+    MessageButton inform(QWidget* parent, const QString& text, bool offerDetails = false,
+                         bool offerFolder = false) override;
+    // Qt has no portable way to select the file: the folder opens, the file unselected.
+    void showInFolder(const QString& file) override;
     void showFindings(QWidget* parent, const FindingsList& findings) override;
     QString chooseReportFile(QWidget* parent, ReportFormat& format) override;
     bool confirm(QWidget* parent, const QString& question) override;

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <string>
 
+#include "app/message_button.hpp"
+
 namespace sintegra::app {
 class FindingsList;
 enum class ReportFormat;
@@ -17,8 +19,12 @@ public:
     // One existing SINTEGRA file, chosen in the open-file dialog opened in folder; empty when the
     // user cancels.
     virtual std::wstring chooseSintegraFile(HWND owner, const std::wstring& folder) = 0;
-    // A message with an OK button, and "Mostrar detalhes..." when offered; true when that was chosen.
-    virtual bool inform(HWND owner, const std::wstring& text, bool offerDetails = false) = 0;
+    // A message with an OK button, and "Mostrar detalhes..." and "Abrir pasta" when offered; which
+    // of them closed it.
+    virtual MessageButton inform(HWND owner, const std::wstring& text, bool offerDetails = false,
+                                 bool offerFolder = false) = 0;
+    // Opens the folder of file in Explorer, the file selected.
+    virtual void showInFolder(const std::wstring& file) = 0;
     // The findings window, until the user closes it.
     virtual void showFindings(HWND owner, const FindingsList& findings) = 0;
     // Where to save a report, and as which type; empty when the user cancels.

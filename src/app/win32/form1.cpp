@@ -68,6 +68,10 @@ ControlId pathOf(PathRow row) {
     return row == PathRow::First ? ControlId::TxTFile : ControlId::TxtFile1;
 }
 
+ControlId buttonOf(PathRow row) {
+    return row == PathRow::First ? ControlId::BtnLocalizar : ControlId::BtnLocalizar1;
+}
+
 std::vector<std::string> droppedFiles(HDROP drop) {
     std::vector<std::string> files(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
     for (UINT index = 0; index < files.size(); ++index) {
@@ -250,6 +254,9 @@ std::optional<PathRow> Form1::rowAt(POINT point) const {
 void Form1::dpiChanged(UINT dpi, const RECT& suggested) {
     controls_->layout(dpi);
     fitClientArea(dpi, POINT{suggested.left, suggested.top});
+    for (const PathRow row : {PathRow::First, PathRow::Second}) {
+        setCaption(row, std::string(captions_[static_cast<std::size_t>(row)]));
+    }
 }
 
 // The frame's size is measured once it is there: the system may draw it at another scale than the
@@ -280,7 +287,8 @@ void Form1::setModeChecked(Mode mode) {
 }
 
 void Form1::setCaption(PathRow row, std::string_view text) {
-    SetWindowTextW(item(pathOf(row)), widen(text).c_str());
+    controls_->showPath(pathOf(row), buttonOf(row), text);
+    captions_[static_cast<std::size_t>(row)] = text;
 }
 
 void Form1::showControl(Control control, bool visible) {
@@ -300,9 +308,21 @@ void Form1::setProgress(const ProgressDisplay& progress) {
     showProgress(item(ControlId::Prg), progress);
 }
 
-void Form1::showMessage(std::string_view text, const FindingsList* details) {
-    if (dialogs_.inform(window_, widen(text), details != nullptr)) {
+// As the dialog manager moves it: the button becomes the default one, and Enter presses it.
+void Form1::focus(Control control) {
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(idOf(control))), TRUE);
+}
+
+void Form1::showMessage(std::string_view text, const FindingsList* details, std::string_view file) {
+    switch (dialogs_.inform(window_, widen(text), details != nullptr, !file.empty())) {
+    case MessageButton::Details:
         showFindings(*details);
+        break;
+    case MessageButton::Folder:
+        dialogs_.showInFolder(widen(file));
+        break;
+    case MessageButton::Ok:
+        break;
     }
 }
 

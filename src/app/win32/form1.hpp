@@ -1,9 +1,11 @@
 #pragma once
 
 #include <windows.h>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/win32/form1_design.hpp"
 #include "app/window_view.hpp"
@@ -56,7 +58,8 @@ private:
     void showControl(Control control, bool visible) override;
     void enableControl(Control control, bool enabled) override;
     void setProgress(const ProgressDisplay& progress) override;
-    void showMessage(std::string_view text, const FindingsList* details) override;
+    void focus(Control control) override;
+    void showMessage(std::string_view text, const FindingsList* details, std::string_view file) override;
     void showFindings(const FindingsList& findings) override;
     bool ask(std::string_view question) override;
     void withdrawQuestion() override;
@@ -69,6 +72,7 @@ private:
     std::unique_ptr<Form1Controls> controls_;
     std::unique_ptr<PostedTasks> posted_;
     std::unique_ptr<WindowLogic> logic_;
+    std::array<std::string, 2> captions_; // whole, by PathRow: elided again at another scale
 };
 
 } // namespace sintegra::app::win32

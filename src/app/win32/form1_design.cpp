@@ -9,7 +9,8 @@ namespace {
 
 constexpr DWORD kButton = WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
 constexpr DWORD kHeading = WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
-constexpr DWORD kPath = WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE | SS_PATHELLIPSIS;
+// Elided by the window, to the part left of its "..."; SS_NOTIFY lets the mouse reach its tip.
+constexpr DWORD kPath = WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY;
 // The option buttons sit in FraOpcao, whose corner is at 120, 0; they are the window's children,
 // so that their clicks reach it.
 constexpr int kFrameLeft = 120;

@@ -1,6 +1,8 @@
 #include "app/win32/win32_dialogs.hpp"
 
 #include <commctrl.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 #include <shobjidl.h>
 #include <wrl/client.h>
 
@@ -16,12 +18,18 @@ namespace sintegra::app::win32 {
 namespace {
 
 constexpr int kShowDetailsButton = 100;
+constexpr int kOpenFolderButton = 101;
 
-// Whatever the dialog remembers of earlier uses, it opens where the window says.
+// Where the window says; else where the system remembers the program's last choice, and the first
+// time in Documents rather than the working folder, which may be the program's.
 void openIn(IFileDialog& dialog, const std::wstring& folder) {
     ComPtr<IShellItem> item;
-    if (!folder.empty() &&
-        SUCCEEDED(SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_PPV_ARGS(&item)))) {
+    if (folder.empty()) {
+        if (SUCCEEDED(
+                SHGetKnownFolderItem(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, IID_PPV_ARGS(&item)))) {
+            dialog.SetDefaultFolder(item.Get());
+        }
+    } else if (SUCCEEDED(SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_PPV_ARGS(&item)))) {
         dialog.SetFolder(item.Get());
     }
 }
@@ -73,23 +81,45 @@ std::wstring Win32Dialogs::chooseSintegraFile(HWND owner, const std::wstring& fo
     return chosenPath(*dialog.Get());
 }
 
-bool Win32Dialogs::inform(HWND owner, const std::wstring& text, bool offerDetails) {
+MessageButton Win32Dialogs::inform(HWND owner, const std::wstring& text, bool offerDetails,
+                                   bool offerFolder) {
     const std::wstring title = widen(messages::kProgramTitle);
     const std::wstring show = widen(texts::kShowDetails);
-    const TASKDIALOG_BUTTON details[] = {{kShowDetailsButton, show.c_str()}};
+    const std::wstring open = widen(texts::kOpenFolder);
+    TASKDIALOG_BUTTON buttons[2]{};
+    UINT offered = 0;
+    if (offerDetails) {
+        buttons[offered++] = {kShowDetailsButton, show.c_str()};
+    }
+    if (offerFolder) {
+        buttons[offered++] = {kOpenFolderButton, open.c_str()};
+    }
     TASKDIALOGCONFIG config = messageConfig(owner, title, text);
     config.dwCommonButtons = TDCBF_OK_BUTTON;
     config.nDefaultButton = IDOK;
-    if (offerDetails) {
-        config.cButtons = 1;
-        config.pButtons = details;
-    }
+    config.cButtons = offered;
+    config.pButtons = buttons;
     int pressed = IDOK;
     if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
         // Out of memory or resources: the words still reach the user.
         MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK);
     }
-    return pressed == kShowDetailsButton;
+    switch (pressed) {
+    case kShowDetailsButton:
+        return MessageButton::Details;
+    case kOpenFolderButton:
+        return MessageButton::Folder;
+    default:
+        return MessageButton::Ok;
+    }
+}
+
+void Win32Dialogs::showInFolder(const std::wstring& file) {
+    PIDLIST_ABSOLUTE item = nullptr;
+    if (SUCCEEDED(SHParseDisplayName(file.c_str(), nullptr, &item, 0, nullptr))) {
+        SHOpenFolderAndSelectItems(item, 0, nullptr, 0);
+        CoTaskMemFree(item);
+    }
 }
 
 void Win32Dialogs::showFindings(HWND owner, const FindingsList& findings) {

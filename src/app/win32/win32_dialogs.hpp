@@ -9,7 +9,9 @@ namespace sintegra::app::win32 {
 class Win32Dialogs : public Dialogs {
 public:
     std::wstring chooseSintegraFile(HWND owner, const std::wstring& folder) override;
-    bool inform(HWND owner, const std::wstring& text, bool offerDetails = false) override;
+    MessageButton inform(HWND owner, const std::wstring& text, bool offerDetails = false,
+                         bool offerFolder = false) override;
+    void showInFolder(const std::wstring& file) override;
     void showFindings(HWND owner, const FindingsList& findings) override;
     std::wstring chooseReportFile(HWND owner, ReportFormat& format) override;
     bool confirm(HWND owner, const std::wstring& question) override;

@@ -33,11 +33,12 @@ const std::wstring kJoinTitle = L"Sintegra ORV - 04/03/2013 - [Junção de Perí
 struct ScriptedDialogs : Dialogs {
     struct Message {
         std::wstring text;
-        bool details; // offered, and always asked for
+        bool details; // offered, and asked for unless "Abrir pasta" is
     };
     std::vector<std::wstring> files; // the next choices; "" or none left is a cancel, "!" a failure
     std::vector<bool> answers;       // to the next questions; none left is "no"
     std::vector<Message> messages;
+    std::vector<std::wstring> foldersOpened; // by "Abrir pasta", pressed whenever offered
     std::vector<app::FindingsList> findings; // shown
     std::wstring reportFile;                 // where "Salvar relatório..." saves, as CSV
 
@@ -45,15 +46,19 @@ struct ScriptedDialogs : Dialogs {
         const std::wstring file = next(files, {});
         return file == L"!" ? throw std::runtime_error("o diálogo falhou") : file;
     }
-    bool inform(HWND, const std::wstring& text, bool details) override {
+    app::MessageButton inform(HWND, const std::wstring& text, bool details, bool offerFolder) override {
         messages.push_back({text, details});
-        return details;
+        if (offerFolder) {
+            return app::MessageButton::Folder;
+        }
+        return details ? app::MessageButton::Details : app::MessageButton::Ok;
     }
     void showFindings(HWND, const app::FindingsList& list) override { findings.push_back(list); }
     std::wstring chooseReportFile(HWND, app::ReportFormat& format) override {
         format = app::ReportFormat::Csv;
         return reportFile;
     }
+    void showInFolder(const std::wstring& file) override { foldersOpened.push_back(file); }
     bool confirm(HWND, const std::wstring&) override { return next(answers, false); }
     void withdrawQuestion() override {}
 
@@ -88,6 +93,22 @@ std::wstring textOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
     GetWindowTextW(window, text.data(), static_cast<int>(text.size() + 1));
     return text;
+}
+
+// What the tip of a control holds, in the tooltip control of the control's window.
+std::wstring tipOf(HWND control) {
+    HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    while (tips != nullptr && GetWindow(tips, GW_OWNER) != GetParent(control)) {
+        tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+    }
+    std::wstring text(1024, L'\0');
+    TTTOOLINFOW tip{};
+    tip.cbSize = sizeof tip;
+    tip.hwnd = GetParent(control);
+    tip.uId = reinterpret_cast<UINT_PTR>(control);
+    tip.lpszText = text.data();
+    SendMessageW(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tip));
+    return text.c_str();
 }
 
 RECT clientRectOf(HWND control) {
@@ -262,9 +283,13 @@ TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
         EXPECT_EQ(dialogs.messages[0].text,
                   L"Analise Terminada do arquivo [" + output.wstring() + L"] finalizada !");
         ASSERT_TRUE(dialogs.messages[0].details);
-        EXPECT_NE(dialogs.findings.back().counts().front().find("tipo 90"), std::string::npos);
+        EXPECT_TRUE(c.join ? dialogs.findings.empty()
+                           : dialogs.findings.back().counts().front().find("tipo 90") != std::string::npos);
         EXPECT_EQ(test::readFile(output), test::readFile(kSamples + "expected/" + c.expected));
         EXPECT_TRUE(idle());
+        EXPECT_EQ(GetFocus(), item(ControlId::BtnProc));
+        EXPECT_EQ(dialogs.foldersOpened, std::vector<std::wstring>(c.join, output.wstring()));
+        dialogs.foldersOpened.clear();
     }
 }
 
@@ -303,7 +328,8 @@ TEST_F(Form1Test, VerificarEndsInTheFindingsWindow) {
 }
 
 TEST_F(Form1Test, AFileDroppedOnAVisibleRowIsChosenForIt) {
-    const std::filesystem::path path = user.path() / L"março.txt";
+    const std::filesystem::path path = user.path() / std::string(120, 'p') / L"março de 2013.txt";
+    std::filesystem::create_directory(path.parent_path());
     test::writeFile(path, "10");
     const std::wstring file = path.wstring();
     const auto dropAt = [&](ControlId control) {
@@ -317,9 +343,12 @@ TEST_F(Form1Test, AFileDroppedOnAVisibleRowIsChosenForIt) {
     EXPECT_EQ(text(ControlId::TxtFile1), L".");
     click(ControlId::OptJuntarSintegra);
     dropAt(ControlId::Label2);
-    EXPECT_EQ(text(ControlId::TxtFile1), file);
+    // Left of the "...": the beginning, "…" and the whole name; all of it in the row's tip.
+    EXPECT_TRUE(text(ControlId::TxtFile1).ends_with(L"p…\\março de 2013.txt"))
+        << narrow(text(ControlId::TxtFile1));
+    EXPECT_EQ(tipOf(item(ControlId::TxtFile1)), file);
     dropAt(ControlId::TxTFile);
-    EXPECT_EQ(text(ControlId::TxTFile), file);
+    EXPECT_EQ(tipOf(item(ControlId::TxTFile)), file);
 }
 
 // A dialog that fails, a run whose thread the system will not start: each is told, and the window goes
