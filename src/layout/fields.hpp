@@ -33,11 +33,11 @@ enum class FieldRule : std::uint8_t {
     StateRegistration,          // or ISENTO, for a party without one
     SubstituteRegistration,     // or INEXISTENTE, for a substitute without one in that UF (type 55)
     InformantStateRegistration, // the informant's own, never ISENTO
-    Cfop,           // a code of the CFOP table
-    CfopOfState,    // as Cfop, its first digit telling the record's state from the informant's
-    Situation,      // the document's situation: S, X, 2 and 4 mark it cancelled or void
-    Required,       // never blanks only, nor zeros only
-    RequiredOrNext, // blanks or zeros only where the next field holds something
+    Cfop,                       // a code of the CFOP table
+    CfopOfState,                // as Cfop, its first digit telling the record's state from the informant's
+    Situation,                  // the document's situation: S, X, 2 and 4 mark it cancelled or void
+    Required,                   // never blanks only, nor zeros only
+    RequiredOrNext,             // blanks or zeros only where the next field holds something
 };
 
 struct Field {

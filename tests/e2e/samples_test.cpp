@@ -32,7 +32,8 @@ TEST(Samples, analyseGivesTheExpectedFilesAndSaysWhatTheRepairAdded) {
     for (const auto& [input, expected] : samples) {
         const std::string file = copyOfSample(work, input);
         for (int run = 0; run < 2; ++run) {
-            const test::ProcessResult result = test::runCli({"analisar", file, "--pasta", folder.path().string()});
+            const test::ProcessResult result =
+                test::runCli({"analisar", file, "--pasta", folder.path().string()});
             ASSERT_EQ(result.status, 0);
             EXPECT_EQ(readFile(file), readFile(kSamples / "expected" / expected)) << input << " run " << run;
             EXPECT_NE(result.err.find(none), std::string::npos) << result.err;

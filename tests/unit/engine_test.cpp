@@ -174,12 +174,13 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     EXPECT_EQ(readFile(host.first),
               crlfJoined({record("10first"), record(product(code('A'), "1")), record(product(code('B'), "1")),
                           record(product(code('C'), "1")), record("50first")}));
-    EXPECT_EQ(test::crlfLines(readFile(output)),
-              (std::vector<std::string>{
-                  tenB, record("50first"), raw50, record(product(code('A'), "1")), record(product(code('C'), "1")),
-                  product(code('B'), "2"), product(code('D'), "2"),
-                  record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000275000000049900000008")
-                      .replace(125, 1, "1")}));
+    EXPECT_EQ(
+        test::crlfLines(readFile(output)),
+        (std::vector<std::string>{
+            tenB, record("50first"), raw50, record(product(code('A'), "1")), record(product(code('C'), "1")),
+            product(code('B'), "2"), product(code('D'), "2"),
+            record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000275000000049900000008")
+                .replace(125, 1, "1")}));
     expectNoTemps();
 }
 
@@ -197,10 +198,11 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
         std::filesystem::create_hard_link(host.first, link);
         host.second = second.string();
         engine.run(host);
-        EXPECT_EQ(test::crlfLines(readFile(folder.path() / "sintegra.txt")),
-                  (std::vector<std::string>{
-                      record("50 1111111111111x"), record("50 1111111111111x"), record(product("A", "")),
-                      record("90" + std::string(28, ' ') + "500000000275000000019900000004").replace(125, 1, "1")}))
+        EXPECT_EQ(
+            test::crlfLines(readFile(folder.path() / "sintegra.txt")),
+            (std::vector<std::string>{
+                record("50 1111111111111x"), record("50 1111111111111x"), record(product("A", "")),
+                record("90" + std::string(28, ' ') + "500000000275000000019900000004").replace(125, 1, "1")}))
             << host.second;
     }
     const std::string joined = readFile(folder.path() / "sintegra.txt");
