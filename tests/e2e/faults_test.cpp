@@ -26,37 +26,19 @@ class FaultTest : public ::testing::Test {
 protected:
     std::string pasta() const { return folder.path().string(); }
     std::string joined() const { return folder.file("sintegra.txt"); }
+    void expectStartsRefused(const std::vector<std::pair<std::function<void()>, std::string>>& faults);
 
     test::ProgramFolder folder;
     test::TempFolder work;
 };
 
-// A start that fails leaves the program folder as it found it. A link planted as the lock or the
-// store would lead the writes of the run to the file that it names, here the user's (POSIX only, as
-// Wine makes no links).
-TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheStart) {
+// A start that fails leaves the program folder as it found it, and the next start that finds it
+// whole succeeds.
+void FaultTest::expectStartsRefused(
+    const std::vector<std::pair<std::function<void()>, std::string>>& faults) {
     const std::string record = test::cnpjRecord("50", "\r\n");
     const std::string file = work.write("a.txt", record);
-    const std::string model = folder.file("Sintegra.mod");
-    const std::string store = folder.file("Sintegra.mdb");
-    const std::string lock = folder.file("Sintegra.lck");
-    const std::string pristine = readFile(model);
-    const std::string unusable = "O modelo do banco de trabalho \"" + model + "\" não pode ser usado: ";
-    const std::vector<std::pair<std::function<void()>, std::string>> faults = {
-        {[&] { fs::remove(model); },
-         "O modelo do banco de trabalho Sintegra.mod não foi encontrado na pasta \"" + pasta() + "\"."},
-        {[&] { writeFile(model, ""); }, unusable + "faltam tabelas de trabalho (REG50 a REG88)."},
-        {[&] { writeFile(model, std::string(8192, 'x')); }, unusable + "o arquivo não é um banco de dados."},
-        {[&] { fs::create_directories(fs::path(store) / "pasta"); },
-         "Não foi possível apagar o banco de trabalho \"" + store +
-             "\": o caminho é uma pasta, não um arquivo."},
-#ifndef _WIN32
-        {[&] { fs::create_symlink(file, store); },
-         "Não foi possível apagar o banco de trabalho \"" + store + "\": não é um arquivo comum."},
-        {[&] { fs::create_symlink(file, lock); },
-         "Não foi possível abrir o arquivo \"" + lock + "\": não é um arquivo comum."},
-#endif
-    };
+    const std::string pristine = readFile(folder.file("Sintegra.mod"));
     for (const auto& [breakIt, message] : faults) {
         breakIt();
         const std::vector<std::string> before = test::folderEntries(folder.path());
@@ -66,9 +48,9 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheS
         EXPECT_EQ(readFile(file), record);
         EXPECT_EQ(test::folderEntries(folder.path()), before);
 
-        fs::remove_all(store);
-        fs::remove(lock);
-        writeFile(model, pristine);
+        fs::remove_all(folder.file("Sintegra.mdb"));
+        fs::remove(folder.file("Sintegra.lck"));
+        writeFile(folder.file("Sintegra.mod"), pristine);
         EXPECT_EQ(test::runCli({"-q", "juntar", file, file, "--pasta", pasta()}).status, 0);
         writeFile(file, record);
         for (const std::string made :
@@ -77,6 +59,38 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreOrLockInTheWayStopsTheS
         }
     }
 }
+
+TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) {
+    const std::string model = folder.file("Sintegra.mod");
+    const std::string store = folder.file("Sintegra.mdb");
+    const std::string unusable = "O modelo do banco de trabalho \"" + model + "\" não pode ser usado: ";
+    expectStartsRefused({
+        {[&] { fs::remove(model); },
+         "O modelo do banco de trabalho Sintegra.mod não foi encontrado na pasta \"" + pasta() + "\"."},
+        {[&] { writeFile(model, ""); }, unusable + "faltam tabelas de trabalho (REG50 a REG88)."},
+        {[&] { writeFile(model, std::string(8192, 'x')); }, unusable + "o arquivo não é um banco de dados."},
+        {[&] { fs::create_directories(fs::path(store) / "pasta"); },
+         "Não foi possível apagar o banco de trabalho \"" + store +
+             "\": o caminho é uma pasta, não um arquivo."},
+    });
+}
+
+#ifndef _WIN32
+// A link planted as the lock or the store would lead the writes of the run to the file that it
+// names, here the user's. POSIX only, as Wine makes no links.
+TEST_F(FaultTest, aLinkPlantedAsTheStoreOrTheLockStopsTheStart) {
+    const std::string user = work.write("b.txt", test::cnpjRecord("50"));
+    const std::string store = folder.file("Sintegra.mdb");
+    const std::string lock = folder.file("Sintegra.lck");
+    expectStartsRefused({
+        {[&] { fs::create_symlink(user, store); },
+         "Não foi possível apagar o banco de trabalho \"" + store + "\": não é um arquivo comum."},
+        {[&] { fs::create_symlink(user, lock); },
+         "Não foi possível abrir o arquivo \"" + lock + "\": não é um arquivo comum."},
+    });
+    EXPECT_EQ(readFile(user), test::cnpjRecord("50"));
+}
+#endif
 
 #ifndef _WIN32
 // A full disk, reached by the staging store as it grows past the first file's size: a file-size limit,
