@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/startup.hpp"
+#include "app/win32/dialog_window.hpp"
 #include "app/win32/dialogs.hpp"
 #include "app/win32/form1_design.hpp"
 #include "app/win32/wide_text.hpp"
@@ -22,18 +23,8 @@ constexpr int kButtonWidth = 130;
 constexpr int kWantedWidth = 820;
 constexpr int kWantedHeight = 520;
 
-const wchar_t* windowClass(WNDPROC procedure) {
-    static const ATOM registered = [procedure] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.cbWndExtra = DLGWINDOWEXTRA;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass);
-    }();
+const wchar_t* windowClass() {
+    static const ATOM registered = registerDialogClass(kClassName, dialogWindowProcedure<FindingsWindow>);
     return registered != 0 ? kClassName : nullptr;
 }
 
@@ -50,7 +41,7 @@ std::wstring countsText(const FindingsList& findings) {
 FindingsWindow::FindingsWindow(const FindingsList& findings, Dialogs& dialogs, HWND owner)
     : findings_(findings)
     , dialogs_(dialogs) {
-    CreateWindowExW(WS_EX_DLGMODALFRAME, windowClass(windowProc), widen(texts::kFindingsTitle).c_str(),
+    CreateWindowExW(WS_EX_DLGMODALFRAME, windowClass(), widen(texts::kFindingsTitle).c_str(),
                     WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr,
                     GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
@@ -88,22 +79,6 @@ void FindingsWindow::runModal() {
     }
     EnableWindow(owner, TRUE);
     SetActiveWindow(owner);
-}
-
-LRESULT CALLBACK FindingsWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FindingsWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FindingsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || !self->font_) {
-        return DefDlgProcW(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    caught([&] { result = self->handle(message, wParam, lParam); },
-           [self](const std::string& text) { self->dialogs_.inform(self->window_, widen(text)); });
-    return result;
 }
 
 LRESULT FindingsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

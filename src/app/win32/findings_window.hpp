@@ -33,7 +33,9 @@ public:
     void runModal();
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Window>
+    friend LRESULT CALLBACK dialogWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool ready() const { return static_cast<bool>(font_); }
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void layout();

@@ -7,6 +7,7 @@
 #include <windowsx.h>
 
 #include "app/startup.hpp"
+#include "app/win32/dialog_window.hpp"
 #include "app/win32/dialogs.hpp"
 #include "app/win32/form1_controls.hpp"
 #include "app/win32/phase_bar.hpp"
@@ -28,21 +29,9 @@ HICON programIcon(int metric) {
                                          LR_SHARED));
 }
 
-// A window of the dialogs' own kind, so that Tab, Enter and the focus behave as in any dialog.
-const wchar_t* windowClass(WNDPROC procedure) {
-    static const ATOM registered = [procedure] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.cbWndExtra = DLGWINDOWEXTRA;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon = programIcon(SM_CXICON);
-        windowClass.hIconSm = programIcon(SM_CXSMICON);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass);
-    }();
+const wchar_t* windowClass() {
+    static const ATOM registered = registerDialogClass(kClassName, dialogWindowProcedure<Form1>,
+                                                       programIcon(SM_CXICON), programIcon(SM_CXSMICON));
     return registered != 0 ? kClassName : nullptr;
 }
 
@@ -88,8 +77,8 @@ std::vector<std::string> droppedFiles(HDROP drop) {
 // made halfway goes before the failure leaves: no message may reach an object that never was.
 Form1::Form1(Engine& engine, Dialogs& dialogs)
     : dialogs_(dialogs) {
-    CreateWindowExW(0, windowClass(windowProc), L"", kStyle, 0, 0, 0, 0, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
+    CreateWindowExW(0, windowClass(), L"", kStyle, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
+                    this);
     if (window_ == nullptr) {
         throw std::runtime_error("CreateWindowExW: " + std::to_string(GetLastError()));
     }
@@ -138,23 +127,6 @@ void Form1::show(int how) {
                  SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(window_, how);
     SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(ControlId::BtnProc)), TRUE);
-}
-
-LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || !self->controls_) {
-        return DefDlgProcW(window, message, wParam, lParam);
-    }
-    // Nothing may cross the system's frames: what a message throws becomes a message box.
-    LRESULT result = 0;
-    caught([&] { result = self->handle(message, wParam, lParam); },
-           [self](const std::string& text) { self->dialogs_.inform(self->window_, widen(text)); });
-    return result;
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {

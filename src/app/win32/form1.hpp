@@ -42,7 +42,9 @@ public:
 private:
     // The logic first, then the tasks it posted, then the window.
     void destroy() noexcept;
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Window>
+    friend LRESULT CALLBACK dialogWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool ready() const { return static_cast<bool>(controls_); }
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void clicked(ControlId id);
     void dropped(HDROP drop);
