@@ -12,6 +12,9 @@ class InputCheck;
 class InputFile;
 class ProgressReporter;
 class StagingLoad;
+struct LineBlock;
+template <class T>
+class Channel;
 
 // Thrown by a pass over a file that is not a SINTEGRA file; the message says why.
 class NotSintegraFile : public RunError {
@@ -31,20 +34,25 @@ private:
     std::uint64_t hash_ = 0;
 };
 
-// Where a pass over the first input file sends its normalized lines: to the staging tables, and
+// Where a pass over the first input file sends its normalized lines: to the stage of the rows, and
 // to a file, joined by CR LF with none after the last; and its lines as read, to be checked. Any
 // may be left out.
 struct FirstFilePass {
-    StagingLoad* load = nullptr;
+    Channel<LineBlock>* rows = nullptr;
     AtomicFile* normalized = nullptr;
     InputCheck* check = nullptr;
 };
 
-// Reads the first input file once: cleans its bytes and normalizes its lines, for the pass.
-NormalizedDigest passFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress);
+// Reads the first input file once, on the calling thread: cleans its bytes, splits and fits its
+// lines, for the pass.
+NormalizedDigest readFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress);
 
-// Reads the second input file as it stands, up to its first Ctrl-Z, stages its lines and has them
-// checked.
-void loadSecondFile(InputFile& input, StagingLoad& load, InputCheck& check, ProgressReporter& progress);
+// Reads the second input file as it stands, up to its first Ctrl-Z, on the calling thread: its
+// lines go to the stage of the rows, and to the check.
+void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check,
+                    ProgressReporter& progress);
+
+// Stages the rows of a block of lines.
+void stageRows(StagingLoad& load, const LineBlock& block);
 
 } // namespace sintegra
