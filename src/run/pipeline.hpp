@@ -36,7 +36,7 @@ public:
     Pipeline& operator=(const Pipeline&) = delete;
 
     // A stage that hands what is sent to it to consume, in order, with at most capacity items
-    // waiting. A stage may send only to channels declared before it: its own is shut after theirs.
+    // waiting. A stage sends only to channels declared before it, which are shut after its own.
     template <class T>
     Channel<T>& channel(std::function<void(T&)> consume, std::size_t capacity);
     // A stage that runs body once, beside the others.

@@ -170,7 +170,7 @@ void Run::passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normal
 }
 
 // read → cut at Ctrl-Z → split → {stage rows, check the input}, while the first file's normalized
-// form goes to disk. What the file held up to a refusal is staged all the same.
+// form goes to disk.
 void Run::readSecond(InputFile& input) {
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
         if (normalized_) {
