@@ -144,8 +144,8 @@ Channel<T>& Pipeline::channel(std::function<void(T&)> consume, std::size_t capac
     Channel<T>& channel = *made;
     Stage& stage = stages_.emplace_back(Stage{made, [&channel] { channel.close(); }, {}});
     if (takeThread()) {
-        channel.queued_ = true;
         start(stage, [&channel] { channel.drain(); });
+        channel.queued_ = true;
     }
     return channel;
 }
