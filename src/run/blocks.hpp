@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@ namespace sintegra {
 struct LineBlock {
     std::string bytes;
     std::vector<std::size_t> ends; // where each line ends in bytes
+    std::uint64_t inputRead = 0;   // bytes of the input read when the block was complete
 };
 
 // Gathers lines into blocks and sends each block as it fills.
@@ -29,11 +31,15 @@ public:
             flush();
         }
     }
+    // The producer has read this many bytes of its input.
+    void inputRead(std::uint64_t bytes) noexcept { block_.inputRead = bytes; }
     // Sends the lines gathered so far.
     void flush() {
         if (!block_.ends.empty()) {
+            const std::uint64_t read = block_.inputRead;
             next_.send(std::move(block_));
             block_ = LineBlock{};
+            block_.inputRead = read;
         }
     }
 

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "files/atomic_file.hpp"
@@ -25,11 +24,10 @@ namespace {
 
 constexpr std::size_t kReadSize = 1 << 20;
 
-// Feeds a whole file through a splitter, and reports the bytes read. transform may shorten each
-// chunk in place and says whether the input goes on after it. A file found not to be a SINTEGRA
-// file ends the run there.
+// Feeds a whole file through a splitter. transform may shorten each chunk in place and says whether
+// the input goes on after it. A file found not to be a SINTEGRA file ends the run there.
 template <class Sink, class Transform>
-void readLines(InputFile& input, Sink& sink, ProgressReporter& progress, Transform transform) {
+void readLines(InputFile& input, Sink& sink, Transform transform) {
     try {
         const auto buffer = std::make_unique<char[]>(kReadSize);
         LineSplitter<Sink> splitter(sink);
@@ -43,7 +41,7 @@ void readLines(InputFile& input, Sink& sink, ProgressReporter& progress, Transfo
             done += size;
             more = transform(buffer.get(), size);
             splitter.feed({buffer.get(), size});
-            progress.advance(done);
+            sink.inputRead(done);
         }
         splitter.finish();
         sink.finish();
@@ -58,13 +56,10 @@ void readLines(InputFile& input, Sink& sink, ProgressReporter& progress, Transfo
 // fit → {stage rows, write the normalized file, check the input}
 class FirstFileSink {
 public:
-    explicit FirstFileSink(const FirstFilePass& pass)
+    FirstFileSink(Channel<LineBlock>& rows, const FirstFilePass& pass)
         : normalized_(pass.normalized)
-        , check_(pass.check) {
-        if (pass.rows != nullptr) {
-            rows_.emplace(*pass.rows);
-        }
-    }
+        , check_(pass.check)
+        , rows_(rows) {}
 
     void addBytes(std::string_view bytes) {
         fitter_.addBytes(bytes);
@@ -85,16 +80,13 @@ public:
             normalized_->write(line);
         }
         digest_.add(line);
-        if (rows_) {
-            rows_->line(line);
-        }
+        rows_.line(line);
         ++lines_;
     }
 
+    void inputRead(std::uint64_t bytes) noexcept { rows_.inputRead(bytes); }
     void finish() {
-        if (rows_) {
-            rows_->flush();
-        }
+        rows_.flush();
         if (check_ != nullptr) {
             check_->finish();
         }
@@ -106,7 +98,7 @@ public:
 private:
     AtomicFile* normalized_;
     InputCheck* check_;
-    std::optional<LineBlocks> rows_;
+    LineBlocks rows_;
     NormalizedDigest digest_;
     LineFitter fitter_;
     std::uint64_t lines_ = 0;
@@ -128,6 +120,7 @@ public:
         check_.endLine();
         ++lines_;
     }
+    void inputRead(std::uint64_t bytes) noexcept { rows_.inputRead(bytes); }
     void finish() {
         rows_.flush();
         check_.finish();
@@ -150,31 +143,33 @@ void NormalizedDigest::add(std::string_view line) noexcept {
     hash_ = (hash_ ^ std::hash<std::string_view>{}(line)) * 1099511628211u;
 }
 
-NormalizedDigest readFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress) {
-    FirstFileSink sink(pass);
-    readLines(input, sink, progress, [](char* data, std::size_t& size) {
+NormalizedDigest readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass) {
+    FirstFileSink sink(rows, pass);
+    readLines(input, sink, [](char* data, std::size_t& size) {
         size = cleanBytes(data, size);
         return true;
     });
     return sink.digest();
 }
 
-void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check,
-                    ProgressReporter& progress) {
+void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check) {
     SecondFileSink sink(rows, check);
-    readLines(input, sink, progress, [](const char* data, std::size_t& size) {
+    readLines(input, sink, [](const char* data, std::size_t& size) {
         const std::size_t end = std::string_view(data, size).find('\x1a');
         size = std::min(size, end);
         return end == std::string_view::npos;
     });
 }
 
-void stageRows(StagingLoad& load, const LineBlock& block) {
-    std::size_t start = 0;
-    for (const std::size_t end : block.ends) {
-        load.accept(std::string_view(block.bytes).substr(start, end - start));
-        start = end;
+void stageRows(StagingLoad* load, const LineBlock& block, ProgressReporter& progress) {
+    if (load != nullptr) {
+        std::size_t start = 0;
+        for (const std::size_t end : block.ends) {
+            load->accept(std::string_view(block.bytes).substr(start, end - start));
+            start = end;
+        }
     }
+    progress.advance(block.inputRead);
 }
 
 } // namespace sintegra

@@ -23,7 +23,7 @@ void Pipeline::run(unsigned threads, const std::function<void(Pipeline&)>& feed)
 }
 
 void Pipeline::task(std::function<void()> body) {
-    Stage& stage = stages_.emplace_back(Stage{nullptr, [] {}, {}});
+    Stage& stage = add(nullptr);
     if (takeThread()) {
         start(stage, std::move(body));
     } else {
@@ -32,11 +32,31 @@ void Pipeline::task(std::function<void()> body) {
 }
 
 void Pipeline::stop() noexcept {
+    const std::lock_guard lock(mutex_);
+    stopLocked();
+}
+
+void Pipeline::stopLocked() noexcept {
+    stopped_ = true;
+    for (Stage& stage : stages_) {
+        if (stage.channel) {
+            stage.channel->changed_.notify_all();
+        }
+    }
+}
+
+// Under the lock: a stage that fails may be stopping the others meanwhile.
+Pipeline::Stage& Pipeline::add(std::shared_ptr<ChannelEnds> channel) {
+    const std::lock_guard lock(mutex_);
+    return stages_.emplace_back(Stage{std::move(channel), {}});
+}
+
+void Pipeline::close(ChannelEnds& channel) {
     {
         const std::lock_guard lock(mutex_);
-        stopped_ = true;
+        channel.closed_ = true;
     }
-    changed_.notify_all();
+    channel.changed_.notify_all();
 }
 
 bool Pipeline::takeThread() noexcept {
@@ -60,20 +80,19 @@ void Pipeline::start(Stage& stage, std::function<void()> body) {
 
 // What fails once the pipeline has stopped fails for want of what was dropped.
 void Pipeline::fail(std::exception_ptr error) noexcept {
-    {
-        const std::lock_guard lock(mutex_);
-        if (!stopped_) {
-            error_ = error;
-        }
-        stopped_ = true;
+    const std::lock_guard lock(mutex_);
+    if (!stopped_) {
+        error_ = error;
     }
-    changed_.notify_all();
+    stopLocked();
 }
 
 // The last declared stages send to the earlier ones: they are shut first.
 void Pipeline::finish() {
     for (auto stage = stages_.rbegin(); stage != stages_.rend(); ++stage) {
-        stage->close();
+        if (stage->channel) {
+            close(*stage->channel);
+        }
         if (stage->thread.joinable()) {
             stage->thread.join();
         }

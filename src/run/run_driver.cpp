@@ -146,18 +146,17 @@ void Run::loadSecond(const InputFile& first) {
     secondPath_ = path;
 }
 
-// read → clean → split → fit → {stage rows, write the normalized file, check the input}. The rows
-// are staged on a thread of their own while the file is read.
+// read → clean → split → fit → {stage rows, write the normalized file, check the input}. The file
+// is read on a thread of its own while this one stages its rows.
 NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, AtomicFile* normalized,
                                 InputCheck* check) {
     NormalizedDigest digest;
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
-        Channel<LineBlock>* rows = nullptr;
-        if (load != nullptr) {
-            rows = &pipeline.channel<LineBlock>([load](LineBlock& lines) { stageRows(*load, lines); },
-                                                kLineBlocksAhead);
-        }
-        digest = readFirstFile(input, {rows, normalized, check}, progress_);
+        pipeline.source<LineBlock>(
+            [&](Channel<LineBlock>& rows) {
+                digest = readFirstFile(input, rows, {normalized, check});
+            },
+            [&](LineBlock& lines) { stageRows(load, lines, progress_); }, kLineBlocksAhead);
     });
     return digest;
 }
@@ -176,13 +175,15 @@ void Run::readSecond(InputFile& input) {
         if (normalized_) {
             pipeline.task([this] { normalized_->prepare(); });
         }
-        Channel<LineBlock>& rows = pipeline.channel<LineBlock>(
-            [this](LineBlock& lines) { stageRows(*secondLoad_, lines); }, kLineBlocksAhead);
-        try {
-            readSecondFile(input, rows, *secondCheck_, progress_);
-        } catch (const NotSintegraFile& refused) {
-            secondRefused_ = refused;
-        }
+        pipeline.source<LineBlock>(
+            [&](Channel<LineBlock>& rows) {
+                try {
+                    readSecondFile(input, rows, *secondCheck_);
+                } catch (const NotSintegraFile& refused) {
+                    secondRefused_ = refused;
+                }
+            },
+            [this](LineBlock& lines) { stageRows(&*secondLoad_, lines, progress_); }, kLineBlocksAhead);
     });
 }
 

@@ -33,8 +33,9 @@ std::string withinDeadline(std::function<std::string()> body) {
     return done.wait_for(std::chrono::seconds(30)) == std::future_status::ready ? done.get() : "hung";
 }
 
-// The shape of a run's phase: the feed (position 0) sends to a stage (1) that sends each item on
-// to two others (2 and 3), with queues short enough that the feed waits for them.
+// The shapes of a run's phases: a source (position 0) sends to the calling thread (1), which sends
+// to a stage (2) that sends each item on to two others (3 and 4), with queues short enough that
+// each sender waits for the stage it sends to.
 class PipelineTest : public ::testing::TestWithParam<std::tuple<unsigned, int, Act>> {
 protected:
     void act(Pipeline& pipeline, int position, int item) {
@@ -57,25 +58,33 @@ protected:
         try {
             Pipeline::run(std::get<0>(GetParam()), [this](Pipeline& pipeline) {
                 std::vector<Channel<int>*> leaves;
-                for (int leaf : {2, 3}) {
+                for (int leaf : {3, 4}) {
                     leaves.push_back(&pipeline.channel<int>(
                         [this, &pipeline, leaf](int& item) {
                             act(pipeline, leaf, item);
-                            received[leaf - 2].push_back(item);
+                            received[leaf - 3].push_back(item);
                         },
                         2));
                 }
                 Channel<int>& middle = pipeline.channel<int>(
                     [this, &pipeline, leaves](int& item) {
-                        act(pipeline, 1, item);
+                        act(pipeline, 2, item);
                         leaves[0]->send(item);
                         leaves[1]->send(item);
                     },
                     2);
-                for (int item = 0; item < kItems; ++item) {
-                    act(pipeline, 0, item);
-                    middle.send(item);
-                }
+                pipeline.source<int>(
+                    [this, &pipeline](Channel<int>& out) {
+                        for (int item = 0; item < kItems; ++item) {
+                            act(pipeline, 0, item);
+                            out.send(item);
+                        }
+                    },
+                    [this, &pipeline, &middle](int& item) {
+                        act(pipeline, 1, item);
+                        middle.send(item);
+                    },
+                    2);
             });
         } catch (const std::runtime_error& error) {
             return error.what();
@@ -113,7 +122,7 @@ std::string caseName(const ::testing::TestParamInfo<PipelineTest::ParamType>& ro
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPosition, PipelineTest,
-                         ::testing::Combine(::testing::Values(0u, 1u, 3u), ::testing::Range(0, 4),
+                         ::testing::Combine(::testing::Values(0u, 1u, 4u), ::testing::Range(0, 5),
                                             ::testing::Values(Act::None, Act::Fail, Act::Cancel, Act::Stop)),
                          caseName);
 
