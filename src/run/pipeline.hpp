@@ -9,7 +9,6 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace sintegra {
 
@@ -33,10 +32,10 @@ private:
 
 // The stages of one phase of a run and the threads they run on. A stage is the consumer of a
 // channel, a source or a task; the phase feeds the first channels from the calling thread. At most
-// `threads` stages get a thread of their own, the first declared first; any other runs on the thread
-// that sends to it, so that with 0 every stage runs on the calling thread. The first failure of any stage
-// stops every other, and run() throws it; a cancel is such a failure. Blocks, not single lines,
-// should travel through a channel, or the locking costs more than the work.
+// `threads` stages get a thread of their own, the first declared first; any other runs on the
+// thread that sends to it, so that with 0 every stage runs on the calling thread. The first failure
+// of any stage stops every other, and run() throws it; a cancel is such a failure. Blocks, not
+// single lines, should travel through a channel, or the locking costs more than the work.
 class Pipeline {
 public:
     // Runs feed on the calling thread with the stages it declares, then lets every stage finish
@@ -51,8 +50,8 @@ public:
     // waiting. A stage sends only to channels declared before it, which are shut after its own.
     template <class T>
     Channel<T>& channel(std::function<void(T&)> consume, std::size_t capacity);
-    // A stage that runs produce, which sends to consume, on the calling thread: produce on a thread
-    // of its own. Returns once consume has had every item.
+    // A stage, produce, that sends to consume on the calling thread: produce runs on a thread of its
+    // own while this one hands consume what it sends. Returns once consume has had every item.
     template <class T>
     void source(std::function<void(Channel<T>&)> produce, std::function<void(T&)> consume,
                 std::size_t capacity);
