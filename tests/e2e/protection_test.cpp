@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "run/error_words.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
@@ -82,11 +83,13 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         numbered += std::string("100320130000000") + n + ";Parafuso;1,50\r\n";
     }
     const std::string a = work.file("a.txt"), b = work.file("b.txt");
-    const auto notSintegra = [](const std::string& path, const std::string& why) {
-        return "O arquivo [" + path + "] não parece um arquivo do SINTEGRA: " + why + ".";
+    const auto notSintegra = [](const std::string& path, ErrorKind why) {
+        return errorWords(Error(why, path));
     };
-    const std::string other = "começa como um arquivo compactado, um documento, uma imagem ou um programa";
-    const std::string none = "nenhum registro reconhecido";
+    const ErrorKind other = ErrorKind::OtherFormat;
+    const ErrorKind none = ErrorKind::NoRecord;
+    Error tooLong(ErrorKind::LineTooLong, a);
+    tooLong.line = 3;
     const auto noTrailingBlanks = [](std::string line) { return line.erase(line.find_last_not_of(' ') + 1); };
     const std::string joined = folder.file("sintegra.txt");
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
@@ -98,18 +101,17 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         {"\x1f\x8b\x08\x00" + randomBytes(2000, 3), "", notSintegra(a, other)},
         {"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n", "", notSintegra(a, other)},
         {"\x89PNG\r\n\x1a\n" + randomBytes(1000, 4), "", notSintegra(a, other)},
-        {randomBytes(4096, 5), "", notSintegra(a, "tem bytes que um arquivo de texto não tem")},
+        {randomBytes(4096, 5), "", notSintegra(a, ErrorKind::NotText)},
         {"", "", notSintegra(a, none)},
         {"\x1a\x1a\x1a", "", notSintegra(a, none)},
         {letter, "", notSintegra(a, none)},
         {csv, "", notSintegra(a, none)},
         {"Data\tProduto\tValor\r\n10/03/2013\tParafuso\t1,50\r\n", "", notSintegra(a, none)},
         {"<!DOCTYPE html>\n<html><body>\n<p>10/03/2013</p>\n</body></html>\n", "", notSintegra(a, none)},
-        {record + letter, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
-        {numbered, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
+        {record + letter, "", notSintegra(a, ErrorKind::NotRecords)},
+        {numbered, "", notSintegra(a, ErrorKind::NotRecords)},
         {sampleAs([](std::string line) { return line; }, ""), "", notSintegra(a, none)},
-        {record + "\r\n" + test::cnpjRecord("88", std::string(1 << 20, 'x')), "",
-         "A linha 3 do arquivo [" + a + "] tem mais de 1 MiB: não parece um arquivo do SINTEGRA."},
+        {record + "\r\n" + test::cnpjRecord("88", std::string(1 << 20, 'x')), "", errorWords(tooLong)},
         {record, letter, notSintegra(b, none)},
         {record, zip, notSintegra(b, other)},
         {record, "", ""},
@@ -136,7 +138,7 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         const test::ProcessResult result = run(files);
         const test::ProcessResult verified = test::runCli({"verificar", files.back()});
         if (!refusal.empty()) {
-            const std::string said = "sintegra-orv-cli: " + refusal + " Nenhum arquivo foi alterado.\n";
+            const std::string said = "sintegra-orv-cli: " + refusal + "\n";
             EXPECT_EQ(result.status, 1);
             EXPECT_EQ(result.err, said);
             EXPECT_EQ(verified.status, 1);
