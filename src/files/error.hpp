@@ -27,7 +27,7 @@ enum class ErrorKind {
     // The program folder and its staging store.
     ProgramFolderMissing, // file is the folder
     FolderInUse,          // another running copy holds the program folder
-    TemplateMissing,      // file is the folder where it was looked for
+    TemplateMissing,      // file is the folder where Sintegra.mod was looked for
     TemplateIncomplete,   // file is the template: it lacks the staging tables
     TemplateUnusable,     // file is the template; cause, an SQLite code, says why
     TemplateNotCopied,    // from file to secondFile

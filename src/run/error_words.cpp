@@ -7,6 +7,7 @@
 
 #include "files/system_error.hpp"
 #include "run/messages.hpp"
+#include "staging/staging_store.hpp"
 #include "staging/store_error.hpp"
 
 namespace sintegra {
@@ -90,8 +91,8 @@ std::string whatFailed(const Error& error) {
     case ErrorKind::FolderInUse:
         return "O Sintegra ORV já está em uso nesta pasta.";
     case ErrorKind::TemplateMissing:
-        return "O modelo do banco de trabalho " + error.secondFile + " não foi encontrado na pasta " +
-               quoted(error.file) + ".";
+        return "O modelo do banco de trabalho " + std::string(kTemplateFileName) +
+               " não foi encontrado na pasta " + quoted(error.file) + ".";
     case ErrorKind::TemplateIncomplete:
         return templateUnusable(error, "faltam tabelas de trabalho (REG50 a REG88)");
     case ErrorKind::TemplateUnusable:

@@ -74,9 +74,7 @@ void check(sqlite3* db, int result) {
 void requireTemplate(const std::filesystem::path& templateFile) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(templateFile, error)) {
-        Error missing = fileError(ErrorKind::TemplateMissing, templateFile.parent_path(), {});
-        missing.secondFile = kTemplateFileName;
-        throw missing;
+        throw fileError(ErrorKind::TemplateMissing, templateFile.parent_path(), {});
     }
 }
 

@@ -15,6 +15,8 @@
 namespace sintegra {
 namespace {
 
+using enum ErrorKind;
+
 using test::readFile;
 using test::runCli;
 using test::writeFile;
@@ -133,11 +135,9 @@ TEST_F(CliTest, failsWithStatusOneNamingTheFileAndItsCause) {
     const std::string noFolder = work.file("sem pasta");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"analisar", missing, "--pasta", pasta()},
-         errorWords(Error(ErrorKind::CannotOpen, missing,
-                          std::make_error_code(std::errc::no_such_file_or_directory)))},
+         errorWords(Error(CannotOpen, missing, make_error_code(std::errc::no_such_file_or_directory)))},
         {{"analisar", "", "--pasta", pasta()}, std::string(messages::kNoFileSelected)},
-        {{"analisar", missing, "--pasta", noFolder},
-         errorWords(Error(ErrorKind::ProgramFolderMissing, noFolder))},
+        {{"analisar", missing, "--pasta", noFolder}, errorWords(Error(ProgramFolderMissing, noFolder))},
     };
     for (const auto& [arguments, message] : cases) {
         const test::ProcessResult run = runCli(arguments);
@@ -160,7 +160,7 @@ TEST_F(CliTest, aSecondCopyRefusesTheFolderOfARunningCopyAndTouchesNothing) {
         arguments.insert(arguments.end(), {"--pasta", pasta()});
         const test::ProcessResult run = runCli(arguments);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "sintegra-orv-cli: " + errorWords(Error(ErrorKind::FolderInUse)) + "\n");
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + errorWords(Error(FolderInUse)) + "\n");
     }
     EXPECT_EQ(readFile(file), test::cnpjRecord("50"));
     EXPECT_EQ(std::filesystem::last_write_time(store), storeWritten);

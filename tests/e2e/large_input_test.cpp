@@ -4,6 +4,7 @@
 
 #include "run/engine.hpp"
 #include "run/error_words.hpp"
+#include "run/file_verification.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/scripted_host.hpp"
@@ -63,9 +64,7 @@ TEST(LargeInput, aLineOverOneMebibyteEndsTheRunAtOnce) {
         arguments.insert(arguments.end(), {"--pasta", folder.path().string()});
         const test::ProcessResult run = test::runCli(arguments);
         EXPECT_EQ(run.status, 1);
-        Error tooLong(ErrorKind::LineTooLong, file);
-        tooLong.line = 1;
-        EXPECT_EQ(run.err, "sintegra-orv-cli: " + errorWords(tooLong) + "\n");
+        EXPECT_EQ(run.err, "sintegra-orv-cli: " + errorWords(lineTooLong(file, 1)) + "\n");
         EXPECT_LT(run.peakKib, kFlatKib);
         EXPECT_EQ(std::filesystem::file_size(file), size);
     }

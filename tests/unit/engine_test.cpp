@@ -24,6 +24,8 @@
 namespace sintegra {
 namespace {
 
+using enum ErrorKind;
+
 using test::crlfJoined;
 using test::readFile;
 using test::record;
@@ -83,9 +85,6 @@ std::string failureOf(Engine& engine, RunHost& host) {
     }
     return "no failure";
 }
-
-const std::string kMissing = "o arquivo ou a pasta não existe";
-const std::string kDenied = "permissão negada";
 
 class EngineTest : public ::testing::Test {
 protected:
@@ -252,8 +251,7 @@ TEST_F(EngineTest, theModeReadWhenTheOutputIsAssembledDecides) {
                          {Mode::Analyse, Mode::Join, true, std::nullopt}}) {
         EXPECT_EQ(outcome(c), outcome({c.end, c.end, c.sameSecond, std::nullopt}));
     }
-    const std::string changed =
-        failed(ErrorKind::ChangedMeanwhile, host.first) + "|" + kFirst + "50changed|no output";
+    const std::string changed = failed(ChangedMeanwhile, host.first) + "|" + kFirst + "50changed|no output";
     for (const Case c : {Case{Mode::Analyse, Mode::Join, false, Phase::RemovingDuplicates},
                          {Mode::Analyse, Mode::Analyse, true, Phase::LoadingSecond},
                          {Mode::Analyse, Mode::Analyse, false, Phase::Saving},
@@ -306,13 +304,13 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);
     host.second = work.file("gone.txt");
-    EXPECT_EQ(failure(), failed(ErrorKind::CannotOpen, host.second, kMissing));
+    EXPECT_EQ(failure(), failed(CannotOpen, host.second, "o arquivo ou a pasta não existe"));
     EXPECT_EQ(readFile(host.first), kFirst);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     expectNoTemps();
 
     host.second = work.path().string();
-    EXPECT_EQ(failure(), failed(ErrorKind::CannotOpen, host.second, "o caminho é uma pasta, não um arquivo"));
+    EXPECT_EQ(failure(), failed(CannotOpen, host.second, "o caminho é uma pasta, não um arquivo"));
 
     // Chosen, then gone while the first file is read.
     host.second = work.write("b.txt", kFirst);
@@ -322,7 +320,7 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
         }
         return true;
     };
-    EXPECT_EQ(failure(), failed(ErrorKind::CannotOpen, host.second, kMissing));
+    EXPECT_EQ(failure(), failed(CannotOpen, host.second, "o arquivo ou a pasta não existe"));
     EXPECT_EQ(readFile(host.first), kFirst);
     expectNoTemps();
 
@@ -334,7 +332,7 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
         }
         return true;
     };
-    EXPECT_EQ(failure(), failed(ErrorKind::ChangedMeanwhile, host.second));
+    EXPECT_EQ(failure(), failed(ChangedMeanwhile, host.second));
     EXPECT_EQ(readFile(host.first), kFirst);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "Copias"));
@@ -346,7 +344,7 @@ TEST_F(EngineTest, refusesReadOnlyFiles) {
     host.first = work.write("a.txt", kFirst);
     namespace fs = std::filesystem;
     fs::permissions(host.first, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(failure(), failed(ErrorKind::FileWriteProtected, host.first, kDenied));
+    EXPECT_EQ(failure(), failed(FileWriteProtected, host.first, "permissão negada"));
     fs::permissions(host.first, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(readFile(host.first), kFirst);
 }
@@ -372,28 +370,27 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
     const auto errc = [](std::errc error) { return std::make_error_code(error); };
     const std::string full = "não há espaço livre no disco";
     const std::string device = "erro de leitura ou gravação no dispositivo";
-    const ErrorKind write = ErrorKind::CannotWrite;
-    const ErrorKind replace = ErrorKind::CannotReplace;
     const std::vector<Fault> faults = {
-        {Mode::Analyse, FileOperation::Write, first, errc(std::errc::no_space_on_device), write, first, full},
-        {Mode::Join, FileOperation::Write, joined, errc(std::errc::file_too_large), write, joined,
+        {Mode::Analyse, FileOperation::Write, first, errc(std::errc::no_space_on_device), CannotWrite, first,
+         full},
+        {Mode::Join, FileOperation::Write, joined, errc(std::errc::file_too_large), CannotWrite, joined,
          "o arquivo passou do tamanho máximo permitido"},
-        {Mode::Join, FileOperation::Flush, first, errc(std::errc::io_error), write, first, device},
+        {Mode::Join, FileOperation::Flush, first, errc(std::errc::io_error), CannotWrite, first, device},
         // A file with a second name is copied to Copias, not linked there.
-        {Mode::Analyse, FileOperation::Write, copies, errc(std::errc::no_space_on_device), write,
+        {Mode::Analyse, FileOperation::Write, copies, errc(std::errc::no_space_on_device), CannotWrite,
          (folder.path() / "Copias" / "a (").string(), full},
-        {Mode::Join, FileOperation::Replace, first, errc(std::errc::permission_denied), replace, first,
-         kDenied},
-        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::read_only_file_system), replace, joined,
-         "o disco está protegido contra gravação"},
-        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::io_error), replace, joined, device,
+        {Mode::Join, FileOperation::Replace, first, errc(std::errc::permission_denied), CannotReplace, first,
+         "permissão negada"},
+        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::read_only_file_system), CannotReplace,
+         joined, "o disco está protegido contra gravação"},
+        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::io_error), CannotReplace, joined, device,
          false},
 #ifdef _WIN32
         // As Windows's calls give them, in the same words.
         {Mode::Analyse, FileOperation::Write, first,
-         std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category()), write, first, full},
+         std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category()), CannotWrite, first, full},
         {Mode::Join, FileOperation::Flush, joined, std::error_code(ERROR_DISK_FULL, std::system_category()),
-         write, joined, full},
+         CannotWrite, joined, full},
 #endif
     };
     const std::string secondName = work.file("outro nome.txt");
@@ -409,10 +406,9 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
         host.runMode = fault.mode;
         host.copies = fault.copies;
         const InjectedFault injected(fault.operation, fault.target, fault.error);
-        const std::string failure = failureOf(engine, host);
-        EXPECT_TRUE(
-            failure.starts_with(failed(fault.kind, fault.file, fault.cause, fault.copies ? "" : first)))
-            << failure;
+        const std::string said = failure();
+        EXPECT_TRUE(said.starts_with(failed(fault.kind, fault.file, fault.cause, fault.copies ? "" : first)))
+            << said;
         EXPECT_EQ(readFile(first), fault.copies ? kFirst : kNormalizedFirst);
         EXPECT_EQ(readFile(joined), "old output");
         EXPECT_TRUE(!std::filesystem::exists(copies) || std::filesystem::is_empty(copies));
@@ -477,7 +473,7 @@ TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfAL
     host.first = work.file("atalhos com espaço/primeiro arquivo.txt");
     std::filesystem::create_symlink("../real.txt", host.first);
     ::chmod(work.path().c_str(), 0555);
-    EXPECT_EQ(failure(), failed(ErrorKind::FolderWriteProtected, work.path().string(), kDenied));
+    EXPECT_EQ(failure(), failed(FolderWriteProtected, work.path().string(), "permissão negada"));
     ::chmod(work.path().c_str(), 0755);
     std::vector<mode_t> tempModes;
     host.onProgress = [&](const Progress& progress) {
@@ -519,10 +515,10 @@ TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
     const std::string joined = (folder.path() / "sintegra.txt").string();
     const std::filesystem::path copies = folder.path() / "Copias";
     const std::vector<Held> held = {
-        {Mode::Join, second, 0, ErrorKind::CannotOpen},
-        {Mode::Analyse, first, FILE_SHARE_READ | FILE_SHARE_WRITE, ErrorKind::CannotReplace},
-        {Mode::Join, first, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, ErrorKind::CannotReplace},
-        {Mode::Join, joined, FILE_SHARE_READ, ErrorKind::CannotReplace},
+        {Mode::Join, second, 0, CannotOpen},
+        {Mode::Analyse, first, FILE_SHARE_READ | FILE_SHARE_WRITE, CannotReplace},
+        {Mode::Join, first, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, CannotReplace},
+        {Mode::Join, joined, FILE_SHARE_READ, CannotReplace},
     };
     for (const Held& row : held) {
         writeFile(first, kFirst);
