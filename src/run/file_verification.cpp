@@ -7,8 +7,6 @@
 #include "files/input_file.hpp"
 #include "files/system_error.hpp"
 #include "run/line_splitter.hpp"
-#include "run/messages.hpp"
-#include "run/run_error.hpp"
 #include "verify/checker.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/line_feeder.hpp"
@@ -38,7 +36,7 @@ struct ShapeAndChecks {
 };
 
 // Reads the file through its shape and the checker, if there is one. A file that is not a SINTEGRA
-// file gets one sentence instead of a finding on every line: RunError.
+// file gets one sentence instead of a finding on every line: an Error.
 std::optional<std::uint64_t> readFile(const std::filesystem::path& path, verify::Checker* checker,
                                       const VerifyProgress& progress) {
     InputFile file(path);
@@ -63,9 +61,9 @@ std::optional<std::uint64_t> readFile(const std::filesystem::path& path, verify:
         splitter.finish();
         lines.shape.finish();
     } catch (const verify::LineTooLong&) {
-        throw RunError(messages::lineTooLong(lines.shape.lines() + 1, pathText(path)));
+        throw lineTooLong(path, lines.shape.lines() + 1);
     } catch (const verify::NotSintegra& refused) {
-        throw RunError(messages::notSintegra(pathText(path), verify::faultWords(refused.fault)));
+        throw notSintegra(path, refused.fault);
     }
     if (checker != nullptr) {
         checker->finish();
@@ -74,6 +72,39 @@ std::optional<std::uint64_t> readFile(const std::filesystem::path& path, verify:
 }
 
 } // namespace
+
+Error notSintegra(const std::filesystem::path& path, verify::ShapeFault fault) {
+    switch (fault) {
+    case verify::ShapeFault::OtherFormat:
+        return fileError(ErrorKind::OtherFormat, path, {});
+    case verify::ShapeFault::NotText:
+        return fileError(ErrorKind::NotText, path, {});
+    case verify::ShapeFault::NotRecords:
+        return fileError(ErrorKind::NotRecords, path, {});
+    case verify::ShapeFault::NoRecord:
+        break;
+    }
+    return fileError(ErrorKind::NoRecord, path, {});
+}
+
+Error lineTooLong(const std::filesystem::path& path, std::uint64_t line) {
+    Error tooLong = fileError(ErrorKind::LineTooLong, path, {});
+    tooLong.line = line;
+    return tooLong;
+}
+
+bool refusesShape(ErrorKind kind) {
+    switch (kind) {
+    case ErrorKind::OtherFormat:
+    case ErrorKind::NotText:
+    case ErrorKind::NoRecord:
+    case ErrorKind::NotRecords:
+    case ErrorKind::LineTooLong:
+        return true;
+    default:
+        return false;
+    }
+}
 
 std::optional<std::uint64_t> verifyFile(const std::filesystem::path& path, verify::FindingSink& sink,
                                         const VerifyProgress& progress) {

@@ -11,12 +11,11 @@
 #include "files/system_error.hpp"
 #include "run/block_pipe.hpp"
 #include "run/file_loading.hpp"
-#include "run/messages.hpp"
+#include "run/file_verification.hpp"
 #include "run/output_assembly.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_checks.hpp"
-#include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
@@ -34,7 +33,7 @@ bool namesNoFile(const std::string& path) {
 // load's business, apart from the file's shape: a file of type 51 records only has that shape.
 void requireRecords(const StagingLoad& load, const std::string& path) {
     if (load.recognized() == 0) {
-        throw RunError(messages::notSintegra(path, verify::faultWords(verify::ShapeFault::NoRecord)));
+        throw notSintegra(pathFromText(path), verify::ShapeFault::NoRecord);
     }
 }
 
@@ -88,8 +87,8 @@ private:
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     InputCheck firstCheck_;
-    std::optional<InputCheck> secondCheck_;        // none when the second file is the first one again
-    std::optional<NotSintegraFile> secondRefused_; // which matters in join mode only
+    std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
+    std::optional<Error> secondRefused_;    // which matters in join mode only
     RunSummary summary_;
     // The inputs that the output is made of, as they were when the run opened them.
     struct ReadInput {
@@ -137,7 +136,10 @@ void Run::loadSecond(const InputFile& first) {
         secondCheck_.emplace();
         try {
             loadSecondFile(input, *secondLoad_, *secondCheck_, progress_);
-        } catch (const NotSintegraFile& refused) {
+        } catch (const Error& refused) {
+            if (!refusesShape(refused.kind)) {
+                throw;
+            }
             secondRefused_ = refused;
         }
     }
@@ -148,7 +150,7 @@ void Run::loadSecond(const InputFile& first) {
 // A later pass over the first file stands for the first one only if it reads the same lines.
 void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
     if (passFirstFile(input, pass, progress_) != firstDigest_) {
-        throw RunError(messages::changedMeanwhile(firstPath_));
+        throw Error(ErrorKind::ChangedMeanwhile, firstPath_);
     }
 }
 
@@ -266,7 +268,7 @@ void Run::noteRead(const std::string& path, const InputFile& input) {
 void Run::requireInputsAsRead() const {
     for (const ReadInput& input : inputs_) {
         if (stampOf(pathFromText(input.path)) != input.stamp) {
-            throw RunError(messages::changedMeanwhile(input.path));
+            throw Error(ErrorKind::ChangedMeanwhile, input.path);
         }
     }
 }

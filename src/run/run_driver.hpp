@@ -14,8 +14,7 @@ inline constexpr std::string_view kJoinOutputName = "sintegra.txt";
 
 // One run, from the chosen files to the written output. No user file changes until the output is
 // complete: the first file's normalized form and the output are written beside their targets and
-// put in place at the end. A failure throws RunError or StoreError and leaves every user file as
-// it was.
+// put in place at the end. A failure throws Error and leaves every user file as it was.
 RunResult runOnce(StagingStore& store, RunHost& host, const std::filesystem::path& programFolder,
                   TempRegistry* temps);
 

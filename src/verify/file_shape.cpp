@@ -71,20 +71,6 @@ std::optional<std::string_view> firstTypedValue(const RecordLayout& layout, std:
 
 } // namespace
 
-std::string_view faultWords(ShapeFault fault) {
-    switch (fault) {
-    case ShapeFault::OtherFormat:
-        return "começa como um arquivo compactado, um documento, uma imagem ou um programa";
-    case ShapeFault::NotText:
-        return "tem bytes que um arquivo de texto não tem";
-    case ShapeFault::NoRecord:
-        return "nenhum registro reconhecido";
-    case ShapeFault::NotRecords:
-        return "a maioria das linhas não tem a forma de um registro";
-    }
-    return {};
-}
-
 void FileShape::addBytes(std::string_view bytes) {
     width_ += bytes.size();
     if (width_ > kMaxLineSize) {
