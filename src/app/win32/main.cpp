@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     InitCommonControlsEx(&controls);
     Win32Dialogs dialogs;
     const sintegra::app::Tell tell = [&dialogs](const std::string& text) {
-        dialogs.inform(nullptr, widen(text));
+        dialogs.inform(nullptr, sintegra::widen(text));
     };
     return sintegra::app::startWindow(sintegra::defaultProgramFolders, tell,
                                       [&dialogs, show](sintegra::Engine& engine) {
