@@ -7,8 +7,9 @@
 #include "layout/line_widths.hpp"
 #include "layout/record_types.hpp"
 
-// Where the fields that the run groups, orders and totals by sit in a record line. Columns are
-// counted from 1, as the layout counts them.
+// Where the fields that the run and the checks read by name sit in a record line: the informant and
+// the period, and what the run groups, orders and totals by. Columns are counted from 1, as the
+// layout counts them; fields.cpp holds each against the field table when it is built.
 namespace sintegra {
 
 // Type 10: the informant (CNPJ, then state registration), its UF, the period (two dates) and the
@@ -23,7 +24,7 @@ inline constexpr std::size_t kPurposeColumn = 126;
 
 // Type 75: the validity period (two dates), then the product code.
 inline constexpr std::size_t kProductPeriodColumn = 3;
-inline constexpr std::size_t kProductPeriodSize = 16;
+inline constexpr std::size_t kProductPeriodSize = 2 * kDateSize;
 inline constexpr std::size_t kProductCodeColumn = 19;
 inline constexpr std::size_t kProductCodeSize = 14;
 
