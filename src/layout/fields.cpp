@@ -557,6 +557,13 @@ constexpr bool namesDocument(std::span<const Field> fields, const DocumentColumn
            spans(fields, "Número", columns.number, kDocumentNumberSize);
 }
 
+// Types 60M, 60A, 60D and 60I: the sub-type, then the day and the equipment.
+constexpr bool namesDay(std::span<const Field> fields) {
+    return fields.front().first == kType60SubTypeColumn + 1 &&
+           spans(fields, "Data de emissão", kType60DateColumn, kType60DateSize) &&
+           spans(fields, "Número de série de fabricação", kType60SerialColumn, kType60SerialSize);
+}
+
 static_assert(spans(k10, "CNPJ", "Inscrição Estadual", kInformantColumn, kInformantSize));
 static_assert(spans(k90, "CNPJ", "Inscrição Estadual", kInformantColumn, kInformantSize));
 static_assert(spans(k10, "Unidade da Federação", kInformantStateColumn, kStateSize));
@@ -565,9 +572,7 @@ static_assert(spans(k10, "Código da finalidade do arquivo", kPurposeColumn, 1))
 static_assert(spans(k90, "Número de registros tipo 90", kCount90Column, 1));
 static_assert(spans(k75, "Data inicial", "Data final", kProductPeriodColumn, kProductPeriodSize));
 static_assert(spans(k75, "Código do produto ou serviço", kProductCodeColumn, kProductCodeSize));
-static_assert(k60M.front().first == kType60SubTypeColumn + 1);
-static_assert(spans(k60M, "Data de emissão", kType60DateColumn, kType60DateSize));
-static_assert(spans(k60M, "Número de série de fabricação", kType60SerialColumn, kType60SerialSize));
+static_assert(namesDay(k60M) && namesDay(k60A) && namesDay(k60D) && namesDay(k60I));
 static_assert(spans(k60R, "Mês e ano de emissão", kType60RMonthColumn, kType60RMonthSize + kType60RYearSize));
 static_assert(kType60RYearColumn == kType60RMonthColumn + kType60RMonthSize);
 static_assert(namesDocument(k50, kDocument50) && namesDocument(k51, kDocument51) &&
