@@ -30,7 +30,7 @@ public:
     StreamCheck& operator=(const StreamCheck&) = delete;
 
     // Throws LineTooLong when the shape is judged.
-    void feed(std::string_view bytes) { splitter_.feed(bytes); }
+    void feed(std::string_view bytes);
     // After the last byte. Throws NotSintegra when the shape is judged.
     void finish();
 
