@@ -6,11 +6,12 @@
 
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
+#include "files/system_error.hpp"
+#include "layout/line_splitter.hpp"
 #include "run/byte_cleaning.hpp"
 #include "run/file_verification.hpp"
 #include "run/line_normalization.hpp"
 #include "run/line_pump.hpp"
-#include "run/line_splitter.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/record_limits.hpp"

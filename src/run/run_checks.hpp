@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "run/block_pipe.hpp"
-#include "run/line_splitter.hpp"
 #include "run/run_summary.hpp"
 #include "verify/checker.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
+#include "verify/stream_check.hpp"
 
 namespace sintegra {
 
@@ -81,17 +81,15 @@ private:
     // holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
-    // A checker with its report, fed the lines of the bytes on a thread of its own.
+    // A check with its report, fed the bytes on a thread of its own.
     struct Part {
         explicit Part(verify::Scope scope)
-            : checker(report, scope, kRelationsLimit) {}
+            : check(report, scope, kRelationsLimit, verify::ShapeCheck::Skipped) {}
 
         verify::Report report{kFindingsNamed};
-        verify::Checker checker;
-        verify::LineFeeder feeder{checker};
-        LineSplitter<verify::LineFeeder> splitter{feeder};
+        verify::StreamCheck check;
         // Last, so that its thread stops before what it feeds goes.
-        BlockPipe pipe{[this](std::string_view bytes) { splitter.feed(bytes); }, 1 << 16};
+        BlockPipe pipe{[this](std::string_view bytes) { check.feed(bytes); }, 1 << 16};
     };
 
     Part rest_{verify::Scope::ShapeAndRelations};

@@ -110,7 +110,7 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
         db_->exec("PRAGMA temp_store = FILE");
         db_->exec("PRAGMA cache_size = -8192");
         db_->exec("PRAGMA threads = 1");
-        SQLite::Statement tables(*db_, std::string(sql::kCountStagingTables));
+        SQLite::Statement tables(*db_, sql::countStagingTables());
         if (!tables.executeStep() || tables.getColumn(0).getInt64() != kStagedTypeCount) {
             throw fileError(ErrorKind::TemplateIncomplete, templateFile, {});
         }

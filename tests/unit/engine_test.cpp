@@ -139,10 +139,11 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         {Mode::Analyse,
          "  " + record(tenA, 130) +
              "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n60D20130302\r\n60D20130302\r\n60D20130302"
-             "\r\n60D20130302\r\n60D20130302\r\n60D20130302",
+             "\r\n60D20130302\r\n60D20130302\r\n60D20130302\r\n\xC7\x01\r\n60D20130302",
          "",
          {"  linha 1: 132 caracteres, sem 2 espaços do início, cortada em 126\n",
-          "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n"}},
+          "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n",
+          "  código \"\xC3\x87\\x01\": 1\n"}},
         {Mode::Join,
          tenA + "\r\n60D20130302",
          "10" + std::string(14, '2') + "\r\n60D20130302",
