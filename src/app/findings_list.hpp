@@ -63,13 +63,13 @@ private:
     std::string text_;
 };
 
-// Checks the file at path, read-only; none when progress stopped it. Failures throw FileError.
+// Checks the file at path, read-only; none when progress stopped it. Failures throw Error.
 std::optional<FindingsList> findingsOfFile(const std::string& path, const VerifyProgress& progress = {});
 
 enum class ReportFormat { Text, Csv };
 
 // Writes the report to path in one step: a failure leaves any file there as it was, and throws
-// FileError naming it.
+// Error naming it.
 void saveReport(const FindingsList& list, const std::string& path, ReportFormat format);
 
 } // namespace sintegra::app

@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "run/engine.hpp"
+#include "run/error_words.hpp"
 #include "run/messages.hpp"
-#include "run/run_error.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -34,7 +34,7 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
         }
         return {RunOutcome::Kind::Cancelled, {}, {}, {}};
     } catch (...) {
-        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()), {}, {}};
     }
 }
 
@@ -48,7 +48,7 @@ RunOutcome runVerification(const std::string& path, RunHost& host) {
         return {
             RunOutcome::Kind::Verified, {}, std::make_shared<const FindingsList>(std::move(*findings)), {}};
     } catch (...) {
-        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()).what(), {}, {}};
+        return {RunOutcome::Kind::Failed, inUsersWords(std::current_exception()), {}, {}};
     }
 }
 

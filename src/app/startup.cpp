@@ -2,7 +2,7 @@
 
 #include "files/program_folder.hpp"
 #include "run/engine.hpp"
-#include "run/run_error.hpp"
+#include "run/error_words.hpp"
 
 namespace sintegra::app {
 
@@ -12,7 +12,7 @@ bool caught(const std::function<void()>& work, const Tell& tell) noexcept {
         return true;
     } catch (...) {
         try {
-            tell(inUsersWords(std::current_exception()).what());
+            tell(inUsersWords(std::current_exception()));
         } catch (...) {
             // A message box that cannot be shown either: the window goes on all the same.
         }

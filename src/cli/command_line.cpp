@@ -13,8 +13,8 @@
 #include "files/same_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
+#include "run/error_words.hpp"
 #include "run/messages.hpp"
-#include "run/run_error.hpp"
 
 #ifndef ORV_VERSION
 #define ORV_VERSION "0"
@@ -81,6 +81,12 @@ void describe(CLI::App& app, Options& options) {
     join->callback([&options] { options.mode = Mode::Join; });
 }
 
+int failed(const std::exception_ptr& failure, std::ostream& err) {
+    const Error error = errorOf(failure);
+    err << kProgramName << ": " << errorWords(error) << '\n';
+    return exitStatus(error.kind);
+}
+
 std::unique_ptr<Engine> openEngine(const std::string& folder) {
     if (folder.empty()) {
         return std::make_unique<Engine>(defaultProgramFolders());
@@ -116,8 +122,7 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
         return kExitSuccess;
     } catch (...) {
         bar.clear();
-        err << kProgramName << ": " << inUsersWords(std::current_exception()).what() << '\n';
-        return kExitFailure;
+        return failed(std::current_exception(), err);
     }
 }
 
@@ -146,8 +151,7 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
     try {
         return verify.chosen ? runVerify(verify, out, err) : execute(options, out, err);
     } catch (...) {
-        err << kProgramName << ": " << inUsersWords(std::current_exception()).what() << '\n';
-        return kExitFailure;
+        return failed(std::current_exception(), err);
     }
 }
 

@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "files/wide_text.hpp"
 
 namespace {
-
-std::string utf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string converted(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, converted.data(), size, nullptr, nullptr);
-    converted.pop_back();
-    return converted;
-}
 
 // The console shows the program's UTF-8 text as text, and gets its own code page back at the end.
 class Utf8Console {
@@ -49,7 +42,7 @@ private:
 extern "C" int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments.push_back(i > 0 && std::wcscmp(argv[i], L"/?") == 0 ? "--help" : utf8(argv[i]));
+        arguments.push_back(i > 0 && std::wcscmp(argv[i], L"/?") == 0 ? "--help" : sintegra::narrow(argv[i]));
     }
     std::vector<char*> pointers;
     for (std::string& argument : arguments) {

@@ -4,9 +4,8 @@
 
 #include "cli/exit_status.hpp"
 #include "files/system_error.hpp"
+#include "run/error_words.hpp"
 #include "run/file_verification.hpp"
-#include "run/messages.hpp"
-#include "run/run_error.hpp"
 #include "verify/json_report.hpp"
 #include "verify/report.hpp"
 
@@ -41,12 +40,11 @@ int runVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
         }
         out << std::flush;
         return errors == 0 ? kExitSuccess : kExitFindings;
-    } catch (const FileError& error) {
-        err << "sintegra-orv-cli: " << error.what() << '\n';
-        return kExitFailure;
-    } catch (const RunError& error) {
-        err << "sintegra-orv-cli: " << error.what() << ' ' << messages::kFilesUnchanged << '\n';
-        return kExitFailure;
+    } catch (const Error& error) {
+        // A file refused for what it holds is told as a run tells it; one that the system refused, alone.
+        err << "sintegra-orv-cli: " << (refusesShape(error.kind) ? errorWords(error) : errorSentence(error))
+            << '\n';
+        return exitStatus(error.kind);
     }
 }
 

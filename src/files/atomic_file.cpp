@@ -64,7 +64,7 @@ void AtomicFile::createTemp() {
         }
         temp_.clear();
         if (error != std::errc::file_exists || attempt == kNameAttempts) {
-            throw fileError(FileStep::Create, target_, error);
+            throw fileError(ErrorKind::CannotCreateTemp, target_, error);
         }
     }
 }
@@ -94,7 +94,7 @@ void AtomicFile::writeAll(const char* data, std::size_t size) {
         error = writeTemp(data, size);
     }
     if (error) {
-        throw fileError(FileStep::Write, target_, error);
+        throw fileError(ErrorKind::CannotWrite, target_, error);
     }
 }
 
@@ -108,7 +108,7 @@ void AtomicFile::prepare() {
         error = finishTemp();
     }
     if (error) {
-        throw fileError(FileStep::Write, target_, error);
+        throw fileError(ErrorKind::CannotWrite, target_, error);
     }
     prepared_ = true;
 }
@@ -120,7 +120,7 @@ void AtomicFile::commit() {
         error = replaceTarget();
     }
     if (error) {
-        throw fileError(FileStep::Replace, target_, error);
+        throw fileError(ErrorKind::CannotReplace, target_, error);
     }
     if (registry_ != nullptr) {
         registry_->removed(temp_);

@@ -13,7 +13,7 @@ class TempRegistry;
 // A file written beside its target and put in the target's place by commit(), so that the target
 // is either left as it was or replaced whole. The target's permissions are kept, and a symbolic
 // link stays a link: the file it names is replaced. Without a commit the temporary file is removed.
-// Failures throw FileError naming the target.
+// Failures throw Error naming the target.
 //
 // On POSIX the temporary file has, from its first byte, the target's permission bits, ACLs and
 // extended attributes, or a new file's; never more access than mostAccess grants. On Windows it

@@ -26,8 +26,8 @@ bool writable(const std::filesystem::path& path, const struct stat& info) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
-FileError writeProtected(const std::string& message, const std::filesystem::path& target) {
-    return FileError(message, target, std::make_error_code(std::errc::permission_denied));
+Error writeProtected(ErrorKind kind, const std::filesystem::path& path) {
+    return fileError(kind, path, std::make_error_code(std::errc::permission_denied));
 }
 
 // Asks call(buffer, size) for its answer, again when the answer grew between the two calls.
@@ -117,11 +117,10 @@ void AtomicFile::inspectTarget() {
     struct stat info {};
     if (::stat(resolved_.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
-            throw fileError(FileStep::Write, target_, std::make_error_code(std::errc::is_a_directory));
+            throw fileError(ErrorKind::CannotWrite, target_, std::make_error_code(std::errc::is_a_directory));
         }
         if (!writable(resolved_, info)) {
-            throw writeProtected("O arquivo \"" + pathText(target_) + "\" está protegido contra gravação.",
-                                 target_);
+            throw writeProtected(ErrorKind::FileWriteProtected, target_);
         }
         targetExists_ = true;
         native_->mode =
@@ -134,7 +133,7 @@ void AtomicFile::inspectTarget() {
         folder = ".";
     }
     if (::stat(folder.c_str(), &info) == 0 && !writable(folder, info)) {
-        throw writeProtected("A pasta \"" + pathText(folder) + "\" está protegida contra gravação.", target_);
+        throw writeProtected(ErrorKind::FolderWriteProtected, folder);
     }
 }
 

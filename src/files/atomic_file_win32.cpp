@@ -39,8 +39,8 @@ std::filesystem::path finalPath(HANDLE file, const std::filesystem::path& fallba
     return name.starts_with(L"\\\\?\\") ? name.substr(4) : name;
 }
 
-FileError writeProtected(const std::string& message, const std::filesystem::path& target) {
-    return FileError(message, target, std::make_error_code(std::errc::permission_denied));
+Error writeProtected(ErrorKind kind, const std::filesystem::path& path) {
+    return fileError(kind, path, std::make_error_code(std::errc::permission_denied));
 }
 
 // A replace is refused with "access denied" when another program holds the target open; whether it
@@ -85,11 +85,10 @@ void AtomicFile::inspectTarget() {
         return;
     }
     if ((basic.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        throw fileError(FileStep::Write, target_, std::make_error_code(std::errc::is_a_directory));
+        throw fileError(ErrorKind::CannotWrite, target_, std::make_error_code(std::errc::is_a_directory));
     }
     if ((basic.FileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        throw writeProtected("O arquivo \"" + pathText(target_) + "\" está protegido contra gravação.",
-                             target_);
+        throw writeProtected(ErrorKind::FileWriteProtected, target_);
     }
     targetExists_ = true;
 }

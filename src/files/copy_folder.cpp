@@ -95,9 +95,7 @@ CopyFolder::CopyFolder(std::filesystem::path folder, std::string stamp, TempRegi
 std::filesystem::path CopyFolder::keep(const std::filesystem::path& file,
                                        const std::filesystem::path& named) {
     if (!makeOwnFolder(folder_)) {
-        throw FileError("A pasta de cópias \"" + pathText(folder_) +
-                            "\" não é uma pasta comum (é um link ou um arquivo) e não foi usada.",
-                        folder_);
+        throw fileError(ErrorKind::CopiesFolderUnusable, folder_, {});
     }
     const std::filesystem::path copy = freeName(named);
     // A second name of the file keeps its bytes once the replace gives its path new ones, with

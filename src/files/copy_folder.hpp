@@ -24,9 +24,9 @@ public:
     // Keeps the bytes that file holds now, under the name of named, and returns the copy's path.
     // The copy may be a second name of the file itself, so the file must afterwards be replaced
     // whole, never written in place. The folder is made when missing, for this user alone. Throws
-    // FileError.
+    // Error.
     std::filesystem::path keep(const std::filesystem::path& file, const std::filesystem::path& named);
-    // Puts a copy's bytes back in the place of target, as a whole. Throws FileError.
+    // Puts a copy's bytes back in the place of target, as a whole. Throws Error.
     void restore(const std::filesystem::path& copy, const std::filesystem::path& target);
     // Removes the oldest copies beyond kCopiesKept; any other file in the folder stays, and so do the
     // copies kept by this object and the files that spared names, whatever their names.

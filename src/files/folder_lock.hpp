@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -12,19 +11,12 @@ namespace sintegra {
 
 inline constexpr std::string_view kLockFileName = "Sintegra.lck";
 
-// Another running copy of the program holds the folder.
-class FolderInUse : public std::runtime_error {
-public:
-    FolderInUse()
-        : std::runtime_error("the folder is in use") {}
-};
-
 // Holds the program folder for one running copy of the program: a second copy would replace the
 // first one's staging store under it. The lock file also lists the temporary files that runs have
 // beside user files, so that the next start removes those a killed run left behind.
 class FolderLock : public TempRegistry {
 public:
-    // Throws FolderInUse, or FileError when the lock file cannot be opened.
+    // Throws Error: FolderInUse, or a kind of its own when the lock file cannot be opened.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock() override;
     FolderLock(const FolderLock&) = delete;

@@ -58,7 +58,7 @@ void FolderLock::lock() {
             if (errno == ELOOP) {
                 throw notRegularFile(file_);
             }
-            throw fileError(FileStep::Open, file_, lastError());
+            throw fileError(ErrorKind::CannotOpen, file_, lastError());
         }
         native_->fd = fd;
         struct stat info {};
@@ -67,9 +67,9 @@ void FolderLock::lock() {
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno == EWOULDBLOCK) {
-                throw FolderInUse();
+                throw Error(ErrorKind::FolderInUse);
             }
-            throw fileError(FileStep::Open, file_, lastError());
+            throw fileError(ErrorKind::CannotOpen, file_, lastError());
         }
         if (stillNamedBy(fd, file_)) {
             return;
@@ -77,7 +77,7 @@ void FolderLock::lock() {
         ::close(fd);
         native_->fd = -1;
     }
-    throw FolderInUse();
+    throw Error(ErrorKind::FolderInUse);
 }
 
 std::string FolderLock::readList() {

@@ -60,7 +60,7 @@ void FolderLock::lock() {
                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
-            throw fileError(FileStep::Open, file_, lastError());
+            throw fileError(ErrorKind::CannotOpen, file_, lastError());
         }
         created_ = GetLastError() != ERROR_ALREADY_EXISTS;
         native_->file = file;
@@ -70,9 +70,9 @@ void FolderLock::lock() {
         OVERLAPPED locked = at(0, kLockedByteHigh);
         if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &locked)) {
             if (GetLastError() == ERROR_LOCK_VIOLATION) {
-                throw FolderInUse();
+                throw Error(ErrorKind::FolderInUse);
             }
-            throw fileError(FileStep::Open, file_, lastError());
+            throw fileError(ErrorKind::CannotOpen, file_, lastError());
         }
         if (!deletePending(file)) {
             return;
@@ -80,7 +80,7 @@ void FolderLock::lock() {
         CloseHandle(file);
         native_->file = INVALID_HANDLE_VALUE;
     }
-    throw FolderInUse();
+    throw Error(ErrorKind::FolderInUse);
 }
 
 std::string FolderLock::readList() {

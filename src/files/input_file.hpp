@@ -22,7 +22,7 @@ struct FileStamp {
 std::optional<FileStamp> stampOf(const std::filesystem::path& path) noexcept;
 
 // A regular file opened for reading as raw bytes. Anything else (a folder, a FIFO, a device) is
-// refused at once, without waiting for a writer. Failures throw FileError naming the file.
+// refused at once, without waiting for a writer. Failures throw Error naming the file.
 class InputFile {
 public:
     explicit InputFile(std::filesystem::path path);

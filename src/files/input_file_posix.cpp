@@ -37,18 +37,18 @@ InputFile::InputFile(std::filesystem::path path)
     // regular file, the only kind read, it changes nothing.
     const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        throw fileError(FileStep::Open, path_, lastError());
+        throw fileError(ErrorKind::CannotOpen, path_, lastError());
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         const std::error_code error = lastError();
         ::close(fd);
-        throw fileError(FileStep::Open, path_, error);
+        throw fileError(ErrorKind::CannotOpen, path_, error);
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         if (S_ISDIR(info.st_mode)) {
-            throw fileError(FileStep::Open, path_, std::make_error_code(std::errc::is_a_directory));
+            throw fileError(ErrorKind::CannotOpen, path_, std::make_error_code(std::errc::is_a_directory));
         }
         throw notRegularFile(path_);
     }
@@ -75,7 +75,7 @@ std::size_t InputFile::read(char* buffer, std::size_t capacity) {
             return static_cast<std::size_t>(got);
         }
         if (errno != EINTR) {
-            throw fileError(FileStep::Read, path_, lastError());
+            throw fileError(ErrorKind::CannotRead, path_, lastError());
         }
     }
 }

@@ -53,7 +53,7 @@ InputFile::InputFile(std::filesystem::path path)
         CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        throw fileError(FileStep::Open, path_, lastError());
+        throw fileError(ErrorKind::CannotOpen, path_, lastError());
     }
     handle_ = reinterpret_cast<std::intptr_t>(file);
     if (GetFileType(file) != FILE_TYPE_DISK) {
@@ -64,11 +64,11 @@ InputFile::InputFile(std::filesystem::path path)
     if (!GetFileInformationByHandle(file, &info)) {
         const std::error_code error = lastError();
         close();
-        throw fileError(FileStep::Open, path_, error);
+        throw fileError(ErrorKind::CannotOpen, path_, error);
     }
     if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         close();
-        throw fileError(FileStep::Open, path_, std::make_error_code(std::errc::is_a_directory));
+        throw fileError(ErrorKind::CannotOpen, path_, std::make_error_code(std::errc::is_a_directory));
     }
     stamp_ = stampFrom(info);
 }
@@ -91,7 +91,7 @@ std::size_t InputFile::read(char* buffer, std::size_t capacity) {
         if (GetLastError() == ERROR_HANDLE_EOF) {
             return 0;
         }
-        throw fileError(FileStep::Read, path_, lastError());
+        throw fileError(ErrorKind::CannotRead, path_, lastError());
     }
     return got;
 }

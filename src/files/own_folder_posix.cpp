@@ -14,7 +14,7 @@ bool makeOwnFolder(const std::filesystem::path& folder) {
         return true;
     }
     if (errno != EEXIST) {
-        throw fileError(FileStep::CreateFolder, folder, {errno, std::system_category()});
+        throw fileError(ErrorKind::CannotCreateFolder, folder, {errno, std::system_category()});
     }
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {

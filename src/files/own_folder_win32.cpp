@@ -22,7 +22,8 @@ bool makeOwnFolder(const std::filesystem::path& folder) {
     }
     const DWORD code = GetLastError();
     if (code != ERROR_ALREADY_EXISTS) {
-        throw fileError(FileStep::CreateFolder, folder, {static_cast<int>(code), std::system_category()});
+        throw fileError(ErrorKind::CannotCreateFolder, folder,
+                        {static_cast<int>(code), std::system_category()});
     }
     return isOwnFolder(folder);
 }

@@ -30,24 +30,17 @@ bool putBack(const ReplacedFile& file, const AtomicFile& replaced, CopyFolder* c
     }
 }
 
-FileError undo(const FileError& failure, const std::vector<AtomicFile*>& files,
-               const std::vector<ReplacedFile>& replaced, std::size_t failed, CopyFolder* copies) {
-    std::string note;
+Error undo(Error failure, const std::vector<AtomicFile*>& files, const std::vector<ReplacedFile>& replaced,
+           std::size_t failed, CopyFolder* copies) {
     for (std::size_t i = 0; i < failed; ++i) {
-        if (putBack(replaced[i], *files[i], copies)) {
-            continue;
+        if (!putBack(replaced[i], *files[i], copies)) {
+            failure.replaced.push_back({pathText(replaced[i].target), pathText(replaced[i].copy)});
         }
-        note += std::string(note.empty() ? "" : " ") + "O arquivo \"" + pathText(replaced[i].target) +
-                "\" já tinha sido substituído";
-        note += replaced[i].copy.empty()
-                    ? "."
-                    : "; o conteúdo anterior está em \"" + pathText(replaced[i].copy) + "\".";
     }
-    if (note.empty()) {
+    if (failure.replaced.empty()) {
         removeCopies(replaced);
-        return failure;
     }
-    return failure.afterChanges(note);
+    return failure;
 }
 
 } // namespace
@@ -69,7 +62,7 @@ std::vector<ReplacedFile> replaceAll(const std::vector<AtomicFile*>& files, Copy
     for (std::size_t i = 0; i < files.size(); ++i) {
         try {
             files[i]->commit();
-        } catch (const FileError& failure) {
+        } catch (const Error& failure) {
             throw undo(failure, files, replaced, i, copies);
         }
     }

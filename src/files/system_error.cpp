@@ -45,24 +45,6 @@ const char* words(Cause cause) {
     return nullptr;
 }
 
-const char* stepWords(FileStep step) {
-    switch (step) {
-    case FileStep::Open:
-        return "abrir o arquivo";
-    case FileStep::Read:
-        return "ler o arquivo";
-    case FileStep::Create:
-        return "criar um arquivo temporário na pasta do arquivo";
-    case FileStep::Write:
-        return "gravar o arquivo";
-    case FileStep::Replace:
-        return "substituir o arquivo";
-    case FileStep::CreateFolder:
-        return "criar a pasta";
-    }
-    return "";
-}
-
 } // namespace
 
 namespace detail {
@@ -108,26 +90,12 @@ Cause causeOfErrc(int value) {
 
 } // namespace detail
 
-FileError::FileError(std::string message, std::filesystem::path path, std::error_code cause)
-    : std::runtime_error(std::move(message))
-    , path_(std::move(path))
-    , cause_(cause) {}
-
-FileError FileError::afterChanges(std::string_view note) const {
-    FileError changed(std::string(what()) + " " + std::string(note), path_, cause_);
-    changed.filesUnchanged_ = false;
-    return changed;
+Error fileError(ErrorKind kind, const std::filesystem::path& path, std::error_code cause) {
+    return Error(kind, pathText(path), cause);
 }
 
-FileError fileError(FileStep step, const std::filesystem::path& path, std::error_code cause) {
-    return FileError(std::string("Não foi possível ") + stepWords(step) + " \"" + pathText(path) +
-                         "\": " + systemCause(cause) + ".",
-                     path, cause);
-}
-
-FileError notRegularFile(const std::filesystem::path& path) {
-    return FileError("Não foi possível abrir o arquivo \"" + pathText(path) + "\": não é um arquivo comum.",
-                     path);
+Error notRegularFile(const std::filesystem::path& path) {
+    return Error(ErrorKind::NotRegularFile, pathText(path));
 }
 
 std::string systemCause(std::error_code cause) {

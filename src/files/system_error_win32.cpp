@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "files/system_cause.hpp"
+#include "files/wide_text.hpp"
 
 namespace sintegra::detail {
 
@@ -61,11 +62,7 @@ std::string systemCodeText(int value) {
     if (size == 0) {
         return "erro " + std::to_string(value) + " do sistema";
     }
-    std::string text(static_cast<std::size_t>(size) * 3, '\0');
-    const int length = WideCharToMultiByte(CP_UTF8, 0, words, static_cast<int>(size), text.data(),
-                                           static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return narrow(std::wstring_view(words, size));
 }
 
 } // namespace sintegra::detail

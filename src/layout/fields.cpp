@@ -4,6 +4,7 @@
 #include <array>
 
 #include "layout/line_widths.hpp"
+#include "layout/record_columns.hpp"
 
 // Items as numbered in the texts of the manual that the states publish: items 9 to 17 (types 10 to
 // 61R) as in the RICMS of Espírito Santo, items 18 to 26 (types 70 to 90) as in Anexo VII, Parte 2,
@@ -23,17 +24,17 @@ constexpr Field text(std::string_view name, int first, int last, R rule = R::Non
     return {name, std::uint16_t(first), std::uint16_t(last), K::Alphanumeric, 0, rule, values};
 }
 constexpr Field date(std::string_view name, int first, R rule = R::None) {
-    return {name, std::uint16_t(first), std::uint16_t(first + 7), K::Date, 0, rule, {}};
+    return {name, std::uint16_t(first), std::uint16_t(first + kDateSize - 1), K::Date, 0, rule, {}};
 }
 constexpr Field month(std::string_view name, int first, R rule = R::None) {
-    return {name, std::uint16_t(first), std::uint16_t(first + 5), K::Month, 0, rule, {}};
+    return {name, std::uint16_t(first), std::uint16_t(first + kMonthSize - 1), K::Month, 0, rule, {}};
 }
 // An Inscrição Estadual: "a UF é que vai comandar o cálculo do digito" (Guia Prático, registro tipo
 // 10); a party without one is "ISENTO" (registro tipo 50, campo 03), a type 55 substitute without one
 // in the favoured UF "INEXISTENTE" (registro tipo 55, campo 03). Each state's rule:
 // verify/state_registration_rules.hpp.
 constexpr Field ie(std::string_view name, int first, int stateColumn, R rule = R::StateRegistration) {
-    const auto last = std::uint16_t(first + 13);
+    const auto last = std::uint16_t(first + kStateRegistrationSize - 1);
     return {name, std::uint16_t(first), last, K::Alphanumeric, 0, rule, {}, std::uint16_t(stateColumn)};
 }
 constexpr Field dec(std::string_view name, int first, int last, int decimals = 2) {
@@ -523,6 +524,75 @@ constexpr std::array<RecordLayout, 30> kRecords = {{
     {"88STES", kRecordWidth, k88Stes}, {"88STITNF", k88StitnfWidth, k88Stitnf},
     {"88EAN", kRecordWidth, k88Ean},   {"90", kRecordWidth, k90},
 }};
+
+// The columns that the rest of the program names (record_columns.hpp, fields.hpp, line_widths.hpp)
+// are the field table's: a change to either that the other lacks stops the build.
+constexpr const Field* named(std::span<const Field> fields, std::string_view name) {
+    for (const Field& field : fields) {
+        if (field.name == name) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+// Whether the fields from the one named first to the one named last fill [column, column + size).
+constexpr bool spans(std::span<const Field> fields, std::string_view first, std::string_view last,
+                     std::size_t column, std::size_t size) {
+    const Field* from = named(fields, first);
+    const Field* to = named(fields, last);
+    return from != nullptr && to != nullptr && from->first == column && to->last + 1u == column + size;
+}
+
+constexpr bool spans(std::span<const Field> fields, std::string_view name, std::size_t column,
+                     std::size_t size) {
+    return spans(fields, name, name, column, size);
+}
+
+constexpr bool namesDocument(std::span<const Field> fields, const DocumentColumns& columns) {
+    return spans(fields, "CNPJ", columns.cnpj, kCnpjSize) &&
+           (columns.model == 0 ? named(fields, "Modelo") == nullptr
+                               : spans(fields, "Modelo", columns.model, kModelSize)) &&
+           spans(fields, "Série", columns.series, kSeriesSize) &&
+           spans(fields, "Número", columns.number, kDocumentNumberSize);
+}
+
+// Types 60M, 60A, 60D and 60I: the sub-type, then the day and the equipment.
+constexpr bool namesDay(std::span<const Field> fields) {
+    return fields.front().first == kType60SubTypeColumn + 1 &&
+           spans(fields, "Data de emissão", kType60DateColumn, kType60DateSize) &&
+           spans(fields, "Número de série de fabricação", kType60SerialColumn, kType60SerialSize);
+}
+
+static_assert(spans(k10, "CNPJ", "Inscrição Estadual", kInformantColumn, kInformantSize));
+static_assert(spans(k90, "CNPJ", "Inscrição Estadual", kInformantColumn, kInformantSize));
+static_assert(spans(k10, "Unidade da Federação", kInformantStateColumn, kStateSize));
+static_assert(spans(k10, "Data Inicial", "Data Final", kPeriodColumn, kPeriodSize));
+static_assert(spans(k10, "Código da finalidade do arquivo", kPurposeColumn, 1));
+static_assert(spans(k90, "Número de registros tipo 90", kCount90Column, 1));
+static_assert(spans(k75, "Data inicial", "Data final", kProductPeriodColumn, kProductPeriodSize));
+static_assert(spans(k75, "Código do produto ou serviço", kProductCodeColumn, kProductCodeSize));
+static_assert(namesDay(k60M) && namesDay(k60A) && namesDay(k60D) && namesDay(k60I));
+static_assert(spans(k60R, "Mês e ano de emissão", kType60RMonthColumn, kType60RMonthSize + kType60RYearSize));
+static_assert(kType60RYearColumn == kType60RMonthColumn + kType60RMonthSize);
+static_assert(namesDocument(k50, kDocument50) && namesDocument(k51, kDocument51) &&
+              namesDocument(k53, kDocument53) && namesDocument(k54, kDocument54));
+
+// Every record's last field ends at its width, and a type 88 sub-record has one width.
+constexpr bool widthsAgree() {
+    for (const RecordLayout& record : kRecords) {
+        if (record.fields.back().last != record.width) {
+            return false;
+        }
+        for (const SubRecord88& sub : kSubRecords88) {
+            if (sub.code == record.code && sub.width != record.width) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(widthsAgree());
 
 const RecordLayout* find(std::string_view code) {
     const auto found = std::find_if(kRecords.begin(), kRecords.end(),

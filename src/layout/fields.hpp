@@ -40,6 +40,10 @@ enum class FieldRule : std::uint8_t {
     RequiredOrNext,             // blanks or zeros only where the next field holds something
 };
 
+// The sizes of a date, AAAAMMDD, and of a month, MMAAAA.
+inline constexpr std::size_t kDateSize = 8;
+inline constexpr std::size_t kMonthSize = 6;
+
 struct Field {
     std::string_view name;
     std::uint16_t first; // columns counted from 1, as the manual counts them
@@ -80,6 +84,7 @@ struct DocumentColumns {
     std::uint16_t number;
 };
 inline constexpr std::size_t kCnpjSize = 14;
+inline constexpr std::size_t kStateRegistrationSize = 14;
 inline constexpr std::size_t kModelSize = 2;
 inline constexpr std::size_t kSeriesSize = 3;
 inline constexpr std::size_t kDocumentNumberSize = 6;

@@ -8,14 +8,30 @@
 // The record types of a SINTEGRA file that the program knows, by their two-character code.
 namespace sintegra {
 
+// A record type's code is its first two characters; some types have sub-types after it.
+inline constexpr std::size_t kCodeSize = 2;
+
 inline constexpr std::string_view kCode10 = "10";
 inline constexpr std::string_view kCode11 = "11";
+inline constexpr std::string_view kCode50 = "50";
+inline constexpr std::string_view kCode51 = "51";
+inline constexpr std::string_view kCode53 = "53";
+inline constexpr std::string_view kCode54 = "54";
+inline constexpr std::string_view kCode60 = "60";
+inline constexpr std::string_view kCode60M = "60M";
+inline constexpr std::string_view kCode75 = "75";
+inline constexpr std::string_view kCode88 = "88";
 inline constexpr std::string_view kCode90 = "90";
+
+// A two-digit code as a number, for tables indexed by type: "54" is 54.
+constexpr int codeNumber(std::string_view code) {
+    return (code[0] - '0') * 10 + (code[1] - '0');
+}
 
 // The record types staged in tables of their own, in the order the output lists them.
 // The table of a staged type is "REG" followed by its code.
-inline constexpr std::array<std::string_view, 10> kStagedCodes = {"50", "53", "54", "55", "60",
-                                                                  "61", "70", "74", "75", "88"};
+inline constexpr std::array<std::string_view, 10> kStagedCodes = {
+    kCode50, kCode53, kCode54, "55", kCode60, "61", "70", "74", kCode75, kCode88};
 inline constexpr std::size_t kStagedTypeCount = kStagedCodes.size();
 
 // Index of a staged type in kStagedCodes.
@@ -34,8 +50,8 @@ constexpr std::optional<StagedType> stagedTypeOf(std::string_view code) {
     return std::nullopt;
 }
 
-inline constexpr StagedType kType60 = *stagedTypeOf("60");
-inline constexpr StagedType kType75 = *stagedTypeOf("75");
+inline constexpr StagedType kType60 = *stagedTypeOf(kCode60);
+inline constexpr StagedType kType75 = *stagedTypeOf(kCode75);
 
 // Whether a record type code is one the program handles: kept, staged or rebuilt.
 constexpr bool isHandledCode(std::string_view code) {

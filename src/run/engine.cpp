@@ -3,12 +3,10 @@
 #include "files/file_size_limit.hpp"
 #include "files/folder_lock.hpp"
 #include "files/system_error.hpp"
-#include "run/messages.hpp"
+#include "run/error_words.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/run_driver.hpp"
-#include "run/run_error.hpp"
 #include "staging/staging_store.hpp"
-#include "staging/store_error.hpp"
 
 namespace sintegra {
 namespace {
@@ -16,7 +14,7 @@ namespace {
 void requireFolder(const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
-        throw RunError("A pasta do programa \"" + pathText(folder) + "\" não existe.");
+        throw fileError(ErrorKind::ProgramFolderMissing, folder, {});
     }
 }
 
@@ -25,7 +23,7 @@ bool makeFolder(const std::filesystem::path& folder) {
     std::error_code error;
     const bool made = std::filesystem::create_directories(folder, error);
     if (error) {
-        throw fileError(FileStep::CreateFolder, folder, error);
+        throw fileError(ErrorKind::CannotCreateFolder, folder, error);
     }
     return made;
 }
@@ -37,7 +35,7 @@ Engine::Engine(const ProgramFolders& folders)
     try {
         start(folders);
     } catch (...) {
-        throw inUsersWords(std::current_exception());
+        throw errorOf(std::current_exception());
     }
 }
 
@@ -70,7 +68,7 @@ void Engine::leaveNothingBehind(bool madeFolder) noexcept {
     if (lock_) {
         try {
             removeStore(folder_);
-        } catch (const StoreError&) {
+        } catch (const Error&) {
             // Then it was there before, and stays.
         }
         lock_->removeIfCreated();
@@ -88,7 +86,7 @@ RunResult Engine::run(RunHost& host) {
     } catch (const RunCancelled&) {
         return {RunStatus::Cancelled, {}};
     } catch (...) {
-        throw inUsersWords(std::current_exception());
+        throw errorOf(std::current_exception());
     }
 }
 

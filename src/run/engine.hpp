@@ -18,8 +18,7 @@ class Engine {
 public:
     // Takes the program folder, removes what a killed run left there and prepares a fresh staging
     // store from Sintegra.mod. From then on a write past the process's file-size limit fails as a
-    // write. Throws RunFailure, whose message names the file and the folder; a start that fails
-    // leaves nothing behind.
+    // write. Throws Error, whatever failed; a start that fails leaves nothing behind.
     explicit Engine(const ProgramFolders& folders);
     // Everything in one folder.
     explicit Engine(const std::filesystem::path& programFolder);
@@ -27,9 +26,8 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Runs once with what the host says. Throws RunFailure when the run fails; the message says
-    // whether every user file is as it was, which is the case but for a replace that could not be
-    // undone.
+    // Runs once with what the host says. Throws Error when the run fails; every user file is as it
+    // was unless its list of files replaced says otherwise, for a replace that could not be undone.
     RunResult run(RunHost& host);
 
     // Where Sintegra.mdb, Sintegra.lck, Copias and the join's output are.

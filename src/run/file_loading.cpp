@@ -7,16 +7,15 @@
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
 #include "files/system_error.hpp"
+#include "layout/line_splitter.hpp"
 #include "run/blocks.hpp"
 #include "run/byte_cleaning.hpp"
+#include "run/file_verification.hpp"
 #include "run/line_normalization.hpp"
-#include "run/line_splitter.hpp"
-#include "run/messages.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/record_limits.hpp"
 #include "run/run_checks.hpp"
-#include "run/run_error.hpp"
 #include "verify/file_shape.hpp"
 
 namespace sintegra {
@@ -46,10 +45,9 @@ void readLines(InputFile& input, Sink& sink, Transform transform) {
         splitter.finish();
         sink.finish();
     } catch (const LineTooLong&) {
-        throw NotSintegraFile(messages::lineTooLong(sink.lines() + 1, pathText(input.path())));
+        throw lineTooLong(input.path(), sink.lines() + 1);
     } catch (const verify::NotSintegra& refused) {
-        throw NotSintegraFile(
-            messages::notSintegra(pathText(input.path()), verify::faultWords(refused.fault)));
+        throw notSintegra(input.path(), refused.fault);
     }
 }
 

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "run/run_error.hpp"
-
 namespace sintegra {
 
 class AtomicFile;
@@ -15,12 +13,6 @@ class StagingLoad;
 struct LineBlock;
 template <class T>
 class Channel;
-
-// Thrown by a pass over a file that is not a SINTEGRA file; the message says why.
-class NotSintegraFile : public RunError {
-public:
-    using RunError::RunError;
-};
 
 // The normalized lines of a pass over the first input file, counted and hashed, so that a later
 // pass can tell whether it read the same lines.

@@ -5,7 +5,9 @@
 #include <functional>
 #include <optional>
 
+#include "files/error.hpp"
 #include "run/run_host.hpp"
+#include "verify/file_shape.hpp"
 #include "verify/finding.hpp"
 
 namespace sintegra {
@@ -15,13 +17,20 @@ using VerifyProgress = std::function<bool(const Progress&)>;
 
 // Checks one file against the layout, every check, and puts what it finds in sink; reads the file
 // and changes nothing. Returns the number of lines, or none when progress stopped it. Failures
-// throw FileError naming the file; a file that has not the shape of a SINTEGRA file (or a line over
-// 1 MiB) throws RunError, and what sink got is then no report of it.
+// throw Error naming the file; for a file that has not the shape of a SINTEGRA file (or a line over
+// 1 MiB), what sink got is then no report of it.
 std::optional<std::uint64_t> verifyFile(const std::filesystem::path& path, verify::FindingSink& sink,
                                         const VerifyProgress& progress = {});
 
 // Reads the file for its shape only, for a sink that cannot take back what it was given: throws as
 // verifyFile does.
 void requireSintegraShape(const std::filesystem::path& path);
+
+// The Error of a file that is not a SINTEGRA file, for the fault found, or for the line, numbered
+// from 1, that grew past verify::kMaxLineSize.
+Error notSintegra(const std::filesystem::path& path, verify::ShapeFault fault);
+Error lineTooLong(const std::filesystem::path& path, std::uint64_t line);
+// Whether the kind is one of those: the file was read, and refused for what it holds.
+bool refusesShape(ErrorKind kind);
 
 } // namespace sintegra

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "layout/ascii_case.hpp"
+#include "layout/record_types.hpp"
 #include "run/record_limits.hpp"
 
 namespace sintegra {
@@ -46,8 +47,8 @@ void LineFitter::addBytes(std::string_view bytes) {
 // The kind is known from the first two bytes unless they are "88"; then from the code of the
 // sub-record, which the first kSubRecordCodeSize bytes hold, or the whole line when it is shorter.
 void LineFitter::decide(bool lineComplete) {
-    const bool type88 = head_.starts_with("88");
-    if (head_.size() >= 2 && !type88) {
+    const bool type88 = head_.starts_with(kCode88);
+    if (head_.size() >= kCodeSize && !type88) {
         kind_ = Kind::Fitted;
         width_ = kRecordWidth;
     } else if (type88 && (head_.size() >= kSubRecordCodeSize || lineComplete)) {

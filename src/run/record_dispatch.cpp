@@ -6,7 +6,7 @@
 namespace sintegra {
 
 Dispatch dispatchOf(std::string_view line) {
-    const std::string_view code = line.substr(0, 2);
+    const std::string_view code = line.substr(0, kCodeSize);
     if (code == kCode10) {
         return {Destination::Kept10};
     }
@@ -58,7 +58,7 @@ void StagingLoad::accept(std::string_view line) {
 }
 
 void StagingLoad::drop(std::string_view line) {
-    DroppedLines& dropped = dropped_[std::string(line.substr(0, 2))];
+    DroppedLines& dropped = dropped_[std::string(line.substr(0, kCodeSize))];
     if (dropped.count++ < kLinesNamed) {
         dropped.first.push_back(lines_);
     }
@@ -70,7 +70,7 @@ namespace {
 std::size_t heldSize(Destination destination) {
     switch (destination) {
     case Destination::Dropped:
-        return 2;
+        return kCodeSize;
     case Destination::Kept90:
         return kType90PrefixSize;
     default:
@@ -84,7 +84,7 @@ void RawLineCollector::addBytes(std::string_view bytes) {
     if (finished_) {
         finished_ = false;
         decided_ = false;
-        keep_ = 2;
+        keep_ = kCodeSize;
         line_.clear();
     }
     while (!bytes.empty()) {
@@ -98,7 +98,7 @@ void RawLineCollector::addBytes(std::string_view bytes) {
         const std::size_t taken = std::min(room, bytes.size());
         line_.append(bytes.substr(0, taken));
         bytes.remove_prefix(taken);
-        if (!decided_ && line_.size() == 2) {
+        if (!decided_ && line_.size() == kCodeSize) {
             decided_ = true;
             keep_ = heldSize(dispatchOf(line_).destination);
         }

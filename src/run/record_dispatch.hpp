@@ -73,7 +73,7 @@ public:
 
 private:
     std::string line_;
-    std::size_t keep_ = 2;
+    std::size_t keep_ = kCodeSize;
     bool decided_ = false;
     bool finished_ = false;
 };

@@ -22,8 +22,7 @@ void InputCheck::endLine(std::string_view kept) {
 
 void OutputCheck::finish() {
     for (Part* part : {&rest_, &fields_}) {
-        part->splitter.finish();
-        part->checker.finish();
+        part->check.finish();
     }
     rest_.report.merge(std::move(fields_.report));
 }

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "run/line_splitter.hpp"
 #include "run/run_summary.hpp"
 #include "verify/checker.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
+#include "verify/stream_check.hpp"
 
 namespace sintegra {
 
@@ -65,8 +65,8 @@ public:
     OutputCheck& operator=(const OutputCheck&) = delete;
 
     // Each is handed every byte written, in order.
-    void checkFields(std::string_view bytes) { fields_.splitter.feed(bytes); }
-    void checkRest(std::string_view bytes) { rest_.splitter.feed(bytes); }
+    void checkFields(std::string_view bytes) { fields_.check.feed(bytes); }
+    void checkRest(std::string_view bytes) { rest_.check.feed(bytes); }
     // After the last byte, once both are done.
     void finish();
 
@@ -78,15 +78,13 @@ private:
     // holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
-    // A checker with its report, fed the lines of the bytes.
+    // A check with its report, fed the bytes.
     struct Part {
         explicit Part(verify::Scope scope)
-            : checker(report, scope, kRelationsLimit) {}
+            : check(report, scope, kRelationsLimit, verify::ShapeCheck::Skipped) {}
 
         verify::Report report{kFindingsNamed};
-        verify::Checker checker;
-        verify::LineFeeder feeder{checker};
-        LineSplitter<verify::LineFeeder> splitter{feeder};
+        verify::StreamCheck check;
     };
 
     Part rest_{verify::Scope::ShapeAndRelations};

@@ -10,13 +10,12 @@
 #include "files/system_error.hpp"
 #include "run/blocks.hpp"
 #include "run/file_loading.hpp"
-#include "run/messages.hpp"
+#include "run/file_verification.hpp"
 #include "run/output_assembly.hpp"
 #include "run/pipeline.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_checks.hpp"
-#include "run/run_error.hpp"
 #include "run/run_host.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
@@ -34,7 +33,7 @@ bool namesNoFile(const std::string& path) {
 // load's business, apart from the file's shape: a file of type 51 records only has that shape.
 void requireRecords(const StagingLoad& load, const std::string& path) {
     if (load.recognized() == 0) {
-        throw RunError(messages::notSintegra(path, verify::faultWords(verify::ShapeFault::NoRecord)));
+        throw notSintegra(pathFromText(path), verify::ShapeFault::NoRecord);
     }
 }
 
@@ -98,8 +97,8 @@ private:
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     InputCheck firstCheck_;
-    std::optional<InputCheck> secondCheck_;        // none when the second file is the first one again
-    std::optional<NotSintegraFile> secondRefused_; // which matters in join mode only
+    std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
+    std::optional<Error> secondRefused_;    // which matters in join mode only
     RunSummary summary_;
     // The inputs that the output is made of, as they were when the run opened them.
     struct ReadInput {
@@ -164,7 +163,7 @@ NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, AtomicFile*
 // A later pass over the first file stands for the first one only if it reads the same lines.
 void Run::passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized) {
     if (passFirst(input, load, normalized, nullptr) != firstDigest_) {
-        throw RunError(messages::changedMeanwhile(firstPath_));
+        throw Error(ErrorKind::ChangedMeanwhile, firstPath_);
     }
 }
 
@@ -179,7 +178,10 @@ void Run::readSecond(InputFile& input) {
             [&](Channel<LineBlock>& rows) {
                 try {
                     readSecondFile(input, rows, *secondCheck_);
-                } catch (const NotSintegraFile& refused) {
+                } catch (const Error& refused) {
+                    if (!refusesShape(refused.kind)) {
+                        throw;
+                    }
                     secondRefused_ = refused;
                 }
             },
@@ -315,7 +317,7 @@ void Run::noteRead(const std::string& path, const InputFile& input) {
 void Run::requireInputsAsRead() const {
     for (const ReadInput& input : inputs_) {
         if (stampOf(pathFromText(input.path)) != input.stamp) {
-            throw RunError(messages::changedMeanwhile(input.path));
+            throw Error(ErrorKind::ChangedMeanwhile, input.path);
         }
     }
 }

@@ -1,29 +1,14 @@
 #include "run/run_summary.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <numeric>
 
 #include "layout/fields.hpp"
 #include "verify/checks.hpp"
+#include "verify/message.hpp"
 
 namespace sintegra {
 namespace {
-
-// Bytes of a file as the user can read them: printable ASCII as it is, any other byte as \xNN.
-std::string printable(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        if (c >= 0x20 && c < 0x7f) {
-            text += c;
-        } else {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(c));
-            text += escaped;
-        }
-    }
-    return text;
-}
 
 // A record type code as the user can read it; the layout's types are named as such.
 std::string codeText(const std::string& code) {
@@ -33,7 +18,7 @@ std::string codeText(const std::string& code) {
     if (recordLayoutOf(code) != nullptr) {
         return "tipo " + code + " (registro do leiaute que o programa não grava)";
     }
-    return "código \"" + printable(code) + "\"";
+    return "código \"" + verify::displayText(code) + "\"";
 }
 
 std::string more(std::uint64_t total, std::size_t named) {
@@ -102,7 +87,7 @@ std::string repeatedText(const RunSummary& summary) {
         "\n";
     const RepeatedCodes& repeated = summary.repeatedProducts;
     for (const RepeatedCodes::Code& code : repeated.first) {
-        text += "  código \"" + printable(code.code) + "\": " + std::to_string(code.superseded) +
+        text += "  código \"" + verify::displayText(code.code) + "\": " + std::to_string(code.superseded) +
                 (code.superseded == 1 ? " removido" : " removidos") + ", fica o último lido\n";
     }
     return text + more(repeated.count, repeated.first.size());

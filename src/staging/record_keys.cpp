@@ -11,7 +11,7 @@ namespace {
 
 // The sub-type letter, or NUL when the line has no third character or its code is not "60".
 char subType(std::string_view registro) {
-    return registro.size() >= kType60SubTypeColumn && registro.starts_with(kStagedCodes[kType60])
+    return registro.size() >= kType60SubTypeColumn && registro.starts_with(kCode60)
                ? upperAscii(registro[kType60SubTypeColumn - 1])
                : '\0';
 }
@@ -39,8 +39,8 @@ Type60Order type60Order(std::string_view registro) {
     const char sub = subType(registro);
     std::string_view serial;
     if (sub == 'R') {
-        appendColumns(order, registro, kType60RYearColumn, 4);
-        appendColumns(order, registro, kType60RMonthColumn, 2);
+        appendColumns(order, registro, kType60RYearColumn, kType60RYearSize);
+        appendColumns(order, registro, kType60RMonthColumn, kType60RMonthSize);
         appendColumns(order, "99", 1, 2);
     } else {
         appendColumns(order, registro, kType60DateColumn, kType60DateSize);

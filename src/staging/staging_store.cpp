@@ -16,10 +16,6 @@
 namespace sintegra {
 namespace {
 
-std::string inQuotes(const std::filesystem::path& path) {
-    return "\"" + pathText(path) + "\"";
-}
-
 // A crash can leave a rollback journal beside the store. It must go before the template is
 // copied, or SQLite would play the old journal back into the fresh copy. Only regular files are the
 // store's to delete: a folder, or a link that someone planted, stays, and the start ends.
@@ -33,20 +29,18 @@ void removeStale(const std::filesystem::path& store) {
         std::error_code error;
         const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
         if (std::filesystem::is_directory(status)) {
-            throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                             systemCause(std::make_error_code(std::errc::is_a_directory)) + ".");
+            throw fileError(ErrorKind::StoreNotRemoved, file,
+                            std::make_error_code(std::errc::is_a_directory));
         }
         if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-            throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) +
-                             ": não é um arquivo comum.");
+            throw fileError(ErrorKind::StoreNotRegularFile, file, {});
         }
     }
     for (const std::filesystem::path& file : files) {
         std::error_code error;
         std::filesystem::remove(file, error);
         if (error) {
-            throw StoreError("Não foi possível apagar o banco de trabalho " + inQuotes(file) + ": " +
-                             systemCause(error) + ".");
+            throw fileError(ErrorKind::StoreNotRemoved, file, error);
         }
     }
 }
@@ -55,8 +49,9 @@ void removeStale(const std::filesystem::path& store) {
 void copyTemplate(const std::filesystem::path& from, const std::filesystem::path& to) {
     requireTemplate(from);
     if (const std::error_code error = copyToPrivateFile(from, to)) {
-        throw StoreError("Não foi possível copiar o modelo " + inQuotes(from) + " para " + inQuotes(to) +
-                         ": " + systemCause(error) + ".");
+        Error failure = fileError(ErrorKind::TemplateNotCopied, from, error);
+        failure.secondFile = pathText(to);
+        throw failure;
     }
 }
 
@@ -74,18 +69,12 @@ void check(sqlite3* db, int result) {
     }
 }
 
-int sqliteCode(const std::exception& error) {
-    const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
-    return sqlite != nullptr ? sqlite->getErrorCode() : SQLITE_ERROR;
-}
-
 } // namespace
 
 void requireTemplate(const std::filesystem::path& templateFile) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(templateFile, error)) {
-        throw StoreError("O modelo do banco de trabalho " + std::string(kTemplateFileName) +
-                         " não foi encontrado na pasta " + inQuotes(templateFile.parent_path()) + ".");
+        throw fileError(ErrorKind::TemplateMissing, templateFile.parent_path(), {});
     }
 }
 
@@ -121,15 +110,18 @@ void StagingStore::open(const std::filesystem::path& templateFile) {
         db_->exec("PRAGMA temp_store = FILE");
         db_->exec("PRAGMA cache_size = -8192");
         db_->exec("PRAGMA threads = 1");
-        SQLite::Statement tables(*db_, std::string(sql::kCountStagingTables));
+        SQLite::Statement tables(*db_, sql::countStagingTables());
         if (!tables.executeStep() || tables.getColumn(0).getInt64() != kStagedTypeCount) {
-            throw SQLite::Exception("faltam tabelas de trabalho (REG50 a REG88)");
+            throw fileError(ErrorKind::TemplateIncomplete, templateFile, {});
         }
         prepareInserts();
         productKeys_ = std::make_unique<ProductKeys>(*db_);
+    } catch (const Error&) {
+        throw;
     } catch (const std::exception& error) {
-        throw StoreError("O modelo do banco de trabalho " + inQuotes(templateFile) +
-                         " não pode ser usado: " + storeCause(sqliteCode(error), error.what()) + ".");
+        Error unusable = fileError(ErrorKind::TemplateUnusable, templateFile, storeCause(error));
+        unusable.detail = error.what();
+        throw unusable;
     }
 }
 
@@ -144,14 +136,15 @@ void StagingStore::prepareInserts() {
 // Of an I/O error the system knows the cause (a file-size limit, a failing device): SQLite keeps it
 // with the file.
 void StagingStore::fail(const std::exception& error) const {
-    const int code = sqliteCode(error);
+    const std::error_code cause = storeCause(error);
     int system = 0;
-    if ((code & 0xff) == SQLITE_IOERR) {
+    if ((cause.value() & 0xff) == SQLITE_IOERR) {
         sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &system);
     }
-    throw StoreError(
-        "Erro no banco de trabalho \"" + file_ + "\": " +
-        (system != 0 ? systemCause({system, std::system_category()}) : storeCause(code, error.what())) + ".");
+    Error failure(ErrorKind::StoreFailed, file_,
+                  system != 0 ? std::error_code(system, std::system_category()) : cause);
+    failure.detail = error.what();
+    throw failure;
 }
 
 std::uint64_t StagingStore::execute(std::string_view sql) {

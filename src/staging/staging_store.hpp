@@ -26,8 +26,8 @@ inline constexpr std::string_view kStoreFileName = "Sintegra.mdb";
 
 // The scratch database of the program folder and its one connection: one table of rows for each
 // staged record type. Rows are written in batches: every other operation first writes what is
-// pending, so that it sees every row staged before it. Every failure is thrown as a StoreError
-// whose message names the file and the cause.
+// pending, so that it sees every row staged before it. Every failure is thrown as an Error naming
+// the file and its cause.
 class StagingStore {
 public:
     // Replaces Sintegra.mdb with a fresh copy of Sintegra.mod, both in programFolder, and opens it.
@@ -86,9 +86,9 @@ private:
     RepeatedCodes repeated_;
 };
 
-// Throws StoreError when the template is not there.
+// Throws Error when the template is not there.
 void requireTemplate(const std::filesystem::path& templateFile);
-// Removes Sintegra.mdb and what SQLite keeps beside it from folder. Throws StoreError.
+// Removes Sintegra.mdb and what SQLite keeps beside it from folder. Throws Error.
 void removeStore(const std::filesystem::path& folder);
 
 // Ends the transaction it began with a rollback, unless it was committed.

@@ -26,6 +26,17 @@ std::string_view insertedColumns(StagedType type) {
 
 } // namespace
 
+const std::string& countStagingTables() {
+    static const std::string statement = [] {
+        std::string names;
+        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
+            names += (type == 0 ? "'" : ", '") + tableName(type) + "'";
+        }
+        return "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN (" + names + ")";
+    }();
+    return statement;
+}
+
 const std::string& deleteAll(StagedType type) {
     static const Catalogue statements = perTable("DELETE FROM ", "");
     return statements.at(type);

@@ -38,8 +38,7 @@ inline constexpr std::string_view kCreateProductRuns =
 inline constexpr std::string_view kInsertProductRun = "INSERT INTO temp.ProductRuns (Run) VALUES (?)";
 inline constexpr std::string_view kDropProductRuns = "DROP TABLE IF EXISTS temp.ProductRuns";
 
-inline constexpr std::string_view kCountStagingTables =
-    "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-    "('REG50', 'REG53', 'REG54', 'REG55', 'REG60', 'REG61', 'REG70', 'REG74', 'REG75', 'REG88')";
+// How many of the staging tables the database has.
+const std::string& countStagingTables();
 
 } // namespace sintegra::sql

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <stdexcept>
-#include <string>
+#include <exception>
+#include <system_error>
 
 namespace sintegra {
 
-// A failure of the staging store, its template or its preparation. The message is for the user.
-class StoreError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// SQLite's result codes, as the cause of an Error.
+const std::error_category& storeCategory();
 
-// The user's words for an SQLite result code, falling back to SQLite's own message.
-std::string storeCause(int sqliteCode, const char* sqliteMessage);
+// The cause of what an SQLite call threw: SQLITE_ERROR when SQLite did not say.
+std::error_code storeCause(const std::exception& error);
 
 } // namespace sintegra

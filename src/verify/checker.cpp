@@ -8,7 +8,7 @@ namespace sintegra::verify {
 
 void Checker::line(std::string_view head, std::uint64_t number, std::size_t width) {
     const RecordKind kind = classify(head);
-    if (kind.number == 10 && header_.line == 0) {
+    if (kind.type == kCode10 && header_.line == 0) {
         readHeader(head, number);
     }
     if (shape_) {
@@ -36,8 +36,8 @@ void Checker::finish() {
 void Checker::readHeader(std::string_view line, std::uint64_t number) {
     header_ = verify::readHeader(line, number);
     const std::string_view dates = header_.periodText;
-    const auto first = parseDate(dates.substr(0, 8));
-    const auto last = parseDate(dates.substr(std::min<std::size_t>(dates.size(), 8)));
+    const auto first = parseDate(dates.substr(0, kDateSize));
+    const auto last = parseDate(dates.substr(std::min(dates.size(), kDateSize)));
     if (!shape_ || !first || !last) {
         return;
     }
@@ -53,7 +53,7 @@ void Checker::readHeader(std::string_view line, std::uint64_t number) {
 
 void Checker::reportPeriod(const Check& check, std::uint64_t number, std::string_view detail) {
     report(sink_, check, [&] {
-        return makeFinding(check, number, kPeriodColumn, kPeriodColumn + 15, "10",
+        return makeFinding(check, number, kPeriodColumn, kPeriodColumn + kPeriodSize - 1, kCode10,
                            "Data Inicial e Data Final", header_.periodText, std::string(detail));
     });
 }

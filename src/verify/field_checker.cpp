@@ -229,7 +229,7 @@ private:
         if (field.stateColumn == 0) {
             return header_.state;
         }
-        return field.stateColumn + 1u <= line_.size() ? line_.substr(field.stateColumn - 1u, 2)
+        return field.stateColumn + 1u <= line_.size() ? line_.substr(field.stateColumn - 1u, kStateSize)
                                                       : std::string_view();
     }
 

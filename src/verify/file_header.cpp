@@ -12,12 +12,12 @@ std::string_view slice(std::string_view line, std::size_t column, std::size_t si
 FileHeader readHeader(std::string_view line10, std::uint64_t number) {
     FileHeader header;
     header.line = number;
-    header.cnpj = slice(line10, kInformantColumn, 14);
-    header.stateRegistration = slice(line10, kInformantColumn + 14, 14);
-    header.state = slice(line10, kStateColumn, 2);
-    header.periodText = slice(line10, kPeriodColumn, 16);
-    const auto first = parseDate(slice(line10, kPeriodColumn, 8));
-    const auto last = parseDate(slice(line10, kPeriodColumn + 8, 8));
+    header.cnpj = slice(line10, kInformantColumn, kCnpjSize);
+    header.stateRegistration = slice(line10, kInformantColumn + kCnpjSize, kStateRegistrationSize);
+    header.state = slice(line10, kInformantStateColumn, kStateSize);
+    header.periodText = slice(line10, kPeriodColumn, kPeriodSize);
+    const auto first = parseDate(slice(line10, kPeriodColumn, kDateSize));
+    const auto last = parseDate(slice(line10, kPeriodColumn + kDateSize, kDateSize));
     if (first && last && *first <= *last) {
         header.period = Period{*first, *last};
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "layout/record_columns.hpp"
 #include "verify/calendar.hpp"
 
 namespace sintegra::verify {
@@ -20,12 +21,5 @@ struct FileHeader {
 };
 
 FileHeader readHeader(std::string_view line10, std::uint64_t number);
-
-// Where the type 10 and type 90 records name the informant, and where the period sits.
-inline constexpr std::size_t kInformantColumn = 3;
-inline constexpr std::size_t kInformantSize = 28; // CNPJ and state registration
-inline constexpr std::size_t kPeriodColumn = 108;
-inline constexpr std::size_t kStateColumn = 96;
-inline constexpr std::size_t kPurposeColumn = 126; // the file's finalidade: 1 for a normal file
 
 } // namespace sintegra::verify

@@ -17,7 +17,6 @@ constexpr std::string_view kBlanks(" \0\t\x1a", 4);
 constexpr std::string_view kDigitsAndBlanks("0123456789 \0\t\x1a", 14);
 // Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
 constexpr std::size_t kHeadSize = 48;
-constexpr std::size_t kTotalsPairSize = 2 + kTotalsCountDigits;
 
 // How the files that users mistake most often for a SINTEGRA file begin: archives (zip, which
 // xlsx, docx and odt are, gzip, 7-Zip, RAR, xz), documents (PDF, the older Office formats, RTF),
@@ -71,20 +70,6 @@ std::optional<std::string_view> firstTypedValue(const RecordLayout& layout, std:
 
 } // namespace
 
-std::string_view faultWords(ShapeFault fault) {
-    switch (fault) {
-    case ShapeFault::OtherFormat:
-        return "começa como um arquivo compactado, um documento, uma imagem ou um programa";
-    case ShapeFault::NotText:
-        return "tem bytes que um arquivo de texto não tem";
-    case ShapeFault::NoRecord:
-        return "nenhum registro reconhecido";
-    case ShapeFault::NotRecords:
-        return "a maioria das linhas não tem a forma de um registro";
-    }
-    return {};
-}
-
 void FileShape::addBytes(std::string_view bytes) {
     width_ += bytes.size();
     if (width_ > kMaxLineSize) {
@@ -130,7 +115,7 @@ void FileShape::finish() const {
 bool FileShape::hasRecordForm() {
     const RecordLayout* layout = recordLayoutOf(head_);
     if (layout == nullptr) {
-        return head_.starts_with("88");
+        return head_.starts_with(kCode88);
     }
     if ((layout->code == kCode10 || layout->code == kCode11) &&
         ++headers_[layout->code == kCode11 ? 1 : 0] > kHeaderLines) {

@@ -21,9 +21,6 @@ struct NotSintegra {
     ShapeFault fault;
 };
 
-// The fault in the user's words, a few of them.
-std::string_view faultWords(ShapeFault fault);
-
 // Tells a SINTEGRA file from what a user may pick by mistake (an archive, a picture, a spreadsheet's
 // export, a letter) from its lines as they are read, holding none of them. A SINTEGRA file:
 // - does not begin as an archive, a document, a picture or a program does (zip, gzip, PDF, PNG...);

@@ -23,7 +23,7 @@ void checkJoin(const FileHeader& first, const FileHeader& second, FindingSink& s
     if (first.cnpj != second.cnpj || first.stateRegistration != second.stateRegistration) {
         report(sink, check::kJoinInformant, [&] {
             return makeFinding(check::kJoinInformant, second.line, kInformantColumn,
-                               kInformantColumn + kInformantSize - 1, "10", "CNPJ e Inscrição Estadual",
+                               kInformantColumn + kInformantSize - 1, kCode10, "CNPJ e Inscrição Estadual",
                                second.cnpj + second.stateRegistration,
                                "o primeiro arquivo é de \"" + first.cnpj + first.stateRegistration +
                                    "\"; o arquivo juntado fica com o CNPJ e a inscrição do segundo");
@@ -36,7 +36,7 @@ void checkJoin(const FileHeader& first, const FileHeader& second, FindingSink& s
     const Period& b = *second.period;
     const auto periodFinding = [&](const Check& check, std::string detail) {
         report(sink, check, [&] {
-            return makeFinding(check, second.line, kPeriodColumn, kPeriodColumn + 15, "10",
+            return makeFinding(check, second.line, kPeriodColumn, kPeriodColumn + kPeriodSize - 1, kCode10,
                                "Data Inicial e Data Final", second.periodText, std::move(detail));
         });
     };

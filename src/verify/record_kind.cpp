@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "layout/line_widths.hpp"
+#include "layout/record_types.hpp"
 
 namespace sintegra::verify {
 
@@ -10,18 +11,18 @@ namespace {
 
 int numberOf(std::string_view type) {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    return type.size() == 2 && digit(type[0]) && digit(type[1]) ? (type[0] - '0') * 10 + (type[1] - '0') : -1;
+    return type.size() == kCodeSize && digit(type[0]) && digit(type[1]) ? codeNumber(type) : -1;
 }
 
 } // namespace
 
 RecordKind classify(std::string_view line) {
-    const std::string_view type = line.substr(0, 2);
+    const std::string_view type = line.substr(0, kCodeSize);
     const int number = numberOf(type);
     if (const RecordLayout* layout = recordLayoutOf(line)) {
         return {type, number, layout->code, layout, layout->width, true};
     }
-    if (number != 88) {
+    if (type != kCode88) {
         return {type, number, type, nullptr, 0, false};
     }
     // Sub-records that some states add: their width is known, their fields are not.

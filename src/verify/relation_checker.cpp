@@ -38,23 +38,15 @@ std::string_view slice(std::string_view line, std::size_t column, std::size_t si
 }
 
 // Types 60M, 60A, 60D and 60I: the date, then the equipment's serial number.
-constexpr std::size_t kSerialSize = 20;
-constexpr std::size_t kDaySize = kType60DateSize + kSerialSize;
+constexpr std::size_t kDaySize = kType60DateSize + kType60SerialSize;
 
 // Where a record names the document it belongs to; nullptr for a record that names none.
-const DocumentColumns* documentColumns(int type) {
-    switch (type) {
-    case 50:
-        return &kDocument50;
-    case 51:
-        return &kDocument51;
-    case 53:
-        return &kDocument53;
-    case 54:
-        return &kDocument54;
-    default:
-        return nullptr;
-    }
+const DocumentColumns* documentColumns(std::string_view type) {
+    return type == kCode50   ? &kDocument50
+           : type == kCode51 ? &kDocument51
+           : type == kCode53 ? &kDocument53
+           : type == kCode54 ? &kDocument54
+                             : nullptr;
 }
 
 // The digest of the first size bytes of key, zero-padded to whole words: its bytes eight at a time,
@@ -101,8 +93,8 @@ bool dayOf(std::string_view line, std::array<char, 8>& digest) {
 
 // 60M names an equipment's day; 60A, 60D and 60I belong to one.
 bool namesDay(std::string_view label) {
-    return label.size() == 3 && label.starts_with("60") &&
-           std::string_view("MADI").find(label[2]) != std::string_view::npos;
+    return label.size() == 3 && label.starts_with(kCode60) &&
+           kType60SubTypeOrder.find(label[2]) != std::string_view::npos;
 }
 
 } // namespace
@@ -121,7 +113,7 @@ std::optional<RelationChecker::Code> RelationChecker::keyOf(std::string_view fie
 
 std::optional<RelationChecker::Code> RelationChecker::productOf(std::string_view line,
                                                                 const RecordKind& kind) {
-    if (kind.number == 75) {
+    if (kind.type == kCode75) {
         return line.size() < kProductCodeColumn - 1 + kProductCodeSize
                    ? std::nullopt
                    : keyOf(line.substr(kProductCodeColumn - 1, kProductCodeSize));
@@ -151,12 +143,11 @@ void RelationChecker::line(std::string_view line, std::uint64_t number, const Re
     Lookup& lookup = pending_[(oldest_ + waiting_) % kLookahead];
     lookup.number = number;
     lookup.layout = kind.layout;
-    lookup.type = kind.number;
     lookup.hasDocument = false;
     lookup.hasDay = false;
-    if (const DocumentColumns* columns = documentColumns(kind.number)) {
+    if (const DocumentColumns* columns = documentColumns(kind.type)) {
         lookup.hasDocument = documentOf(line, *columns, lookup.digest);
-        if (lookup.hasDocument && kind.number != 50) {
+        if (lookup.hasDocument && kind.type != kCode50) {
             keepWritten(lookup, line.substr(columns->cnpj - 1u,
                                             columns->number + kDocumentNumberSize - columns->cnpj));
         }
@@ -191,7 +182,7 @@ void RelationChecker::keepWritten(Lookup& lookup, std::string_view written) {
 }
 
 void RelationChecker::resolve(const Lookup& lookup, FindingSink& sink) {
-    if (lookup.hasDocument && lookup.type == 50) {
+    if (lookup.hasDocument && lookup.layout->code == kCode50) {
         // Once full and past its first miss, the table learns nothing more from a type 50 record.
         if (documents50_.size() < limit_ || limitedAt_ == 0) {
             entryOf(documents50_, lookup.digest, lookup.number);
@@ -212,7 +203,7 @@ void RelationChecker::countProduct(const Lookup& lookup) {
         return;
     }
     Product& product = *entry;
-    if (lookup.type == 75) {
+    if (lookup.layout->code == kCode75) {
         product.line75 = product.line75 == 0 ? lookup.number : product.line75;
         return;
     }
@@ -228,11 +219,11 @@ void RelationChecker::checkDocument(const Lookup& lookup, FindingSink& sink) con
     if (documents50_.size() >= limit_ || documents50_.contains(lookup.digest)) {
         return;
     }
-    const DocumentColumns& columns = *documentColumns(lookup.type);
+    const DocumentColumns& columns = *documentColumns(lookup.layout->code);
     const auto last = static_cast<std::uint16_t>(columns.number + kDocumentNumberSize - 1);
-    const Check& check = lookup.type == 54   ? check::k54Without50
-                         : lookup.type == 53 ? check::k53Without50
-                                             : check::k51Without50;
+    const Check& check = lookup.layout->code == kCode54   ? check::k54Without50
+                         : lookup.layout->code == kCode53 ? check::k53Without50
+                                                          : check::k51Without50;
     report(sink, check, [&] {
         return makeFinding(check, lookup.number, columns.cnpj, last, lookup.layout->code,
                            "CNPJ, modelo, série e número", std::string(lookup.written()),
@@ -244,7 +235,7 @@ void RelationChecker::checkDocument(const Lookup& lookup, FindingSink& sink) con
 // The layout orders type 60 by date, then equipment, the 60M first: each 60A, 60D or 60I follows
 // the 60M of its day and equipment.
 void RelationChecker::checkDay(const Lookup& lookup, FindingSink& sink) {
-    if (lookup.layout->code == "60M") {
+    if (lookup.layout->code == kCode60M) {
         if (days60M_.size() < limit_ || limitedAt_ == 0) {
             entryOf(days60M_, lookup.digest, lookup.number);
         }
@@ -325,7 +316,7 @@ void RelationChecker::reportProduct(const Code& key, const Product& product, Fin
     if (product.uses == 0) {
         return report(sink, check::kUnused75, [&] {
             return makeFinding(check::kUnused75, product.line75, kProductCodeColumn,
-                               kProductCodeColumn + kProductCodeSize - 1, "75",
+                               kProductCodeColumn + kProductCodeSize - 1, kCode75,
                                "Código do produto ou serviço", std::string(code),
                                "nenhum outro registro usa este código");
         });

@@ -49,7 +49,6 @@ private:
     struct Lookup {
         std::uint64_t number = 0;
         const RecordLayout* layout = nullptr;
-        int type = 0;
         std::optional<Code> product;
         bool hasDocument = false;
         bool hasDay = false; // of a type 60M, 60A, 60D or 60I record

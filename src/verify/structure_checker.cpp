@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "layout/record_types.hpp"
 #include "verify/checks.hpp"
 
 namespace sintegra::verify {
@@ -13,8 +14,8 @@ constexpr std::string_view kTypeField = "Tipo";
 void reportType(FindingSink& sink, const Check& check, std::uint64_t number, const RecordKind& kind,
                 std::string_view detail) {
     report(sink, check, [&] {
-        return makeFinding(check, number, 1, 2, std::string(kind.label), kTypeField, std::string(kind.type),
-                           std::string(detail));
+        return makeFinding(check, number, 1, kCodeSize, std::string(kind.label), kTypeField,
+                           std::string(kind.type), std::string(detail));
     });
 }
 
@@ -37,7 +38,7 @@ void StructureChecker::line(std::uint64_t number, std::size_t width, const Recor
                                "a linha deve ter " + std::to_string(kind.width) + " caracteres");
         });
     }
-    last90_ = kind.number == 90;
+    last90_ = kind.type == kCode90;
     if (!last90_ && in90_) {
         // Out of order as well, but this says more.
         reportType(sink, check::kAfter90, number, kind, "os registros tipo 90 devem ser os últimos");
@@ -48,26 +49,26 @@ void StructureChecker::line(std::uint64_t number, std::size_t width, const Recor
 }
 
 void StructureChecker::checkPlace(std::uint64_t number, const RecordKind& kind, FindingSink& sink) const {
-    if (seen_ == 1 && kind.number != 10) {
+    if (seen_ == 1 && kind.type != kCode10) {
         reportType(sink, check::kFirstIs10, number, kind, "o arquivo deve começar pelo registro tipo 10");
     }
-    if (seen_ == 2 && kind.number != 11) {
+    if (seen_ == 2 && kind.type != kCode11) {
         reportType(sink, check::kSecondIs11, number, kind, "o registro tipo 11 deve vir logo após o 10");
     }
-    if ((kind.number == 10 && seen_ != 1) || (kind.number == 11 && seen_ != 2)) {
+    if ((kind.type == kCode10 && seen_ != 1) || (kind.type == kCode11 && seen_ != 2)) {
         reportType(sink, check::kMisplaced10Or11, number, kind,
                    "o arquivo tem um só registro tipo 10, na linha 1, e um só tipo 11, na linha 2");
     }
 }
 
 void StructureChecker::checkOrder(std::uint64_t number, const RecordKind& kind, FindingSink& sink) {
-    if (kind.number == 10 || kind.number == 11) {
+    if (kind.type == kCode10 || kind.type == kCode11) {
         return;
     }
     const int type = kind.number;
     if (type < highestType_) {
         report(sink, check::kOrder, [&] {
-            return makeFinding(check::kOrder, number, 1, 2, std::string(kind.label), kTypeField,
+            return makeFinding(check::kOrder, number, 1, kCodeSize, std::string(kind.label), kTypeField,
                                std::string(kind.type),
                                "vem depois de um registro tipo " + std::to_string(highestType_));
         });

@@ -10,18 +10,17 @@ namespace sintegra::verify {
 namespace {
 
 constexpr std::size_t kFirstPairColumn = kType90PrefixSize + 1;
-constexpr std::size_t kPairSize = 2 + kTotalsCountDigits;
+constexpr std::size_t kPairSize = kTotalsPairSize;
 constexpr std::size_t kLastPairColumn = kFirstPairColumn + (kTotalsPairsPerRecord - 1) * kPairSize;
-constexpr std::uint16_t kCount90Column = 126;
-constexpr int kGrandTotal = 99;
+constexpr int kGrandTotal = codeNumber(kGrandTotalCode);
+// Types that no type 90 record totals.
+constexpr bool untotalled(int type) {
+    return type == codeNumber(kCode10) || type == codeNumber(kCode11) || type == codeNumber(kCode90);
+}
 
 bool allDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int typeNumber(std::string_view type) {
-    return (type[0] - '0') * 10 + (type[1] - '0');
 }
 
 // "1 registro", "3 registros"
@@ -37,7 +36,7 @@ std::string typeText(int type) {
 void reportTotal(FindingSink& sink, const Check& check, std::uint64_t line, std::uint16_t column,
                  std::uint16_t last, std::string_view field, std::string value, std::string detail) {
     report(sink, check, [&] {
-        return makeFinding(check, line, column, last, "90", field, std::move(value), std::move(detail));
+        return makeFinding(check, line, column, last, kCode90, field, std::move(value), std::move(detail));
     });
 }
 
@@ -49,7 +48,7 @@ void TotalsChecker::line(std::string_view line, std::uint64_t number, const Reco
         ++records_[static_cast<std::size_t>(kind.number)];
         ++allRecords_;
     }
-    if (kind.number != 90) {
+    if (kind.type != kCode90) {
         return;
     }
     const std::string_view informant = line.substr(kInformantColumn - 1, kInformantSize);
@@ -68,7 +67,7 @@ void TotalsChecker::readTotals(std::string_view line, std::uint64_t number, Find
     for (std::size_t column = kFirstPairColumn;
          column <= kLastPairColumn && column - 1 + kPairSize <= line.size(); column += kPairSize) {
         const std::string_view pair = line.substr(column - 1, kPairSize);
-        if (pair.substr(0, 2) == "  ") {
+        if (pair.substr(0, kCodeSize) == "  ") {
             return;
         }
         const auto first = static_cast<std::uint16_t>(column);
@@ -78,7 +77,7 @@ void TotalsChecker::readTotals(std::string_view line, std::uint64_t number, Find
             continue;
         }
         totals_.push_back(
-            {typeNumber(pair), std::stoull(std::string(pair.substr(2))), number, first, std::string(pair)});
+            {codeNumber(pair), std::stoull(std::string(pair.substr(2))), number, first, std::string(pair)});
     }
 }
 
@@ -110,7 +109,7 @@ void TotalsChecker::checkTypeTotals(FindingSink& sink) const {
     for (int type = 0; type < kGrandTotal; ++type) {
         const bool totalled =
             std::any_of(totals_.begin(), totals_.end(), [type](const Total& t) { return t.type == type; });
-        if (records_[type] > 0 && type != 10 && type != 11 && type != 90 && !totalled) {
+        if (records_[type] > 0 && !untotalled(type) && !totalled) {
             reportTotal(sink, check::kMissingTotal, records90_.back().line, 0, 0, "Tipo a ser totalizado",
                         typeText(type),
                         "o arquivo tem " + recordsText(records_[type]) + " tipo " + typeText(type) +

@@ -101,7 +101,7 @@ TEST(FindingsList, savesEitherReportInOneStepOrLeavesNothing) {
     saveReport(list, folder.file("r.txt"), ReportFormat::Text);
     EXPECT_EQ(test::readFile(folder.file("r.csv")), list.csvReport());
     EXPECT_EQ(test::readFile(folder.file("r.txt")), list.textReport());
-    EXPECT_THROW(saveReport(list, folder.file("falta/r.txt"), ReportFormat::Text), FileError);
+    EXPECT_THROW(saveReport(list, folder.file("falta/r.txt"), ReportFormat::Text), Error);
     EXPECT_EQ(test::folderEntries(folder.path()).size(), 2u);
 }
 

@@ -4,8 +4,11 @@
 #endif
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "files/system_error.hpp"
+#include "run/error_words.hpp"
+#include "staging/store_error.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
@@ -18,7 +21,10 @@ namespace fs = std::filesystem;
 using test::readFile;
 using test::writeFile;
 
-const std::string kUnchanged = " Nenhum arquivo foi alterado.";
+// What the command line says of a failure.
+std::string said(ErrorKind kind, const std::string& file, std::error_code cause = {}) {
+    return "sintegra-orv-cli: " + errorWords(Error(kind, file, cause)) + "\n";
+}
 
 // Faults around the command line as a whole: each run that fails says why, names the file, and
 // leaves every file of the user as it was.
@@ -44,7 +50,7 @@ void FaultTest::expectStartsRefused(
         const std::vector<std::string> before = test::folderEntries(folder.path());
         const test::ProcessResult run = test::runCli({"analisar", file, "--pasta", pasta()});
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "sintegra-orv-cli: " + message + kUnchanged + "\n");
+        EXPECT_EQ(run.err, message);
         EXPECT_EQ(readFile(file), record);
         EXPECT_EQ(test::folderEntries(folder.path()), before);
 
@@ -63,15 +69,13 @@ void FaultTest::expectStartsRefused(
 TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) {
     const std::string model = folder.file("Sintegra.mod");
     const std::string store = folder.file("Sintegra.mdb");
-    const std::string unusable = "O modelo do banco de trabalho \"" + model + "\" não pode ser usado: ";
     expectStartsRefused({
-        {[&] { fs::remove(model); },
-         "O modelo do banco de trabalho Sintegra.mod não foi encontrado na pasta \"" + pasta() + "\"."},
-        {[&] { writeFile(model, ""); }, unusable + "faltam tabelas de trabalho (REG50 a REG88)."},
-        {[&] { writeFile(model, std::string(8192, 'x')); }, unusable + "o arquivo não é um banco de dados."},
+        {[&] { fs::remove(model); }, said(ErrorKind::TemplateMissing, pasta())},
+        {[&] { writeFile(model, ""); }, said(ErrorKind::TemplateIncomplete, model)},
+        {[&] { writeFile(model, std::string(8192, 'x')); },
+         said(ErrorKind::TemplateUnusable, model, {SQLITE_NOTADB, storeCategory()})},
         {[&] { fs::create_directories(fs::path(store) / "pasta"); },
-         "Não foi possível apagar o banco de trabalho \"" + store +
-             "\": o caminho é uma pasta, não um arquivo."},
+         said(ErrorKind::StoreNotRemoved, store, make_error_code(std::errc::is_a_directory))},
     });
 }
 
@@ -83,10 +87,8 @@ TEST_F(FaultTest, aLinkPlantedAsTheStoreOrTheLockStopsTheStart) {
     const std::string store = folder.file("Sintegra.mdb");
     const std::string lock = folder.file("Sintegra.lck");
     expectStartsRefused({
-        {[&] { fs::create_symlink(user, store); },
-         "Não foi possível apagar o banco de trabalho \"" + store + "\": não é um arquivo comum."},
-        {[&] { fs::create_symlink(user, lock); },
-         "Não foi possível abrir o arquivo \"" + lock + "\": não é um arquivo comum."},
+        {[&] { fs::create_symlink(user, store); }, said(ErrorKind::StoreNotRegularFile, store)},
+        {[&] { fs::create_symlink(user, lock); }, said(ErrorKind::NotRegularFile, lock)},
     });
     EXPECT_EQ(readFile(user), test::cnpjRecord("50"));
 }
@@ -104,14 +106,13 @@ TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheStoreWithEveryFileAsItWas) {
     const std::string content = readFile(first);
     writeFile(joined(), "old output");
     const std::string model = work.write("Sintegra.mod", readFile(folder.file("Sintegra.mod")));
-    const std::string store = "Erro no banco de trabalho \"" + folder.file("Sintegra.mdb") + "\": ";
-    const std::vector<std::pair<std::vector<std::string>, std::string>> disks = {
+    const std::vector<std::pair<std::vector<std::string>, std::errc>> disks = {
         {{"/usr/bin/prlimit", "--fsize=" + std::to_string(content.size() + 4096), "--"},
-         "o arquivo passou do tamanho máximo permitido."},
+         std::errc::file_too_large},
         {{"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
           "mount -t tmpfs -o size=512k tmpfs \"$0\" && cp \"$1\" \"$0\" && shift && exec \"$@\"", pasta(),
           model},
-         "não há espaço livre no disco."},
+         std::errc::no_space_on_device},
     };
     for (const auto& [disk, cause] : disks) {
         for (const std::string mode : {"analisar", "juntar"}) {
@@ -123,7 +124,8 @@ TEST_F(FaultTest, aFullDiskStopsTheRunNamingTheStoreWithEveryFileAsItWas) {
             command.insert(command.begin(), disk.begin(), disk.end());
             const test::ProcessResult run = test::runProcess(command);
             EXPECT_EQ(run.status, 1);
-            EXPECT_EQ(run.err, "sintegra-orv-cli: " + store + cause + kUnchanged + "\n");
+            EXPECT_EQ(run.err,
+                      said(ErrorKind::StoreFailed, folder.file("Sintegra.mdb"), make_error_code(cause)));
             EXPECT_EQ(readFile(first), content);
             EXPECT_EQ(readFile(joined()), "old output");
             EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
@@ -151,8 +153,7 @@ TEST_F(FaultTest, refusesAFileThatIsNotARegularFileWithoutWaitingForIt) {
         command.insert(command.end(), {"--pasta", pasta()});
         const test::ProcessResult run = test::runProcess(command);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "sintegra-orv-cli: Não foi possível abrir o arquivo \"" + device +
-                               "\": não é um arquivo comum." + kUnchanged + "\n");
+        EXPECT_EQ(run.err, said(ErrorKind::NotRegularFile, device));
     }
     EXPECT_EQ(readFile(first), test::cnpjRecord("50"));
 }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "run/messages.hpp"
+#include "run/error_words.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
@@ -64,8 +64,8 @@ TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolde
     const std::string joined = test::readFile(xdg / "sintegra-orv" / "sintegra.txt");
     fs::permissions(second, fs::perms::none);
     const test::ProcessResult refused = run("XDG_DATA_HOME=" + xdg.string());
-    EXPECT_EQ(refused.err, "sintegra-orv-cli: Não foi possível abrir o arquivo \"" + second +
-                               "\": permissão negada. " + std::string(messages::kFilesUnchanged) + "\n");
+    const Error denied(ErrorKind::CannotOpen, second, std::make_error_code(std::errc::permission_denied));
+    EXPECT_EQ(refused.err, "sintegra-orv-cli: " + errorWords(denied) + "\n");
     EXPECT_EQ(test::readFile(first), normalized);
     EXPECT_EQ(test::readFile(xdg / "sintegra-orv" / "sintegra.txt"), joined);
     EXPECT_EQ(test::leftoverTemps({top.path()}), std::vector<std::string>{});

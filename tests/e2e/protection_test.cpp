@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "run/error_words.hpp"
+#include "run/file_verification.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
@@ -82,36 +84,33 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         numbered += std::string("100320130000000") + n + ";Parafuso;1,50\r\n";
     }
     const std::string a = work.file("a.txt"), b = work.file("b.txt");
-    const auto notSintegra = [](const std::string& path, const std::string& why) {
-        return "O arquivo [" + path + "] não parece um arquivo do SINTEGRA: " + why + ".";
-    };
-    const std::string other = "começa como um arquivo compactado, um documento, uma imagem ou um programa";
-    const std::string none = "nenhum registro reconhecido";
+    const auto says = [](const std::string& path, ErrorKind why) { return errorWords(Error(why, path)); };
+    using enum ErrorKind;
     const auto noTrailingBlanks = [](std::string line) { return line.erase(line.find_last_not_of(' ') + 1); };
     const std::string joined = folder.file("sintegra.txt");
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"\x7f"
          "ELF\x02\x01\x01" +
              randomBytes(4000, 2),
-         "", notSintegra(a, other)},
-        {zip, "", notSintegra(a, other)},
-        {"\x1f\x8b\x08\x00" + randomBytes(2000, 3), "", notSintegra(a, other)},
-        {"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n", "", notSintegra(a, other)},
-        {"\x89PNG\r\n\x1a\n" + randomBytes(1000, 4), "", notSintegra(a, other)},
-        {randomBytes(4096, 5), "", notSintegra(a, "tem bytes que um arquivo de texto não tem")},
-        {"", "", notSintegra(a, none)},
-        {"\x1a\x1a\x1a", "", notSintegra(a, none)},
-        {letter, "", notSintegra(a, none)},
-        {csv, "", notSintegra(a, none)},
-        {"Data\tProduto\tValor\r\n10/03/2013\tParafuso\t1,50\r\n", "", notSintegra(a, none)},
-        {"<!DOCTYPE html>\n<html><body>\n<p>10/03/2013</p>\n</body></html>\n", "", notSintegra(a, none)},
-        {record + letter, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
-        {numbered, "", notSintegra(a, "a maioria das linhas não tem a forma de um registro")},
-        {sampleAs([](std::string line) { return line; }, ""), "", notSintegra(a, none)},
+         "", says(a, OtherFormat)},
+        {zip, "", says(a, OtherFormat)},
+        {"\x1f\x8b\x08\x00" + randomBytes(2000, 3), "", says(a, OtherFormat)},
+        {"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n", "", says(a, OtherFormat)},
+        {"\x89PNG\r\n\x1a\n" + randomBytes(1000, 4), "", says(a, OtherFormat)},
+        {randomBytes(4096, 5), "", says(a, NotText)},
+        {"", "", says(a, NoRecord)},
+        {"\x1a\x1a\x1a", "", says(a, NoRecord)},
+        {letter, "", says(a, NoRecord)},
+        {csv, "", says(a, NoRecord)},
+        {"Data\tProduto\tValor\r\n10/03/2013\tParafuso\t1,50\r\n", "", says(a, NoRecord)},
+        {"<!DOCTYPE html>\n<html><body>\n<p>10/03/2013</p>\n</body></html>\n", "", says(a, NoRecord)},
+        {record + letter, "", says(a, NotRecords)},
+        {numbered, "", says(a, NotRecords)},
+        {sampleAs([](std::string line) { return line; }, ""), "", says(a, NoRecord)},
         {record + "\r\n" + test::cnpjRecord("88", std::string(1 << 20, 'x')), "",
-         "A linha 3 do arquivo [" + a + "] tem mais de 1 MiB: não parece um arquivo do SINTEGRA."},
-        {record, letter, notSintegra(b, none)},
-        {record, zip, notSintegra(b, other)},
+         errorWords(lineTooLong(a, 3))},
+        {record, letter, says(b, NoRecord)},
+        {record, zip, says(b, OtherFormat)},
         {record, "", ""},
         {record, test::cnpjRecord("54", "two"), ""},
         {sampleAs([](std::string line) { return line; }, "\r"), "", ""},
@@ -136,7 +135,7 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         const test::ProcessResult result = run(files);
         const test::ProcessResult verified = test::runCli({"verificar", files.back()});
         if (!refusal.empty()) {
-            const std::string said = "sintegra-orv-cli: " + refusal + " Nenhum arquivo foi alterado.\n";
+            const std::string said = "sintegra-orv-cli: " + refusal + "\n";
             EXPECT_EQ(result.status, 1);
             EXPECT_EQ(result.err, said);
             EXPECT_EQ(verified.status, 1);

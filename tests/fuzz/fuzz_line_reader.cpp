@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fuzz_support.hpp"
+#include "layout/line_splitter.hpp"
 #include "run/byte_cleaning.hpp"
-#include "run/line_splitter.hpp"
 
 namespace {
 

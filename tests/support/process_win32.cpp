@@ -5,18 +5,11 @@
 // After windows.h, which it needs.
 #include <psapi.h>
 
+#include "files/wide_text.hpp"
 #include "support/files.hpp"
 
 namespace sintegra::test {
 namespace {
-
-std::wstring wide(const std::string& text) {
-    std::wstring converted(text.size(), L'\0');
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         converted.data(), static_cast<int>(converted.size()));
-    converted.resize(static_cast<std::size_t>(size));
-    return converted;
-}
 
 // Quoted so that the program's C runtime splits it back as it was: backslashes are doubled only
 // before a quote, or before the closing one.
@@ -41,7 +34,7 @@ std::wstring quoted(const std::wstring& argument) {
 
 HANDLE inheritable(const std::string& path, DWORD access, DWORD disposition) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    const HANDLE file = CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+    const HANDLE file = CreateFileW(widen(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         throw std::runtime_error("cannot open " + path);
@@ -74,7 +67,7 @@ BOOL WINAPI swallowControlC(DWORD event) {
 Process::Process(const std::vector<std::string>& argv) {
     std::wstring commandLine;
     for (const std::string& argument : argv) {
-        commandLine += (commandLine.empty() ? L"" : L" ") + quoted(wide(argument));
+        commandLine += (commandLine.empty() ? L"" : L" ") + quoted(widen(argument));
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -84,7 +77,7 @@ Process::Process(const std::vector<std::string>& argv) {
     startup.hStdOutput = inheritable(capture_.file("out"), GENERIC_WRITE, CREATE_ALWAYS);
     startup.hStdError = inheritable(capture_.file("err"), GENERIC_WRITE, CREATE_ALWAYS);
     PROCESS_INFORMATION started{};
-    const BOOL created = CreateProcessW(wide(argv.front()).c_str(), commandLine.data(), nullptr, nullptr,
+    const BOOL created = CreateProcessW(widen(argv.front()).c_str(), commandLine.data(), nullptr, nullptr,
                                         TRUE, CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &started);
     for (const HANDLE stream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
         CloseHandle(stream);

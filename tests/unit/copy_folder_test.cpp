@@ -73,10 +73,9 @@ TEST(CopyFolder, usesNoCopiasThatIsNotAFolderOfItsOwn) {
         try {
             copies.keep(file, "a.txt");
             ADD_FAILURE() << "kept a copy in " << folder;
-        } catch (const FileError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                      "A pasta de cópias \"" + pathText(folder) +
-                          "\" não é uma pasta comum (é um link ou um arquivo) e não foi usada.");
+        } catch (const Error& error) {
+            EXPECT_EQ(error.kind, ErrorKind::CopiesFolderUnusable);
+            EXPECT_EQ(error.file, pathText(folder));
         }
         copies.prune({});
         EXPECT_EQ(test::folderEntries(elsewhere).size(), 30u);

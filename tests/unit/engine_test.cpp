@@ -17,14 +17,14 @@
 #include "files/injected_fault.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
-#include "run/messages.hpp"
-#include "run/run_error.hpp"
 #include "support/files.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
 
 namespace sintegra {
 namespace {
+
+using enum ErrorKind;
 
 using test::crlfJoined;
 using test::readFile;
@@ -70,12 +70,18 @@ const std::string kAnalysed =
                 record("60D20130302"), record(product("00000000000120", "y")), fittedMg(),
                 totals("50000000016000000002750000000188000000019900000008")});
 
-// The message of the run's failure, or "no failure".
+// A failure as its kind, its cause in words, the first file that it left replaced and, last, its file.
+std::string failed(ErrorKind kind, const std::string& file, const std::string& cause = "",
+                   const std::string& replaced = "") {
+    return std::to_string(static_cast<int>(kind)) + "|" + cause + "|" + replaced + "|" + file;
+}
+
 std::string failureOf(Engine& engine, RunHost& host) {
     try {
         engine.run(host);
-    } catch (const RunFailure& error) {
-        return error.what();
+    } catch (const Error& error) {
+        const std::string cause = error.cause ? systemCause(error.cause) : "";
+        return failed(error.kind, error.file, cause, error.replaced.empty() ? "" : error.replaced[0].file);
     }
     return "no failure";
 }
@@ -133,10 +139,11 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         {Mode::Analyse,
          "  " + record(tenA, 130) +
              "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n60D20130302\r\n60D20130302\r\n60D20130302"
-             "\r\n60D20130302\r\n60D20130302\r\n60D20130302",
+             "\r\n60D20130302\r\n60D20130302\r\n60D20130302\r\n\xC7\x01\r\n60D20130302",
          "",
          {"  linha 1: 132 caracteres, sem 2 espaços do início, cortada em 126\n",
-          "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n"}},
+          "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n",
+          "  código \"\xC3\x87\\x01\": 1\n"}},
         {Mode::Join,
          tenA + "\r\n60D20130302",
          "10" + std::string(14, '2') + "\r\n60D20130302",
@@ -245,8 +252,7 @@ TEST_F(EngineTest, theModeReadWhenTheOutputIsAssembledDecides) {
                          {Mode::Analyse, Mode::Join, true, std::nullopt}}) {
         EXPECT_EQ(outcome(c), outcome({c.end, c.end, c.sameSecond, std::nullopt}));
     }
-    const std::string changed = messages::changedMeanwhile(host.first) + " " +
-                                std::string(messages::kFilesUnchanged) + "|" + kFirst + "50changed|no output";
+    const std::string changed = failed(ChangedMeanwhile, host.first) + "|" + kFirst + "50changed|no output";
     for (const Case c : {Case{Mode::Analyse, Mode::Join, false, Phase::RemovingDuplicates},
                          {Mode::Analyse, Mode::Analyse, true, Phase::LoadingSecond},
                          {Mode::Analyse, Mode::Analyse, false, Phase::Saving},
@@ -299,15 +305,13 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);
     host.second = work.file("gone.txt");
-    EXPECT_EQ(failure(), "Não foi possível abrir o arquivo \"" + host.second +
-                             "\": o arquivo ou a pasta não existe. " +
-                             std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(failure(), failed(CannotOpen, host.second, "o arquivo ou a pasta não existe"));
     EXPECT_EQ(readFile(host.first), kFirst);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     expectNoTemps();
 
     host.second = work.path().string();
-    EXPECT_NE(failure().find("é uma pasta"), std::string::npos);
+    EXPECT_EQ(failure(), failed(CannotOpen, host.second, "o caminho é uma pasta, não um arquivo"));
 
     // Chosen, then gone while the first file is read.
     host.second = work.write("b.txt", kFirst);
@@ -317,7 +321,7 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
         }
         return true;
     };
-    EXPECT_NE(failure().find("\"" + host.second + "\": o arquivo ou a pasta não existe."), std::string::npos);
+    EXPECT_EQ(failure(), failed(CannotOpen, host.second, "o arquivo ou a pasta não existe"));
     EXPECT_EQ(readFile(host.first), kFirst);
     expectNoTemps();
 
@@ -329,8 +333,7 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
         }
         return true;
     };
-    EXPECT_EQ(failure(),
-              messages::changedMeanwhile(host.second) + " " + std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(failure(), failed(ChangedMeanwhile, host.second));
     EXPECT_EQ(readFile(host.first), kFirst);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sintegra.txt"));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "Copias"));
@@ -342,8 +345,7 @@ TEST_F(EngineTest, refusesReadOnlyFiles) {
     host.first = work.write("a.txt", kFirst);
     namespace fs = std::filesystem;
     fs::permissions(host.first, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(failure(), "O arquivo \"" + host.first + "\" está protegido contra gravação. " +
-                             std::string(messages::kFilesUnchanged));
+    EXPECT_EQ(failure(), failed(FileWriteProtected, host.first, "permissão negada"));
     fs::permissions(host.first, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(readFile(host.first), kFirst);
 }
@@ -358,37 +360,38 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
         FileOperation operation;
         std::string target;
         std::error_code error;
-        std::string message;
+        ErrorKind kind;
+        std::string file; // the start of its name, for a copy
+        std::string cause;
         bool copies = true;
     };
     const std::string first = work.file("a.txt");
     const std::string joined = (folder.path() / "sintegra.txt").string();
     const std::string copies = (folder.path() / "Copias").string();
-    const std::string cannot = "Não foi possível ";
     const auto errc = [](std::errc error) { return std::make_error_code(error); };
+    const std::string full = "não há espaço livre no disco";
+    const std::string device = "erro de leitura ou gravação no dispositivo";
     const std::vector<Fault> faults = {
-        {Mode::Analyse, FileOperation::Write, first, errc(std::errc::no_space_on_device),
-         cannot + "gravar o arquivo \"" + first + "\": não há espaço livre no disco."},
-        {Mode::Join, FileOperation::Write, joined, errc(std::errc::file_too_large),
-         cannot + "gravar o arquivo \"" + joined + "\": o arquivo passou do tamanho máximo permitido."},
-        {Mode::Join, FileOperation::Flush, first, errc(std::errc::io_error),
-         cannot + "gravar o arquivo \"" + first + "\": erro de leitura ou gravação no dispositivo."},
+        {Mode::Analyse, FileOperation::Write, first, errc(std::errc::no_space_on_device), CannotWrite, first,
+         full},
+        {Mode::Join, FileOperation::Write, joined, errc(std::errc::file_too_large), CannotWrite, joined,
+         "o arquivo passou do tamanho máximo permitido"},
+        {Mode::Join, FileOperation::Flush, first, errc(std::errc::io_error), CannotWrite, first, device},
         // A file with a second name is copied to Copias, not linked there.
-        {Mode::Analyse, FileOperation::Write, copies, errc(std::errc::no_space_on_device),
-         cannot + "gravar o arquivo \"" + (folder.path() / "Copias" / "a (").string()},
-        {Mode::Join, FileOperation::Replace, first, errc(std::errc::permission_denied),
-         cannot + "substituir o arquivo \"" + first + "\": permissão negada."},
-        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::read_only_file_system),
-         cannot + "substituir o arquivo \"" + joined + "\": o disco está protegido contra gravação."},
-        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::io_error),
-         "dispositivo. O arquivo \"" + first + "\" já tinha sido substituído.", false},
+        {Mode::Analyse, FileOperation::Write, copies, errc(std::errc::no_space_on_device), CannotWrite,
+         (folder.path() / "Copias" / "a (").string(), full},
+        {Mode::Join, FileOperation::Replace, first, errc(std::errc::permission_denied), CannotReplace, first,
+         "permissão negada"},
+        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::read_only_file_system), CannotReplace,
+         joined, "o disco está protegido contra gravação"},
+        {Mode::Join, FileOperation::Replace, joined, errc(std::errc::io_error), CannotReplace, joined, device,
+         false},
 #ifdef _WIN32
         // As Windows's calls give them, in the same words.
         {Mode::Analyse, FileOperation::Write, first,
-         std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category()),
-         cannot + "gravar o arquivo \"" + first + "\": não há espaço livre no disco."},
+         std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category()), CannotWrite, first, full},
         {Mode::Join, FileOperation::Flush, joined, std::error_code(ERROR_DISK_FULL, std::system_category()),
-         cannot + "gravar o arquivo \"" + joined + "\": não há espaço livre no disco."},
+         CannotWrite, joined, full},
 #endif
     };
     const std::string secondName = work.file("outro nome.txt");
@@ -404,9 +407,9 @@ TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
         host.runMode = fault.mode;
         host.copies = fault.copies;
         const InjectedFault injected(fault.operation, fault.target, fault.error);
-        const std::string message = failure();
-        EXPECT_NE(message.find(fault.message), std::string::npos) << message;
-        EXPECT_EQ(message.ends_with(messages::kFilesUnchanged), fault.copies) << message;
+        const std::string said = failure();
+        EXPECT_TRUE(said.starts_with(failed(fault.kind, fault.file, fault.cause, fault.copies ? "" : first)))
+            << said;
         EXPECT_EQ(readFile(first), fault.copies ? kFirst : kNormalizedFirst);
         EXPECT_EQ(readFile(joined), "old output");
         EXPECT_TRUE(!std::filesystem::exists(copies) || std::filesystem::is_empty(copies));
@@ -471,8 +474,7 @@ TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfAL
     host.first = work.file("atalhos com espaço/primeiro arquivo.txt");
     std::filesystem::create_symlink("../real.txt", host.first);
     ::chmod(work.path().c_str(), 0555);
-    EXPECT_NE(failure().find("A pasta \"" + work.path().string() + "\" está protegida contra gravação."),
-              std::string::npos);
+    EXPECT_EQ(failure(), failed(FolderWriteProtected, work.path().string(), "permissão negada"));
     ::chmod(work.path().c_str(), 0755);
     std::vector<mode_t> tempModes;
     host.onProgress = [&](const Progress& progress) {
@@ -507,21 +509,17 @@ TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
         Mode mode;
         std::string file;
         DWORD sharing;
-        std::string message;
+        ErrorKind kind;
     };
     const std::string first = work.file("a.txt");
     const std::string second = work.file("b.txt");
     const std::string joined = (folder.path() / "sintegra.txt").string();
     const std::filesystem::path copies = folder.path() / "Copias";
-    const std::string inUse =
-        "\": o arquivo está em uso por outro programa. " + std::string(messages::kFilesUnchanged);
     const std::vector<Held> held = {
-        {Mode::Join, second, 0, "Não foi possível abrir o arquivo \"" + second + inUse},
-        {Mode::Analyse, first, FILE_SHARE_READ | FILE_SHARE_WRITE,
-         "Não foi possível substituir o arquivo \"" + first + inUse},
-        {Mode::Join, first, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-         "Não foi possível substituir o arquivo \"" + first + inUse},
-        {Mode::Join, joined, FILE_SHARE_READ, "Não foi possível substituir o arquivo \"" + joined + inUse},
+        {Mode::Join, second, 0, CannotOpen},
+        {Mode::Analyse, first, FILE_SHARE_READ | FILE_SHARE_WRITE, CannotReplace},
+        {Mode::Join, first, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, CannotReplace},
+        {Mode::Join, joined, FILE_SHARE_READ, CannotReplace},
     };
     for (const Held& row : held) {
         writeFile(first, kFirst);
@@ -533,7 +531,7 @@ TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
         const HANDLE holder = CreateFileW(pathFromText(row.file).c_str(), GENERIC_READ, row.sharing, nullptr,
                                           OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-        EXPECT_EQ(failure(), row.message);
+        EXPECT_EQ(failure(), failed(row.kind, row.file, "o arquivo está em uso por outro programa"));
         CloseHandle(holder);
         EXPECT_EQ(readFile(first), kFirst);
         EXPECT_EQ(readFile(joined), "old output");

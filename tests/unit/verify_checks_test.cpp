@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "run/line_splitter.hpp"
-#include "verify/checker.hpp"
 #include "verify/checks.hpp"
-#include "verify/file_shape.hpp"
 #include "verify/join_checks.hpp"
+#include "verify/stream_check.hpp"
 
 namespace sintegra::verify {
 namespace {
@@ -158,13 +156,14 @@ public:
     std::vector<std::string_view> codes;
 };
 
+// The lines checked as a file's bytes, each piece a line and its end.
 FileHeader check(const std::vector<std::string>& lines, Codes& found, std::size_t limit = SIZE_MAX) {
-    Checker checker(found, Scope::Everything, limit);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        checker.line(lines[i], i + 1);
+    StreamCheck checked(found, Scope::Everything, limit, ShapeCheck::Skipped);
+    for (const std::string& line : lines) {
+        checked.feed(line + "\r\n");
     }
-    checker.finish();
-    return checker.header();
+    checked.finish();
+    return checked.header();
 }
 
 TEST(VerifyChecks, eachFiresOnItsFaultAndOnlyThere) {
@@ -199,11 +198,9 @@ TEST(FileShape, takesNoFileOfRandomBytes) {
         for (char& byte : bytes) {
             byte = static_cast<char>(random() % 256);
         }
-        FileShape shape;
-        LineSplitter<FileShape> splitter(shape);
-        splitter.feed(bytes);
-        splitter.finish();
+        StreamCheck shape;
         try {
+            shape.feed(bytes);
             shape.finish();
             ++accepted;
         } catch (const NotSintegra&) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/startup.hpp"
-#include "app/win32/wide_text.hpp"
+#include "files/wide_text.hpp"
 
 namespace sintegra::app::win32 {
 

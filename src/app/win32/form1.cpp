@@ -12,8 +12,8 @@
 #include "app/win32/form1_controls.hpp"
 #include "app/win32/phase_bar.hpp"
 #include "app/win32/posted_tasks.hpp"
-#include "app/win32/wide_text.hpp"
 #include "app/window_logic.hpp"
+#include "files/wide_text.hpp"
 
 namespace sintegra::app::win32 {
 namespace {

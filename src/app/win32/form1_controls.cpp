@@ -6,7 +6,7 @@
 #include "app/elided_path.hpp"
 #include "app/win32/group_box.hpp"
 #include "app/win32/phase_bar.hpp"
-#include "app/win32/wide_text.hpp"
+#include "files/wide_text.hpp"
 
 namespace sintegra::app::win32 {
 namespace {

@@ -5,9 +5,9 @@
 #include "app/startup.hpp"
 #include "app/win32/form1.hpp"
 #include "app/win32/screenshot.hpp"
-#include "app/win32/wide_text.hpp"
 #include "app/win32/win32_dialogs.hpp"
 #include "files/program_folder.hpp"
+#include "files/wide_text.hpp"
 #include "run/engine.hpp"
 
 using namespace sintegra::app::win32;
@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     InitCommonControlsEx(&controls);
     Win32Dialogs dialogs;
     const sintegra::app::Tell tell = [&dialogs](const std::string& text) {
-        dialogs.inform(nullptr, widen(text));
+        dialogs.inform(nullptr, sintegra::widen(text));
     };
     return sintegra::app::startWindow(sintegra::defaultProgramFolders, tell,
                                       [&dialogs, show](sintegra::Engine& engine) {

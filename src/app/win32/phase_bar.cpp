@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <string>
 
-#include "app/win32/wide_text.hpp"
+#include "files/wide_text.hpp"
 
 namespace sintegra::app::win32 {
 namespace {

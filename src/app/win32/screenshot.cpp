@@ -11,7 +11,7 @@
 #include "app/findings_list.hpp"
 #include "app/win32/findings_window.hpp"
 #include "app/win32/form1.hpp"
-#include "app/win32/wide_text.hpp"
+#include "files/wide_text.hpp"
 
 using Microsoft::WRL::ComPtr;
 

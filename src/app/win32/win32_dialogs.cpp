@@ -8,8 +8,8 @@
 
 #include "app/findings_list.hpp"
 #include "app/win32/findings_window.hpp"
-#include "app/win32/wide_text.hpp"
 #include "app/window_texts.hpp"
+#include "files/wide_text.hpp"
 #include "run/messages.hpp"
 
 using Microsoft::WRL::ComPtr;

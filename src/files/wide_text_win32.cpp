@@ -1,8 +1,8 @@
-#include "app/win32/wide_text.hpp"
+#include "files/wide_text.hpp"
 
 #include <windows.h>
 
-namespace sintegra::app::win32 {
+namespace sintegra {
 
 std::wstring widen(std::string_view text) {
     const int size = static_cast<int>(text.size());
@@ -22,4 +22,4 @@ std::string narrow(std::wstring_view text) {
     return utf8;
 }
 
-} // namespace sintegra::app::win32
+} // namespace sintegra

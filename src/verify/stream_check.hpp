@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "layout/line_splitter.hpp"
+#include "verify/checker.hpp"
+#include "verify/file_shape.hpp"
+#include "verify/line_feeder.hpp"
+
+namespace sintegra::verify {
+
+// Whether the bytes' shape is judged first: those of a file a user picked may be anything; the
+// run's own output is known to be records.
+enum class ShapeCheck { Judged, Skipped };
+
+// Checks a file from its bytes, fed in pieces of any size as they are read: cuts them into lines,
+// judges whether they are a SINTEGRA file at all, and checks the lines against the layout, putting
+// the findings in the sink as they come. The one way a file is checked, whoever reads it.
+class StreamCheck {
+public:
+    // Judges the shape only, for a sink that cannot take back what it was given.
+    StreamCheck();
+    // Every check of scope, with its findings in sink.
+    explicit StreamCheck(FindingSink& sink, Scope scope = Scope::Everything,
+                         std::size_t relationsLimit = SIZE_MAX, ShapeCheck shape = ShapeCheck::Judged);
+    StreamCheck(const StreamCheck&) = delete;
+    StreamCheck& operator=(const StreamCheck&) = delete;
+
+    // Throws LineTooLong when the shape is judged.
+    void feed(std::string_view bytes);
+    // After the last byte. Throws NotSintegra when the shape is judged.
+    void finish();
+
+    // The lines ended so far, blank ones too.
+    std::uint64_t lines() const { return shape_ ? shape_->lines() : feeder_->lines(); }
+    // What the type 10 record says, once the lines are checked.
+    const FileHeader& header() const { return checker_->header(); }
+
+private:
+    // Each line to the shape and to the checks, those that there are.
+    struct Lines {
+        StreamCheck& check;
+        void addBytes(std::string_view bytes);
+        void endLine();
+    };
+
+    std::optional<Checker> checker_;
+    std::optional<LineFeeder> feeder_;
+    std::optional<FileShape> shape_;
+    Lines lines_{*this};
+    LineSplitter<Lines> splitter_{lines_};
+};
+
+} // namespace sintegra::verify
