@@ -82,7 +82,7 @@ void Engine::leaveNothingBehind(bool madeFolder) noexcept {
 
 RunResult Engine::run(RunHost& host) {
     try {
-        return runOnce(*store_, host, folder_, lock_.get());
+        return runOnce(*store_, host, folder_, lock_.get(), kRunThreads);
     } catch (const RunCancelled&) {
         return {RunStatus::Cancelled, {}};
     } catch (...) {

@@ -8,10 +8,10 @@
 #include "files/input_file.hpp"
 #include "files/system_error.hpp"
 #include "layout/line_splitter.hpp"
+#include "run/blocks.hpp"
 #include "run/byte_cleaning.hpp"
 #include "run/file_verification.hpp"
 #include "run/line_normalization.hpp"
-#include "run/line_pump.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/record_limits.hpp"
@@ -23,34 +23,41 @@ namespace {
 
 constexpr std::size_t kReadSize = 1 << 20;
 
-// Feeds a whole file through a splitter. transform may shorten each chunk in place and says
-// whether the input goes on after it.
+// Feeds a whole file through a splitter. transform may shorten each chunk in place and says whether
+// the input goes on after it. A file found not to be a SINTEGRA file ends the run there.
 template <class Sink, class Transform>
-void readLines(InputFile& input, Sink& sink, LineEmitter& emitter, Transform transform) {
-    const auto buffer = std::make_unique<char[]>(kReadSize);
-    LineSplitter<Sink> splitter(sink);
-    std::uint64_t done = 0;
-    bool more = true;
-    while (more) {
-        std::size_t size = input.read(buffer.get(), kReadSize);
-        if (size == 0) {
-            break;
+void readLines(InputFile& input, Sink& sink, Transform transform) {
+    try {
+        const auto buffer = std::make_unique<char[]>(kReadSize);
+        LineSplitter<Sink> splitter(sink);
+        std::uint64_t done = 0;
+        bool more = true;
+        while (more) {
+            std::size_t size = input.read(buffer.get(), kReadSize);
+            if (size == 0) {
+                break;
+            }
+            done += size;
+            more = transform(buffer.get(), size);
+            splitter.feed({buffer.get(), size});
+            sink.inputRead(done);
         }
-        done += size;
-        more = transform(buffer.get(), size);
-        splitter.feed({buffer.get(), size});
-        emitter.inputRead(done);
+        splitter.finish();
+        sink.finish();
+    } catch (const LineTooLong&) {
+        throw lineTooLong(input.path(), sink.lines() + 1);
+    } catch (const verify::NotSintegra& refused) {
+        throw notSintegra(input.path(), refused.fault);
     }
-    splitter.finish();
 }
 
+// fit → {stage rows, write the normalized file, check the input}
 class FirstFileSink {
 public:
-    FirstFileSink(const FirstFilePass& pass, LineEmitter& emitter, NormalizedDigest& digest)
+    FirstFileSink(Channel<LineBlock>& rows, const FirstFilePass& pass)
         : normalized_(pass.normalized)
         , check_(pass.check)
-        , emitter_(emitter)
-        , digest_(digest) {}
+        , rows_(rows) {}
 
     void addBytes(std::string_view bytes) {
         fitter_.addBytes(bytes);
@@ -65,27 +72,41 @@ public:
             check_->endLine(line);
         }
         if (normalized_ != nullptr) {
-            if (emitter_.lines() > 0) {
+            if (lines_ > 0) {
                 normalized_->write("\r\n");
             }
             normalized_->write(line);
         }
         digest_.add(line);
-        emitter_.line(line);
+        rows_.line(line);
+        ++lines_;
     }
+
+    void inputRead(std::uint64_t bytes) noexcept { rows_.inputRead(bytes); }
+    void finish() {
+        rows_.flush();
+        if (check_ != nullptr) {
+            check_->finish();
+        }
+    }
+
+    std::uint64_t lines() const { return lines_; }
+    const NormalizedDigest& digest() const { return digest_; }
 
 private:
     AtomicFile* normalized_;
     InputCheck* check_;
-    LineEmitter& emitter_;
-    NormalizedDigest& digest_;
+    LineBlocks rows_;
+    NormalizedDigest digest_;
     LineFitter fitter_;
+    std::uint64_t lines_ = 0;
 };
 
+// collect → {stage rows, check the input}
 class SecondFileSink {
 public:
-    SecondFileSink(LineEmitter& emitter, InputCheck& check)
-        : emitter_(emitter)
+    SecondFileSink(Channel<LineBlock>& rows, InputCheck& check)
+        : rows_(rows)
         , check_(check) {}
 
     void addBytes(std::string_view bytes) {
@@ -93,37 +114,24 @@ public:
         check_.addBytes(bytes);
     }
     void endLine() {
-        emitter_.line(collector_.finish());
+        rows_.line(collector_.finish());
         check_.endLine();
+        ++lines_;
+    }
+    void inputRead(std::uint64_t bytes) noexcept { rows_.inputRead(bytes); }
+    void finish() {
+        rows_.flush();
+        check_.finish();
     }
 
+    std::uint64_t lines() const { return lines_; }
+
 private:
-    LineEmitter& emitter_;
+    LineBlocks rows_;
     InputCheck& check_;
     RawLineCollector collector_;
+    std::uint64_t lines_ = 0;
 };
-
-// Reads on the pump's thread while this one stages what it reads. A file found not to be a SINTEGRA
-// file ends the run there.
-template <class Read>
-void pumpLines(InputFile& input, StagingLoad* load, ProgressReporter& progress, Read read) {
-    LinePump pump([&input, read](LineEmitter& emitter) {
-        try {
-            read(emitter);
-        } catch (const LineTooLong&) {
-            throw lineTooLong(input.path(), emitter.lines() + 1);
-        } catch (const verify::NotSintegra& refused) {
-            throw notSintegra(input.path(), refused.fault);
-        }
-    });
-    pump.drain(
-        [load](std::string_view line) {
-            if (load != nullptr) {
-                load->accept(line);
-            }
-        },
-        [&progress](std::uint64_t done) { progress.advance(done); });
-}
 
 } // namespace
 
@@ -133,31 +141,33 @@ void NormalizedDigest::add(std::string_view line) noexcept {
     hash_ = (hash_ ^ std::hash<std::string_view>{}(line)) * 1099511628211u;
 }
 
-NormalizedDigest passFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress) {
-    NormalizedDigest digest;
-    pumpLines(input, pass.load, progress, [&input, &pass, &digest](LineEmitter& emitter) {
-        FirstFileSink sink(pass, emitter, digest);
-        readLines(input, sink, emitter, [](char* data, std::size_t& size) {
-            size = cleanBytes(data, size);
-            return true;
-        });
-        if (pass.check != nullptr) {
-            pass.check->finish();
-        }
+NormalizedDigest readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass) {
+    FirstFileSink sink(rows, pass);
+    readLines(input, sink, [](char* data, std::size_t& size) {
+        size = cleanBytes(data, size);
+        return true;
     });
-    return digest;
+    return sink.digest();
 }
 
-void loadSecondFile(InputFile& input, StagingLoad& load, InputCheck& check, ProgressReporter& progress) {
-    pumpLines(input, &load, progress, [&input, &check](LineEmitter& emitter) {
-        SecondFileSink sink(emitter, check);
-        readLines(input, sink, emitter, [](const char* data, std::size_t& size) {
-            const std::size_t end = std::string_view(data, size).find('\x1a');
-            size = std::min(size, end);
-            return end == std::string_view::npos;
-        });
-        check.finish();
+void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check) {
+    SecondFileSink sink(rows, check);
+    readLines(input, sink, [](const char* data, std::size_t& size) {
+        const std::size_t end = std::string_view(data, size).find('\x1a');
+        size = std::min(size, end);
+        return end == std::string_view::npos;
     });
+}
+
+void stageRows(StagingLoad* load, const LineBlock& block, ProgressReporter& progress) {
+    if (load != nullptr) {
+        std::size_t start = 0;
+        for (const std::size_t end : block.ends) {
+            load->accept(std::string_view(block.bytes).substr(start, end - start));
+            start = end;
+        }
+    }
+    progress.advance(block.inputRead);
 }
 
 } // namespace sintegra

@@ -10,6 +10,9 @@ class InputCheck;
 class InputFile;
 class ProgressReporter;
 class StagingLoad;
+struct LineBlock;
+template <class T>
+class Channel;
 
 // The normalized lines of a pass over the first input file, counted and hashed, so that a later
 // pass can tell whether it read the same lines.
@@ -23,20 +26,23 @@ private:
     std::uint64_t hash_ = 0;
 };
 
-// Where a pass over the first input file sends its normalized lines: to the staging tables, and
-// to a file, joined by CR LF with none after the last; and its lines as read, to be checked. Any
+// Where a pass over the first input file sends its normalized lines besides the stage of the rows:
+// to a file, joined by CR LF with none after the last; and its lines as read, to be checked. Either
 // may be left out.
 struct FirstFilePass {
-    StagingLoad* load = nullptr;
     AtomicFile* normalized = nullptr;
     InputCheck* check = nullptr;
 };
 
-// Reads the first input file once: cleans its bytes and normalizes its lines, for the pass.
-NormalizedDigest passFirstFile(InputFile& input, const FirstFilePass& pass, ProgressReporter& progress);
+// Reads the first input file once: cleans its bytes, splits and fits its lines, and sends them in
+// blocks to rows, and to the pass.
+NormalizedDigest readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass);
 
-// Reads the second input file as it stands, up to its first Ctrl-Z, stages its lines and has them
-// checked.
-void loadSecondFile(InputFile& input, StagingLoad& load, InputCheck& check, ProgressReporter& progress);
+// Reads the second input file as it stands, up to its first Ctrl-Z: its lines go in blocks to rows,
+// and to the check.
+void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check);
+
+// Stages the rows of a block of lines, if there is a load, and reports the input read.
+void stageRows(StagingLoad* load, const LineBlock& block, ProgressReporter& progress);
 
 } // namespace sintegra

@@ -1,6 +1,6 @@
 #include "run/output_assembly.hpp"
 
-#include "run/block_pipe.hpp"
+#include "run/blocks.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "staging/staging_store.hpp"
@@ -8,7 +8,7 @@
 namespace sintegra {
 
 PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept,
-                                            std::uint64_t stagedRows, BlockPipe& output,
+                                            std::uint64_t stagedRows, ByteBlocks& output,
                                             ProgressReporter& progress) {
     progress.begin(Phase::Assembling, stagedRows);
 

@@ -6,7 +6,7 @@
 
 namespace sintegra {
 
-class BlockPipe;
+class ByteBlocks;
 class ProgressReporter;
 class StagingStore;
 struct KeptLines;
@@ -16,7 +16,7 @@ struct KeptLines;
 // every other type in load order. stagedRows, the number of rows expected, only sizes the
 // progress. Returns the number of records written of each type.
 PerStagedType<std::uint64_t> assembleOutput(StagingStore& store, const KeptLines& kept,
-                                            std::uint64_t stagedRows, BlockPipe& output,
+                                            std::uint64_t stagedRows, ByteBlocks& output,
                                             ProgressReporter& progress);
 
 } // namespace sintegra

@@ -22,7 +22,6 @@ void InputCheck::endLine(std::string_view kept) {
 
 void OutputCheck::finish() {
     for (Part* part : {&rest_, &fields_}) {
-        part->pipe.finish();
         part->check.finish();
     }
     rest_.report.merge(std::move(fields_.report));

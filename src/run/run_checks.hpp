@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "run/block_pipe.hpp"
 #include "run/run_summary.hpp"
 #include "verify/checker.hpp"
 #include "verify/file_shape.hpp"
@@ -57,20 +56,18 @@ private:
 };
 
 // Verifies the output from the bytes written to it: every check, and the first findings of each.
-// The fields of each line need no other line: they are checked on a thread of their own, the rest
-// on another, so that the writing thread only writes and the checks keep up with it.
+// The fields of each line need no other line: they are checked apart from the rest, so that the two
+// halves can keep up with the writing on threads of their own.
 class OutputCheck {
 public:
     OutputCheck() = default;
     OutputCheck(const OutputCheck&) = delete;
     OutputCheck& operator=(const OutputCheck&) = delete;
 
-    // On the writing thread.
-    void written(std::string_view bytes) {
-        rest_.pipe.write(bytes);
-        fields_.pipe.write(bytes);
-    }
-    // After the last byte, once the writing thread is done.
+    // Each is handed every byte written, in order.
+    void checkFields(std::string_view bytes) { fields_.check.feed(bytes); }
+    void checkRest(std::string_view bytes) { rest_.check.feed(bytes); }
+    // After the last byte, once both are done.
     void finish();
 
     verify::Report& report() { return rest_.report; }
@@ -81,15 +78,13 @@ private:
     // holds.
     static constexpr std::size_t kRelationsLimit = (std::size_t{1} << 18) / 4 * 3;
 
-    // A check with its report, fed the bytes on a thread of its own.
+    // A check with its report, fed the bytes.
     struct Part {
         explicit Part(verify::Scope scope)
             : check(report, scope, kRelationsLimit, verify::ShapeCheck::Skipped) {}
 
         verify::Report report{kFindingsNamed};
         verify::StreamCheck check;
-        // Last, so that its thread stops before what it feeds goes.
-        BlockPipe pipe{[this](std::string_view bytes) { check.feed(bytes); }, 1 << 16};
     };
 
     Part rest_{verify::Scope::ShapeAndRelations};

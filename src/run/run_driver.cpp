@@ -1,7 +1,6 @@
 #include "run/run_driver.hpp"
 
 #include <chrono>
-#include <future>
 #include <optional>
 
 #include "files/atomic_file.hpp"
@@ -9,10 +8,11 @@
 #include "files/input_file.hpp"
 #include "files/replacement.hpp"
 #include "files/system_error.hpp"
-#include "run/block_pipe.hpp"
+#include "run/blocks.hpp"
 #include "run/file_loading.hpp"
 #include "run/file_verification.hpp"
 #include "run/output_assembly.hpp"
+#include "run/pipeline.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_checks.hpp"
@@ -37,6 +37,10 @@ void requireRecords(const StagingLoad& load, const std::string& path) {
     }
 }
 
+// Blocks on their way to a stage that is behind: a few, so that memory stays flat.
+constexpr std::size_t kLineBlocksAhead = 4;
+constexpr std::size_t kByteBlocksAhead = 2;
+
 void resetTables(StagingStore& store, ProgressReporter& progress) {
     progress.begin(Phase::Resetting, 1);
     store.clear();
@@ -45,11 +49,13 @@ void resetTables(StagingStore& store, ProgressReporter& progress) {
 
 class Run {
 public:
-    Run(StagingStore& store, RunHost& host, const std::filesystem::path& folder, TempRegistry* temps)
+    Run(StagingStore& store, RunHost& host, const std::filesystem::path& folder, TempRegistry* temps,
+        unsigned threads)
         : store_(store)
         , host_(host)
         , folder_(folder)
         , temps_(temps)
+        , threads_(threads)
         , progress_(host)
         , stamp_(copyStamp(std::chrono::system_clock::now())) {}
 
@@ -64,10 +70,14 @@ private:
 
     void loadFirst(InputFile& first, StagingLoad& load);
     void loadSecond(const InputFile& first);
-    void passFirstAgain(InputFile& input, const FirstFilePass& pass);
+    NormalizedDigest passFirst(InputFile& input, StagingLoad* load, AtomicFile* normalized,
+                               InputCheck* check);
+    void passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized);
+    void readSecond(InputFile& input);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
     void normalizeForJoin();
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
+    void assemble(const KeptLines& kept, std::uint64_t stagedRows, ByteBlocks& output);
     void save(Mode mode, AtomicFile& output, StoreTransaction& transaction);
     void putInPlace(const std::vector<AtomicFile*>& files);
     void noteRead(const std::string& path, const InputFile& input);
@@ -78,12 +88,12 @@ private:
     RunHost& host_;
     const std::filesystem::path& folder_;
     TempRegistry* temps_;
+    unsigned threads_; // of each phase's pipeline
     ProgressReporter progress_;
     std::string stamp_; // the local time of the run, which names its copies
     std::string firstPath_;
     NormalizedDigest firstDigest_;
     std::optional<AtomicFile> normalized_;
-    std::future<void> normalizedPrepared_; // waited for before normalized_ goes
     std::optional<StagingLoad> secondLoad_;
     std::string secondPath_;
     InputCheck firstCheck_;
@@ -106,12 +116,7 @@ void Run::loadFirst(InputFile& first, StagingLoad& load) {
         normalized_.emplace(pathFromText(firstPath_), temps_);
     }
     progress_.begin(Phase::Normalizing, first.size());
-    firstDigest_ =
-        passFirstFile(first, {&load, normalized_ ? &*normalized_ : nullptr, &firstCheck_}, progress_);
-    if (normalized_) {
-        // Flushed to disk while the run goes on.
-        normalizedPrepared_ = std::async(std::launch::async, [this] { normalized_->prepare(); });
-    }
+    firstDigest_ = passFirst(first, &load, normalized_ ? &*normalized_ : nullptr, &firstCheck_);
     progress_.finish();
     requireRecords(load, firstPath_);
     summary_.inputs.push_back({firstPath_, load.lines(), load.dropped(), firstCheck_.report()});
@@ -131,27 +136,57 @@ void Run::loadSecond(const InputFile& first) {
     secondLoad_.emplace(store_);
     progress_.begin(Phase::LoadingSecond, input.size());
     if (input.sameFileAs(first)) {
-        passFirstAgain(input, {&*secondLoad_, nullptr, nullptr});
+        passFirstAgain(input, &*secondLoad_, nullptr);
     } else {
         secondCheck_.emplace();
-        try {
-            loadSecondFile(input, *secondLoad_, *secondCheck_, progress_);
-        } catch (const Error& refused) {
-            if (!refusesShape(refused.kind)) {
-                throw;
-            }
-            secondRefused_ = refused;
-        }
+        readSecond(input);
     }
     progress_.finish();
     secondPath_ = path;
 }
 
+// read → clean → split → fit → {stage rows, write the normalized file, check the input}. The file
+// is read on a thread of its own while this one stages its rows.
+NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, AtomicFile* normalized,
+                                InputCheck* check) {
+    NormalizedDigest digest;
+    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+        pipeline.source<LineBlock>(
+            [&](Channel<LineBlock>& rows) {
+                digest = readFirstFile(input, rows, {normalized, check});
+            },
+            [&](LineBlock& lines) { stageRows(load, lines, progress_); }, kLineBlocksAhead);
+    });
+    return digest;
+}
+
 // A later pass over the first file stands for the first one only if it reads the same lines.
-void Run::passFirstAgain(InputFile& input, const FirstFilePass& pass) {
-    if (passFirstFile(input, pass, progress_) != firstDigest_) {
+void Run::passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized) {
+    if (passFirst(input, load, normalized, nullptr) != firstDigest_) {
         throw Error(ErrorKind::ChangedMeanwhile, firstPath_);
     }
+}
+
+// read → cut at Ctrl-Z → split → {stage rows, check the input}, while the first file's normalized
+// form goes to disk.
+void Run::readSecond(InputFile& input) {
+    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+        if (normalized_) {
+            pipeline.task([this] { normalized_->prepare(); });
+        }
+        pipeline.source<LineBlock>(
+            [&](Channel<LineBlock>& rows) {
+                try {
+                    readSecondFile(input, rows, *secondCheck_);
+                } catch (const Error& refused) {
+                    if (!refusesShape(refused.kind)) {
+                        throw;
+                    }
+                    secondRefused_ = refused;
+                }
+            },
+            [this](LineBlock& lines) { stageRows(&*secondLoad_, lines, progress_); }, kLineBlocksAhead);
+    });
 }
 
 // Analyse mode reads one file only, even if the host named a second one, whatever that one holds.
@@ -176,31 +211,47 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     return staged;
 }
 
-// The output is verified as it is written, beside the writing.
+// store → assemble → {write the output, check fields, check relations}: the output is verified as
+// it is written, the three of them on threads of their own.
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
     OutputCheck check;
-    BlockPipe writer([&output, &check](std::string_view bytes) {
-        output.write(bytes);
-        check.written(bytes);
+    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+        Channel<SharedBytes>& fields = pipeline.channel<SharedBytes>(
+            [&check](SharedBytes& bytes) { check.checkFields(*bytes); }, kByteBlocksAhead);
+        Channel<SharedBytes>& relations = pipeline.channel<SharedBytes>(
+            [&check](SharedBytes& bytes) { check.checkRest(*bytes); }, kByteBlocksAhead);
+        Channel<SharedBytes>& written = pipeline.channel<SharedBytes>(
+            [&](SharedBytes& bytes) {
+                output.write(*bytes);
+                fields.send(bytes);
+                relations.send(bytes);
+            },
+            kByteBlocksAhead);
+        ByteBlocks assembled(written);
+        assemble(kept, stagedRows, assembled);
     });
-    summary_.written = assembleOutput(store_, kept, stagedRows, writer, progress_);
-    summary_.type10Records = kept.type10 ? 1 : 0;
-    summary_.type11Records = kept.type11 ? 1 : 0;
-    const std::vector<std::string> totals =
-        totalsRecords(totalsPrefix(kept.type90Prefix, kept.type10), summary_.written,
-                      summary_.type10Records + summary_.type11Records);
-    for (std::size_t i = 0; i < totals.size(); ++i) {
-        writer.write(i == 0 ? "" : "\r\n");
-        writer.write(totals[i]);
-    }
-    writer.finish();
-    summary_.type90Records = totals.size();
     check.finish();
     if (summary_.inputs.size() == 2) {
         checkJoined(firstCheck_.header(), secondCheck_ ? secondCheck_->header() : firstCheck_.header(),
                     check.report());
     }
     summary_.verification = std::move(check.report());
+}
+
+// The records of the store, then the totals.
+void Run::assemble(const KeptLines& kept, std::uint64_t stagedRows, ByteBlocks& output) {
+    summary_.written = assembleOutput(store_, kept, stagedRows, output, progress_);
+    summary_.type10Records = kept.type10 ? 1 : 0;
+    summary_.type11Records = kept.type11 ? 1 : 0;
+    const std::vector<std::string> totals =
+        totalsRecords(totalsPrefix(kept.type90Prefix, kept.type10), summary_.written,
+                      summary_.type10Records + summary_.type11Records);
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        output.write(i == 0 ? "" : "\r\n");
+        output.write(totals[i]);
+    }
+    output.flush();
+    summary_.type90Records = totals.size();
 }
 
 // A host in join mode that did not foresee it at the start gets the first file's normalized form
@@ -212,7 +263,7 @@ void Run::normalizeForJoin() {
     normalized_.emplace(pathFromText(firstPath_), temps_);
     InputFile again(pathFromText(firstPath_));
     progress_.begin(Phase::Normalizing, again.size());
-    passFirstAgain(again, {nullptr, &*normalized_, nullptr});
+    passFirstAgain(again, nullptr, &*normalized_);
     progress_.finish();
 }
 
@@ -221,14 +272,12 @@ void Run::normalizeForJoin() {
 // replaced.
 void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
     progress_.begin(Phase::Saving, 1);
-    std::future<void> prepared = std::async(std::launch::async, [&output] { output.prepare(); });
-    transaction.commit();
-    prepared.get();
+    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+        pipeline.task([&output] { output.prepare(); });
+        transaction.commit();
+    });
     std::vector<AtomicFile*> files{&output};
     if (mode == Mode::Join) {
-        if (normalizedPrepared_.valid()) {
-            normalizedPrepared_.get();
-        }
         files.insert(files.begin(), &*normalized_);
     }
     putInPlace(files);
@@ -316,8 +365,8 @@ RunResult Run::execute() {
 } // namespace
 
 RunResult runOnce(StagingStore& store, RunHost& host, const std::filesystem::path& programFolder,
-                  TempRegistry* temps) {
-    return Run(store, host, programFolder, temps).execute();
+                  TempRegistry* temps, unsigned threads) {
+    return Run(store, host, programFolder, temps, threads).execute();
 }
 
 } // namespace sintegra
