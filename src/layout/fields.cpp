@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "layout/digits.hpp"
 #include "layout/line_widths.hpp"
 #include "layout/record_columns.hpp"
 
@@ -620,10 +621,6 @@ const LayoutIndex& layoutIndex() {
         return built;
     }();
     return index;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "verify/calendar.hpp"
 
-#include <algorithm>
+#include "layout/digits.hpp"
 
 namespace sintegra::verify {
 namespace {
 
 std::optional<int> digits(std::string_view text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (text.empty() || !allDigits(text)) {
         return std::nullopt;
     }
     int value = 0;

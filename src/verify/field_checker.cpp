@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "layout/digits.hpp"
 #include "verify/cfop.hpp"
 #include "verify/checks.hpp"
 #include "verify/state_registration.hpp"
@@ -13,10 +14,6 @@
 
 namespace sintegra::verify {
 namespace {
-
-bool allDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 bool allOf(std::string_view text, char c) {
     return text.find_first_not_of(c) == std::string_view::npos;

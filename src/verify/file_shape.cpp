@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "layout/digits.hpp"
 #include "layout/fields.hpp"
 #include "layout/record_columns.hpp"
 #include "layout/record_types.hpp"
@@ -13,8 +14,18 @@ namespace sintegra::verify {
 namespace {
 
 // Blanks, as the repair takes them: a line of them only is blank, and a record may follow them.
-constexpr std::string_view kBlanks(" \0\t\x1a", 4);
-constexpr std::string_view kDigitsAndBlanks("0123456789 \0\t\x1a", 14);
+// Tested byte by byte rather than with find_first_not_of, which searches the set for every byte.
+bool isBlank(char c) {
+    return c == ' ' || c == '\0' || c == '\t' || c == '\x1a';
+}
+
+bool isDigitOrBlank(char c) {
+    return isDigit(c) || isBlank(c);
+}
+
+std::size_t blanksAhead(std::string_view bytes) {
+    return static_cast<std::size_t>(std::find_if_not(bytes.begin(), bytes.end(), isBlank) - bytes.begin());
+}
 // Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
 constexpr std::size_t kHeadSize = 48;
 
@@ -60,8 +71,7 @@ std::optional<std::string_view> firstTypedValue(const RecordLayout& layout, std:
             break;
         }
         const std::string_view value = head.substr(field.first - 1u, field.size());
-        if (field.kind != FieldKind::Alphanumeric &&
-            value.find_first_not_of(kBlanks) != std::string_view::npos) {
+        if (field.kind != FieldKind::Alphanumeric && blanksAhead(value) < value.size()) {
             return value;
         }
     }
@@ -78,7 +88,7 @@ void FileShape::addBytes(std::string_view bytes) {
     bytes_ += bytes.size();
     controls_ += countControls(bytes);
     if (head_.empty()) {
-        bytes.remove_prefix(std::min(bytes.find_first_not_of(kBlanks), bytes.size()));
+        bytes.remove_prefix(blanksAhead(bytes));
     }
     head_.append(bytes.substr(0, kHeadSize - std::min(head_.size(), kHeadSize)));
 }
@@ -125,7 +135,7 @@ bool FileShape::hasRecordForm() {
     if (!value && layout->code == kCode90 && head_.size() >= kType90PrefixSize + kTotalsPairSize) {
         value = std::string_view(head_).substr(kType90PrefixSize, kTotalsPairSize); // its first pair
     }
-    return value && value->find_first_not_of(kDigitsAndBlanks) == std::string_view::npos;
+    return value && std::all_of(value->begin(), value->end(), isDigitOrBlank);
 }
 
 } // namespace sintegra::verify

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "layout/digits.hpp"
 #include "layout/line_widths.hpp"
 #include "layout/record_types.hpp"
 
@@ -10,8 +11,7 @@ namespace sintegra::verify {
 namespace {
 
 int numberOf(std::string_view type) {
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    return type.size() == kCodeSize && digit(type[0]) && digit(type[1]) ? codeNumber(type) : -1;
+    return type.size() == kCodeSize && allDigits(type) ? codeNumber(type) : -1;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "layout/digits.hpp"
 #include "verify/state_registration_rules.hpp"
 
 namespace sintegra::verify {
@@ -9,10 +10,6 @@ namespace {
 
 using ie::Form;
 using ie::Rule;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool isUpper(char c) {
     return c >= 'A' && c <= 'Z';
@@ -99,7 +96,7 @@ bool charactersFit(const ie::State& state, std::string_view ie) {
     const bool letterFits =
         isUpper(ie[0]) && std::any_of(state.forms.begin(), state.forms.end(),
                                       [&](const Form& f) { return f.starts.starts_with(ie[0]); });
-    return std::all_of(ie.begin() + (letterFits ? 1 : 0), ie.end(), isDigit);
+    return allDigits(ie.substr(letterFits ? 1 : 0));
 }
 
 constexpr std::size_t slotOf(char first, char second) {

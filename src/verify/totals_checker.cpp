@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "layout/digits.hpp"
 #include "layout/record_columns.hpp"
 #include "verify/checks.hpp"
 #include "verify/report.hpp"
@@ -19,8 +20,7 @@ constexpr bool untotalled(int type) {
 }
 
 bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() && sintegra::allDigits(text);
 }
 
 // "1 registro", "3 registros"
