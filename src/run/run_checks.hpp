@@ -5,9 +5,6 @@
 #include <vector>
 
 #include "run/run_summary.hpp"
-#include "verify/checker.hpp"
-#include "verify/file_shape.hpp"
-#include "verify/line_feeder.hpp"
 #include "verify/report.hpp"
 #include "verify/stream_check.hpp"
 
@@ -24,33 +21,22 @@ public:
     InputCheck(const InputCheck&) = delete;
     InputCheck& operator=(const InputCheck&) = delete;
 
-    // Bytes of the line as read.
-    void addBytes(std::string_view bytes) {
-        shape_.addBytes(bytes);
-        feeder_.addBytes(bytes);
-    }
-    void endLine() {
-        shape_.endLine();
-        feeder_.endLine();
-    }
+    // Bytes of the line as read, cut by the run's reader.
+    void addBytes(std::string_view bytes) { check_.addBytes(bytes); }
+    void endLine() { check_.endLine(); }
     // The same, with the line as the run keeps it.
     void endLine(std::string_view kept);
     // The end of the file. Throws verify::NotSintegra.
-    void finish() {
-        shape_.finish();
-        checker_.finish();
-    }
+    void finish() { check_.finish(); }
 
     const verify::Report& report() const { return report_; }
-    const verify::FileHeader& header() const { return checker_.header(); }
+    const verify::FileHeader& header() const { return check_.header(); }
     std::uint64_t fittedLines() const { return fittedLines_; }
     const std::vector<FittedLine>& fitted() const { return fitted_; }
 
 private:
     verify::Report report_{0};
-    verify::Checker checker_{report_, verify::Scope::ShapeAndFields};
-    verify::LineFeeder feeder_{checker_};
-    verify::FileShape shape_;
+    verify::StreamCheck check_{report_, verify::Scope::ShapeAndFields};
     std::uint64_t fittedLines_ = 0;
     std::vector<FittedLine> fitted_;
 };

@@ -31,11 +31,18 @@ public:
 
     // Throws LineTooLong when the shape is judged.
     void feed(std::string_view bytes);
+    // The same for a reader that has cut the lines already, so that they are not cut twice: the
+    // bytes of a line, in pieces, then its end.
+    void addBytes(std::string_view bytes) { lines_.addBytes(bytes); }
+    void endLine() { lines_.endLine(); }
     // After the last byte. Throws NotSintegra when the shape is judged.
     void finish();
 
     // The lines ended so far, blank ones too.
     std::uint64_t lines() const { return shape_ ? shape_->lines() : feeder_->lines(); }
+    // The line being fed, when there are checks: its first bytes, and its width so far.
+    std::string_view lineHead() const { return feeder_->head(); }
+    std::size_t lineWidth() const { return feeder_->width(); }
     // What the type 10 record says, once the lines are checked.
     const FileHeader& header() const { return checker_->header(); }
 
