@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -11,26 +12,26 @@ inline bool isDigit(char c) noexcept {
 }
 
 // Whether every byte of text is an ASCII digit; true for no bytes. Every numeric field of every line
-// is tested, so eight bytes are tested at once: a byte is a digit when its high half is 3 and stays 3
-// once 6 is added to it (a byte that overflows into the next is already no digit).
+// is tested, so a field of eight bytes or more is tested eight at a time, the last eight overlapping
+// the ones before: a byte is a digit when its high half is 3 and stays 3 once 6 is added to it (a byte
+// that overflows into the next is already no digit).
 inline bool allDigits(std::string_view text) noexcept {
     constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr auto isDigitWord = [](std::uint64_t word) {
+    const auto digitsAt = [text](std::size_t at) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
         return (word & kOnes * 0xF0) == kOnes * 0x30 &&
                ((word + kOnes * 0x06) & kOnes * 0xF0) == kOnes * 0x30;
     };
-    const char* at = text.data();
-    std::size_t left = text.size();
-    for (; left >= 8; at += 8, left -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, at, 8);
-        if (!isDigitWord(word)) {
+    if (text.size() < 8) {
+        return std::all_of(text.begin(), text.end(), isDigit);
+    }
+    for (std::size_t at = 0; at + 8 < text.size(); at += 8) {
+        if (!digitsAt(at)) {
             return false;
         }
     }
-    std::uint64_t word = kOnes * '0';
-    std::memcpy(&word, at, left);
-    return isDigitWord(word);
+    return digitsAt(text.size() - 8);
 }
 
 } // namespace sintegra

@@ -5,44 +5,34 @@
 namespace sintegra::verify {
 namespace {
 
-std::optional<int> digits(std::string_view text) {
-    if (text.empty() || !allDigits(text)) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const char c : text) {
-        value = value * 10 + (c - '0');
+// The number that size digits at at write; the caller knows they are digits.
+unsigned numberAt(std::string_view text, std::size_t at, std::size_t size) {
+    unsigned value = 0;
+    for (const char c : text.substr(at, size)) {
+        value = value * 10 + static_cast<unsigned>(c - '0');
     }
     return value;
 }
 
 } // namespace
 
+// Every date field of every line comes here: its digits are tested at once, then read.
 std::optional<Day> parseDate(std::string_view text) {
-    if (text.size() != 8) {
+    if (text.size() != 8 || !allDigits(text)) {
         return std::nullopt;
     }
-    const auto year = digits(text.substr(0, 4));
-    const auto month = digits(text.substr(4, 2));
-    const auto day = digits(text.substr(6, 2));
-    if (!year || !month || !day) {
-        return std::nullopt;
-    }
-    const std::chrono::year_month_day date{std::chrono::year(*year), std::chrono::month(unsigned(*month)),
-                                           std::chrono::day(unsigned(*day))};
+    const std::chrono::year_month_day date{std::chrono::year(static_cast<int>(numberAt(text, 0, 4))),
+                                           std::chrono::month(numberAt(text, 4, 2)),
+                                           std::chrono::day(numberAt(text, 6, 2))};
     return date.ok() ? std::optional<Day>(Day(date)) : std::nullopt;
 }
 
 std::optional<std::chrono::year_month> parseMonth(std::string_view text) {
-    if (text.size() != 6) {
+    if (text.size() != 6 || !allDigits(text)) {
         return std::nullopt;
     }
-    const auto month = digits(text.substr(0, 2));
-    const auto year = digits(text.substr(2, 4));
-    if (!month || !year) {
-        return std::nullopt;
-    }
-    const std::chrono::year_month result{std::chrono::year(*year), std::chrono::month(unsigned(*month))};
+    const std::chrono::year_month result{std::chrono::year(static_cast<int>(numberAt(text, 2, 4))),
+                                         std::chrono::month(numberAt(text, 0, 2))};
     return result.ok() ? std::optional(result) : std::nullopt;
 }
 
