@@ -19,10 +19,6 @@ constexpr bool untotalled(int type) {
     return type == codeNumber(kCode10) || type == codeNumber(kCode11) || type == codeNumber(kCode90);
 }
 
-bool allDigits(std::string_view text) {
-    return !text.empty() && sintegra::allDigits(text);
-}
-
 // "1 registro", "3 registros"
 std::string recordsText(std::uint64_t count) {
     return counted(count, "registro", "registros");
