@@ -20,13 +20,6 @@ void InputCheck::endLine(std::string_view kept) {
     endLine();
 }
 
-void OutputCheck::finish() {
-    for (Part* part : {&rest_, &fields_}) {
-        part->check.finish();
-    }
-    rest_.report.merge(std::move(fields_.report));
-}
-
 void checkJoined(const verify::FileHeader& first, const verify::FileHeader& second, verify::Report& output) {
     verify::FileHeader joined = second;
     joined.line = joined.line == 0 ? 0 : 1;

@@ -211,20 +211,17 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     return staged;
 }
 
-// store → assemble → {write the output, check fields, check relations}: the output is verified as
-// it is written, the three of them on threads of their own.
+// store → assemble → {write the output, check it}: the output is verified as it is written, on a
+// thread of its own.
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
     OutputCheck check;
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
-        Channel<SharedBytes>& fields = pipeline.channel<SharedBytes>(
-            [&check](SharedBytes& bytes) { check.checkFields(*bytes); }, kByteBlocksAhead);
-        Channel<SharedBytes>& relations = pipeline.channel<SharedBytes>(
-            [&check](SharedBytes& bytes) { check.checkRest(*bytes); }, kByteBlocksAhead);
+        Channel<SharedBytes>& checked = pipeline.channel<SharedBytes>(
+            [&check](SharedBytes& bytes) { check.feed(*bytes); }, kByteBlocksAhead);
         Channel<SharedBytes>& written = pipeline.channel<SharedBytes>(
             [&](SharedBytes& bytes) {
                 output.write(*bytes);
-                fields.send(bytes);
-                relations.send(bytes);
+                checked.send(bytes);
             },
             kByteBlocksAhead);
         ByteBlocks assembled(written);

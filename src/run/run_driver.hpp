@@ -12,9 +12,9 @@ class TempRegistry;
 
 inline constexpr std::string_view kJoinOutputName = "sintegra.txt";
 
-// The threads of a run's stages beside its own: staging beside reading, and writing the output beside
-// its two checks.
-inline constexpr unsigned kRunThreads = 3;
+// The threads of a run's stages beside its own: reading beside staging, and writing the output beside
+// its check.
+inline constexpr unsigned kRunThreads = 2;
 
 // One run, from the chosen files to the written output. No user file changes until the output is
 // complete: the first file's normalized form and the output are written beside their targets and

@@ -11,11 +11,9 @@ void Checker::line(std::string_view head, std::uint64_t number, std::size_t widt
     if (kind.type == kCode10 && header_.line == 0) {
         readHeader(head, number);
     }
-    if (shape_) {
-        structure_.line(number, width, kind, sink_);
-        totals_.line(head, number, kind, header_, sink_);
-    }
-    if (fields_ && kind.layout != nullptr) {
+    structure_.line(number, width, kind, sink_);
+    totals_.line(head, number, kind, header_, sink_);
+    if (kind.layout != nullptr) {
         checkFields(head, number, *kind.layout, header_, sink_);
     }
     if (related_) {
@@ -24,10 +22,8 @@ void Checker::line(std::string_view head, std::uint64_t number, std::size_t widt
 }
 
 void Checker::finish() {
-    if (shape_) {
-        structure_.finish(sink_);
-        totals_.finish(sink_);
-    }
+    structure_.finish(sink_);
+    totals_.finish(sink_);
     if (related_) {
         relations_.finish(sink_);
     }
@@ -38,7 +34,7 @@ void Checker::readHeader(std::string_view line, std::uint64_t number) {
     const std::string_view dates = header_.periodText;
     const auto first = parseDate(dates.substr(0, kDateSize));
     const auto last = parseDate(dates.substr(std::min(dates.size(), kDateSize)));
-    if (!shape_ || !first || !last) {
+    if (!first || !last) {
         return;
     }
     if (*last < *first) {

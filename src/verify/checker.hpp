@@ -12,11 +12,9 @@
 namespace sintegra::verify {
 
 // What a checker looks at. The shape of the file (the record types, the width of each line, the
-// order of the records, the type 90 records and their totals) costs little per line and nothing per
-// product code; the fields of each record and the relations among records cost more. The fields
-// need no other line, so two checkers can share a file: one for the fields, one for the rest. The
-// relations cost memory besides: ShapeAndFields checks all the rest.
-enum class Scope { Shape, ShapeAndRelations, Fields, ShapeAndFields, Everything };
+// order of the records, the type 90 records and their totals) and the fields of each record need no
+// other line; the relations among records remember codes and documents, and cost memory besides.
+enum class Scope { ShapeAndFields, Everything };
 
 // Checks the lines of one file against the layout as they stream by, in file order, and puts what
 // it finds in the sink. Line by line it checks the structure and the fields; at the end, what needs
@@ -28,9 +26,7 @@ public:
     explicit Checker(FindingSink& sink, Scope scope = Scope::Everything,
                      std::size_t relationsLimit = SIZE_MAX)
         : sink_(sink)
-        , shape_(scope != Scope::Fields)
-        , fields_(scope == Scope::Fields || scope == Scope::ShapeAndFields || scope == Scope::Everything)
-        , related_(scope == Scope::ShapeAndRelations || scope == Scope::Everything)
+        , related_(scope == Scope::Everything)
         , relations_(relationsLimit) {}
 
     // A record line without its line end, numbered from 1.
@@ -48,8 +44,6 @@ private:
     void reportPeriod(const Check& check, std::uint64_t number, std::string_view detail);
 
     FindingSink& sink_;
-    bool shape_;
-    bool fields_;
     bool related_;
     FileHeader header_;
     StructureChecker structure_;
