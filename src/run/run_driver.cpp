@@ -146,11 +146,15 @@ void Run::loadSecond(const InputFile& first) {
 }
 
 // read → clean → split → fit → {stage rows, write the normalized file, check the input}. The file
-// is read on a thread of its own while this one stages its rows.
+// is read on a thread of its own while this one stages its rows, and the last run's store is deleted
+// meanwhile.
 NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, AtomicFile* normalized,
                                 InputCheck* check) {
     NormalizedDigest digest;
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
+        if (store_.holdsSetAside()) {
+            pipeline.task([this] { store_.removeSetAside(); });
+        }
         pipeline.source<LineBlock>(
             [&](Channel<LineBlock>& rows) {
                 digest = readFirstFile(input, rows, {normalized, check});

@@ -23,6 +23,8 @@ namespace sintegra {
 
 inline constexpr std::string_view kTemplateFileName = "Sintegra.mod";
 inline constexpr std::string_view kStoreFileName = "Sintegra.mdb";
+// The last run's store, renamed until it is deleted.
+inline constexpr char kSetAsideSuffix[] = "-old";
 
 // The scratch database of the program folder and its one connection: one table of rows for each
 // staged record type. Rows are written in batches: every other operation first writes what is
@@ -39,6 +41,10 @@ public:
     StagingStore& operator=(const StagingStore&) = delete;
 
     const std::string& file() const noexcept { return file_; }
+    // Deletes the last run's store, which the start only set aside; at once, or at the latest when
+    // the store is closed. Any thread may call it while this one works with the store.
+    bool holdsSetAside() const noexcept { return !setAside_.empty(); }
+    void removeSetAside() noexcept;
 
     // Empties every staging table.
     void clear();
@@ -74,6 +80,7 @@ private:
     [[noreturn]] void fail(const std::exception& error) const;
 
     std::string file_;
+    std::filesystem::path setAside_;
     std::unique_ptr<SQLite::Database> db_;
     PerStagedType<std::unique_ptr<SQLite::Statement>> singleInserts_;
     PerStagedType<std::unique_ptr<SQLite::Statement>> batchInserts_;
@@ -88,7 +95,8 @@ private:
 
 // Throws Error when the template is not there.
 void requireTemplate(const std::filesystem::path& templateFile);
-// Removes Sintegra.mdb and what SQLite keeps beside it from folder. Throws Error.
+// Removes Sintegra.mdb, what SQLite keeps beside it and the last store set aside from folder.
+// Throws Error.
 void removeStore(const std::filesystem::path& folder);
 
 // Ends the transaction it began with a rollback, unless it was committed.

@@ -55,6 +55,7 @@ void FaultTest::expectStartsRefused(
         EXPECT_EQ(test::folderEntries(folder.path()), before);
 
         fs::remove_all(folder.file("Sintegra.mdb"));
+        fs::remove_all(folder.file("Sintegra.mdb-old"));
         fs::remove(folder.file("Sintegra.lck"));
         writeFile(folder.file("Sintegra.mod"), pristine);
         EXPECT_EQ(test::runCli({"-q", "juntar", file, file, "--pasta", pasta()}).status, 0);
@@ -76,6 +77,8 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) 
          said(ErrorKind::TemplateUnusable, model, {SQLITE_NOTADB, storeCategory()})},
         {[&] { fs::create_directories(fs::path(store) / "pasta"); },
          said(ErrorKind::StoreNotRemoved, store, make_error_code(std::errc::is_a_directory))},
+        {[&] { fs::create_directories(store + "-old"); },
+         said(ErrorKind::StoreNotRemoved, store + "-old", make_error_code(std::errc::is_a_directory))},
     });
 }
 

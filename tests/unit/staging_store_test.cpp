@@ -150,9 +150,13 @@ TEST(StagingStorePreparation, replacesAStoreLeftByAnEarlierStart) {
         earlier.stage(0, "50old");
     }
     writeFile(folder.path() / "Sintegra.mdb-journal", "stale journal of a killed run");
+    writeFile(folder.path() / "Sintegra.mdb-old", "store set aside by a killed run");
     StagingStore store(folder.path());
     EXPECT_EQ(test::StagingFixture::rowsOf(store, 0), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Sintegra.mdb-journal"));
+    EXPECT_TRUE(store.holdsSetAside());
+    store.removeSetAside();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Sintegra.mdb-old"));
 }
 
 } // namespace
