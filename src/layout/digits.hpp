@@ -7,7 +7,7 @@
 
 namespace sintegra {
 
-inline bool isDigit(char c) noexcept {
+constexpr bool isDigit(char c) noexcept {
     return c >= '0' && c <= '9';
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "layout/digits.hpp"
+
 // The record types of a SINTEGRA file that the program knows, by their two-character code.
 namespace sintegra {
 
@@ -40,14 +42,26 @@ using StagedType = std::size_t;
 template <class T>
 using PerStagedType = std::array<T, kStagedTypeCount>;
 
-// The staged type of a record type code, compared exactly.
-constexpr std::optional<StagedType> stagedTypeOf(std::string_view code) {
+namespace detail {
+// The staged type of each two-digit code, by codeNumber(); kStagedTypeCount for none.
+inline constexpr std::array<StagedType, 100> kStagedTypeByNumber = [] {
+    std::array<StagedType, 100> table{};
+    table.fill(kStagedTypeCount);
     for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-        if (kStagedCodes[type] == code) {
-            return type;
-        }
+        table[static_cast<std::size_t>(codeNumber(kStagedCodes[type]))] = type;
     }
-    return std::nullopt;
+    return table;
+}();
+} // namespace detail
+
+// The staged type of a record type code, compared exactly. Every staged line asks: a table, not a
+// search.
+constexpr std::optional<StagedType> stagedTypeOf(std::string_view code) {
+    if (code.size() != kCodeSize || !isDigit(code[0]) || !isDigit(code[1])) {
+        return std::nullopt;
+    }
+    const StagedType type = detail::kStagedTypeByNumber[static_cast<std::size_t>(codeNumber(code))];
+    return type == kStagedTypeCount ? std::nullopt : std::optional(type);
 }
 
 inline constexpr StagedType kType60 = *stagedTypeOf(kCode60);
