@@ -24,7 +24,9 @@ inline bool allDigits(std::string_view text) noexcept {
                ((word + kOnes * 0x06) & kOnes * 0xF0) == kOnes * 0x30;
     };
     if (text.size() < 8) {
-        return std::all_of(text.begin(), text.end(), isDigit);
+        // Through a lambda, which the compiler inlines, not a pointer to the function, which it
+        // calls for every byte.
+        return std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c); });
     }
     for (std::size_t at = 0; at + 8 < text.size(); at += 8) {
         if (!digitsAt(at)) {

@@ -15,6 +15,8 @@ namespace {
 
 // Blanks, as the repair takes them: a line of them only is blank, and a record may follow them.
 // Tested byte by byte rather than with find_first_not_of, which searches the set for every byte.
+// Every byte of a file passes the tests of this file: they go to the algorithms as lambdas, which
+// the compiler inlines, not as pointers to the functions, which it calls for every byte.
 bool isBlank(char c) {
     return c == ' ' || c == '\0' || c == '\t' || c == '\x1a';
 }
@@ -24,7 +26,8 @@ bool isDigitOrBlank(char c) {
 }
 
 std::size_t blanksAhead(std::string_view bytes) {
-    return static_cast<std::size_t>(std::find_if_not(bytes.begin(), bytes.end(), isBlank) - bytes.begin());
+    return static_cast<std::size_t>(
+        std::find_if_not(bytes.begin(), bytes.end(), [](char c) { return isBlank(c); }) - bytes.begin());
 }
 // Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
 constexpr std::size_t kHeadSize = 48;
@@ -42,7 +45,8 @@ bool isControl(char c) {
 }
 
 std::uint64_t countEach(std::string_view bytes) {
-    return static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), isControl));
+    return static_cast<std::uint64_t>(
+        std::count_if(bytes.begin(), bytes.end(), [](char c) { return isControl(c); }));
 }
 
 // Every byte of the file goes through here: eight at a time, a word that has no byte below 0x20
@@ -135,7 +139,7 @@ bool FileShape::hasRecordForm() {
     if (!value && layout->code == kCode90 && head_.size() >= kType90PrefixSize + kTotalsPairSize) {
         value = std::string_view(head_).substr(kType90PrefixSize, kTotalsPairSize); // its first pair
     }
-    return value && std::all_of(value->begin(), value->end(), isDigitOrBlank);
+    return value && std::all_of(value->begin(), value->end(), [](char c) { return isDigitOrBlank(c); });
 }
 
 } // namespace sintegra::verify
