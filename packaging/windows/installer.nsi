@@ -97,6 +97,7 @@ Section "un.Programa ${PRODUCT}" UnProgram
     Delete "$INSTDIR\Sintegra.mdb-journal"
     Delete "$INSTDIR\Sintegra.mdb-wal"
     Delete "$INSTDIR\Sintegra.mdb-shm"
+    Delete "$INSTDIR\Sintegra.mdb-old"
     Delete "$INSTDIR\Sintegra.lck"
     Delete "$INSTDIR\${UNINSTALLER}"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
