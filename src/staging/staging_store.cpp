@@ -2,7 +2,6 @@
 
 #include <array>
 #include <system_error>
-#include <vector>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
@@ -48,10 +47,9 @@ void removeFile(const std::filesystem::path& file) {
 }
 
 // A crash can leave a rollback journal beside the store. It must go before the template is
-// copied, or SQLite would play the old journal back into the fresh copy. The store itself is only
-// renamed: deleting a store of millions of rows takes a tenth of a second, which the run spends on
-// reading its first file instead (removeSetAside). Returns the name it was given, if there was one.
-std::filesystem::path setAsideStale(const std::filesystem::path& store) {
+// copied, or SQLite would play the old journal back into the fresh copy. Every file of the store is
+// checked before any is deleted.
+void removeBeside(const std::filesystem::path& store) {
     requireRemovable(store);
     for (const char* suffix : kBesideStore) {
         requireRemovable(beside(store, suffix));
@@ -59,6 +57,13 @@ std::filesystem::path setAsideStale(const std::filesystem::path& store) {
     for (const char* suffix : kBesideStore) {
         removeFile(beside(store, suffix));
     }
+}
+
+// The store itself is only renamed: deleting a store of millions of rows takes a tenth of a second,
+// which the run spends on reading its first file instead (removeSetAside). Returns the name it was
+// given, if there was a store.
+std::filesystem::path setAsideStale(const std::filesystem::path& store) {
+    removeBeside(store);
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(store, error))) {
         return {};
@@ -106,13 +111,7 @@ void requireTemplate(const std::filesystem::path& templateFile) {
 
 void removeStore(const std::filesystem::path& folder) {
     const std::filesystem::path store = folder / kStoreFileName;
-    requireRemovable(store);
-    for (const char* suffix : kBesideStore) {
-        requireRemovable(beside(store, suffix));
-    }
-    for (const char* suffix : kBesideStore) {
-        removeFile(beside(store, suffix));
-    }
+    removeBeside(store);
     removeFile(store);
 }
 

@@ -41,9 +41,10 @@ public:
     StagingStore& operator=(const StagingStore&) = delete;
 
     const std::string& file() const noexcept { return file_; }
-    // Deletes the last run's store, which the start only set aside; at once, or at the latest when
-    // the store is closed. Any thread may call it while this one works with the store.
+    // Whether the last run's store, which the start only renamed, is still to be deleted.
     bool holdsSetAside() const noexcept { return !setAside_.empty(); }
+    // Deletes it, at the latest when the store is closed. Another thread may do it while one works
+    // with the store.
     void removeSetAside() noexcept;
 
     // Empties every staging table.
