@@ -125,7 +125,7 @@ void rewriteLineEnds(const fs::path& from, const fs::path& to, const LineEnds& e
     }
 }
 
-// One line of the table: a command, what it is set against, and the best of its runs.
+// One line of the table: a command, what it is set against, and each of its runs.
 struct Item {
     std::uint64_t lines;
     std::string ends;
@@ -134,8 +134,18 @@ struct Item {
     std::function<void()> prepare;
     std::size_t baseline; // index of the item it is set against
     std::vector<int> okStatuses = {0};
-    Measure best{1e300, 1e300, 0};
     std::vector<Measure> rounds{};
+
+    // The fastest time and processor time of the runs, and the highest peak memory.
+    Measure best() const {
+        Measure best{1e300, 1e300, 0};
+        for (const Measure& one : rounds) {
+            best.seconds = std::min(best.seconds, one.seconds);
+            best.cpuSeconds = std::min(best.cpuSeconds, one.cpuSeconds);
+            best.peakMiB = std::max(best.peakMiB, one.peakMiB);
+        }
+        return best;
+    }
 };
 
 // The median of the rounds' ratios of item's time to its baseline's.
@@ -150,15 +160,17 @@ double medianRatio(const Item& item, const Item& baseline) {
 }
 
 void report(const Item& item, const Item& baseline) {
+    const Measure best = item.best();
+    const Measure base = baseline.best();
     std::printf("%10llu  %-6s %-9s %8.2f s %10.0f lines/s %8.1f MiB %7.2fx %7.2fx %8.2f s %7.2fx\n",
                 static_cast<unsigned long long>(item.lines), item.ends.c_str(), item.name.c_str(),
-                item.best.seconds, static_cast<double>(item.lines) / item.best.seconds, item.best.peakMiB,
-                item.best.seconds / baseline.best.seconds, medianRatio(item, baseline), item.best.cpuSeconds,
-                item.best.cpuSeconds / baseline.best.cpuSeconds);
+                best.seconds, static_cast<double>(item.lines) / best.seconds, best.peakMiB,
+                best.seconds / base.seconds, medianRatio(item, baseline), best.cpuSeconds,
+                best.cpuSeconds / base.cpuSeconds);
 }
 
 // Every command runs once a round, so that each meets the same load of a shared machine; every run is
-// kept, the fastest and the highest peak memory apart.
+// kept, and the report derives the fastest and the medians from them.
 void benchmark(const std::string& self, int repeat, std::uint64_t lines, const fs::path& work) {
     const fs::path generated = work / "generated.txt";
     sintegra::synthetic::writeSyntheticSintegra(generated.string(), lines);
@@ -213,9 +225,6 @@ void benchmark(const std::string& self, int repeat, std::uint64_t lines, const f
             ::sync();
             const Measure one = measure(item.command, item.okStatuses);
             item.rounds.push_back(one);
-            item.best.seconds = std::min(item.best.seconds, one.seconds);
-            item.best.cpuSeconds = std::min(item.best.cpuSeconds, one.cpuSeconds);
-            item.best.peakMiB = std::max(item.best.peakMiB, one.peakMiB);
         }
     }
     for (const Item& item : items) {
