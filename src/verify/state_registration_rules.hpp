@@ -78,8 +78,10 @@ constexpr std::array<CheckDigit, 2> bahia(int size, Rule rule) {
 
 // http://www.sintegra.gov.br/Cad_Estados/cad_AC.html
 constexpr std::array kAC = {Form{13, 13, "01", kThirteenDigits}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_AL.html: the third digit is the kind of business.
-constexpr std::array kAL = {Form{9, 9, "240|243|245|247|248", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_AL.html gives 24, then the kind of business (0, 3,
+// 5, 7 or 8); the state's own roteiro, http://www.sefaz.al.gov.br/sintegra/cad_AL.asp, gives 24 and
+// no kind, and the state has issued numbers of other kinds (24.103.644-5): the state's rule holds.
+constexpr std::array kAL = {Form{9, 9, "24", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_AP.html
 constexpr std::array kAP = {Form{9, 9, "03", {digit(8, Rule::Amapa, k9To2)}}};
 // Eight digits: https://www.sintegra.gov.br/Cad_Estados/cad_BA.html (as kept at
@@ -93,8 +95,11 @@ constexpr std::array kBA = {
     Form{9, 9, ".0|.1|.2|.3|.4|.5|.8", bahia(9, Rule::Mod10)},
     Form{9, 9, ".6|.7|.9", bahia(9, kMod11)},
 };
-// http://www.sintegra.gov.br/Cad_Estados/cad_DF.html
-constexpr std::array kDF = {Form{13, 13, "07", kThirteenDigits}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_DF.html gives 07; its numbers ran out and SEFAZ-DF
+// issues 08 since August 2020, 09 to follow, as its answer to a consultation says (quoted at
+// https://github.com/erpbrasil/erpbrasil.base/pull/30 and https://github.com/caelum/caelum-stella/
+// issues/267).
+constexpr std::array kDF = {Form{13, 13, "07|08|09", kThirteenDigits}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_GO.html: AB is 10, 11 or 20 to 29; a rest of 0 or 1
 // gives 0 (older copies also admit 15 and a digit 1 for some numbers: the state's page does not).
 constexpr std::array kGO = {Form{9, 9, "10|11|2", {digit(8, kMod11, k9To2)}}};

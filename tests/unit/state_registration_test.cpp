@@ -24,9 +24,12 @@ const std::vector<Row> kRows = {
     {"AC", "0100482300112", kValid},
     {"AC", "0100482300113", kDigit},
     {"AC", "0200482300112", kFixed},
+    // AL: 24, then any kind of business (numbers the state has issued).
     {"AL", "240000048", kValid},
     {"AL", "240000049", kDigit},
-    {"AL", "241000048", kFixed},
+    {"AL", "241036445", kValid},
+    {"AL", "241023580", kValid},
+    {"AL", "250000048", kFixed},
     {"AM", "999999990", kValid},
     {"AM", "999999991", kDigit},
     // AP: one number per range of p and d (the second and third made); the digit that another
@@ -56,7 +59,10 @@ const std::vector<Row> kRows = {
     {"CE", "060000016", kDigit},
     {"DF", "0730000100109", kValid},
     {"DF", "0730000100190", kDigit},
-    {"DF", "0830000100109", kFixed},
+    {"DF", "0803455100107", kValid}, // issued since August 2020
+    {"DF", "0803455100108", kDigit},
+    {"DF", "0900000100100", kValid}, // made: announced
+    {"DF", "0630000100109", kFixed},
     {"ES", "999999990", kValid},
     {"ES", "999999909", kDigit},
     // GO: 20 to 29 (made) but not 15.
