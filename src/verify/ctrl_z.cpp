@@ -27,12 +27,12 @@ void CtrlZMarks::finish(std::uint64_t lines, FindingSink& sink) const {
     const auto column =
         static_cast<std::uint16_t>(inLine ? std::min<std::size_t>(first_.column, UINT16_MAX) : 0);
     report(sink, check::kCtrlZ, [&] {
-        return makeFinding(
-            check::kCtrlZ, inLine ? first_.line : 0, column, column, "", "", "",
-            count_ == 1
-                ? "um Ctrl-Z " + place(first_) + "; não faz parte de nenhuma linha e a correção o remove"
-                : counted(count_, "Ctrl-Z", "Ctrl-Z") + ", o primeiro " + place(first_) + " e o último " +
-                      place(last_) + "; não fazem parte de nenhuma linha e a correção os remove");
+        return makeFinding(check::kCtrlZ, inLine ? first_.line : 0, column, column, "", "", "",
+                           count_ == 1 ? "um caractere Ctrl-Z " + place(first_) +
+                                             "; não faz parte de nenhuma linha e a correção o remove"
+                                       : counted(count_, "caractere Ctrl-Z", "caracteres Ctrl-Z") +
+                                             ", o primeiro " + place(first_) + " e o último " + place(last_) +
+                                             "; não fazem parte de nenhuma linha e a correção os remove");
     });
 }
 
