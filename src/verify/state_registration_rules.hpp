@@ -112,14 +112,17 @@ constexpr std::array<CheckDigit, 2> kMGDigits = {
     digit(12, kMod11, {3, 2, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}),
 };
 constexpr std::array kMG = {Form{13, 13, "", kMGDigits}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_MS.html: the first two digits are 2 and 8.
-constexpr std::array kMS = {Form{9, 9, "28", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_MS.html, as updated on 19 April 2024: the first two
+// digits are 28 or 50 (new companies get 50 since the state's e-CCE register); Resolução/SEF
+// 1.344/1999 still gives 28 alone: the page holds.
+constexpr std::array kMS = {Form{9, 9, "28|50", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_MT.html: eleven digits, zeros on the left of shorter ones.
 constexpr std::array kMT = {Form{11, 9, "", {digit(10, kMod11, {3, 2, 9, 8, 7, 6, 5, 4, 3, 2})}}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_PA.html gives 15; the state has issued numbers that
-// start with 75 since 7 October 2024, as its Sefa announced (quoted at https://gsoft.com.br/artigos/
-// inscri%C3%A7%C3%A3o-estadual-inv%C3%A1lida-no-par%C3%A1-veja-por-que-e-como-resolver).
-constexpr std::array kPA = {Form{9, 9, "15|75", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_PA.html, as updated on 11 June 2024: 15 and 75 to 79.
+// The state has issued numbers that start with 75 since 7 October 2024, as its Sefa announced
+// (https://site-sefa-wordpress.sefa.pa.gov.br/2024/10/08/inscricoes-estaduais-podem-iniciar-com-
+// numeracao-75/), naming 75 alone and the page for the rest: the page holds.
+constexpr std::array kPA = {Form{9, 9, "15|75|76|77|78|79", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_PE.html: the eFisco number, nine digits; the CACEPE
 // number it replaced, fourteen (http://apl03.sefaz.al.gov.br/sintegra/sintegra/cad_PE.asp).
 constexpr std::array kPE = {
@@ -147,7 +150,8 @@ constexpr std::array kRO = {
 };
 // http://www.sintegra.gov.br/Cad_Estados/cad_RR.html
 constexpr std::array kRR = {Form{9, 9, "24", {digit(8, Rule::Mod9, {1, 2, 3, 4, 5, 6, 7, 8})}}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_RS.html
+// http://www.sintegra.gov.br/Cad_Estados/cad_RS.html: no fixed first digits, so the MEIs' numbers,
+// 800 and on since October 2024 (Instrução Normativa RE 87/2024), fit as they are.
 constexpr std::array kRS = {Form{10, 10, "", {digit(9, kMod11, {2, 9, 8, 7, 6, 5, 4, 3, 2})}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_SP.html: industry and trade, twelve digits; a rural
 // producer, "P" and twelve digits, of which the ninth is the check digit.
