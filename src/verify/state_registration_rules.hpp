@@ -97,8 +97,8 @@ constexpr std::array kBA = {
 };
 // http://www.sintegra.gov.br/Cad_Estados/cad_DF.html gives 07; its numbers ran out and SEFAZ-DF
 // issues 08 since August 2020, 09 to follow, as its answer to a consultation says (quoted at
-// https://github.com/erpbrasil/erpbrasil.base/pull/30 and https://github.com/caelum/caelum-stella/
-// issues/267).
+// https://github.com/erpbrasil/erpbrasil.base/pull/30; also TOTVS' release note DFWKFOUNDATION-4046,
+// https://tdn.totvs.com/pages/viewpage.action?pageId=566472384).
 constexpr std::array kDF = {Form{13, 13, "07|08|09", kThirteenDigits}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_GO.html: AB is 10, 11 or 20 to 29; a rest of 0 or 1
 // gives 0 (older copies also admit 15 and a digit 1 for some numbers: the state's page does not).
