@@ -341,7 +341,9 @@ constexpr std::array k71 = {
     text("Brancos", 115, 126),
 };
 
-// Item 20: Registro de inventário.
+// Item 20: Registro de inventário. Goods the informant owns and holds itself (possession code 1)
+// have zeros for CNPJ and blanks for IE (items 20.1.6 and 20.1.7); the others the holder's or the
+// owner's.
 constexpr std::array k74 = {
     date("Data do inventário", 3),
     text("Código do produto", 11, 24, R::ProductCode),
@@ -349,7 +351,7 @@ constexpr std::array k74 = {
     dec("Valor do produto", 38, 50),
     text("Código de posse das mercadorias inventariadas", 51, 51, R::None, "1|2|3"),
     num("CNPJ do possuidor/proprietário", 52, 65, R::TaxId),
-    ie("Inscrição Estadual do possuidor/proprietário", 66, 80),
+    ie("Inscrição Estadual do possuidor/proprietário", 66, 80, R::HolderStateRegistration),
     text("Unidade da Federação do possuidor/proprietário", 80, 81, R::StateOrBlank),
     text("Brancos", 82, 126),
 };
@@ -571,6 +573,7 @@ static_assert(spans(k10, "Unidade da Federação", kInformantStateColumn, kState
 static_assert(spans(k10, "Data Inicial", "Data Final", kPeriodColumn, kPeriodSize));
 static_assert(spans(k10, "Código da finalidade do arquivo", kPurposeColumn, 1));
 static_assert(spans(k90, "Número de registros tipo 90", kCount90Column, 1));
+static_assert(spans(k74, "Código de posse das mercadorias inventariadas", kType74PossessionColumn, 1));
 static_assert(spans(k75, "Data inicial", "Data final", kProductPeriodColumn, kProductPeriodSize));
 static_assert(spans(k75, "Código do produto ou serviço", kProductCodeColumn, kProductCodeSize));
 static_assert(namesDay(k60M) && namesDay(k60A) && namesDay(k60D) && namesDay(k60I));

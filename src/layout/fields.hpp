@@ -33,6 +33,7 @@ enum class FieldRule : std::uint8_t {
     StateRegistration,          // or ISENTO, for a party without one
     SubstituteRegistration,     // or INEXISTENTE, for a substitute without one in that UF (type 55)
     InformantStateRegistration, // the informant's own, never ISENTO
+    HolderStateRegistration,    // as StateRegistration, or blanks for goods of one's own in one's hands
     Cfop,                       // a code of the CFOP table
     CfopOfState,                // as Cfop, its first digit telling the record's state from the informant's
     Situation,                  // the document's situation: S, X, 2 and 4 mark it cancelled or void
@@ -58,6 +59,12 @@ struct Field {
 
     constexpr std::size_t size() const { return last - first + 1u; }
 };
+
+// Whether a field holds a CNPJ (or a CPF): a numeric field that may hold letters since the CNPJ has
+// them (verify/tax_id.hpp).
+constexpr bool holdsTaxId(const Field& field) {
+    return field.rule == FieldRule::TaxId || field.rule == FieldRule::InformantTaxId;
+}
 
 struct RecordLayout {
     std::string_view code; // the type, with its sub-type where it has one: "54", "60D", "88SME"

@@ -43,6 +43,10 @@ inline constexpr std::size_t kType60RYearSize = 4;
 // The sub-types in output order within a day and serial number; any other one follows them.
 inline constexpr std::string_view kType60SubTypeOrder = "MADI";
 
+// Type 74: the possession code, 1 for goods the informant owns and holds itself.
+inline constexpr std::size_t kType74PossessionColumn = 51;
+inline constexpr char kOwnGoodsInHand = '1';
+
 // Type 90: the part of a totals record that the rebuilt one keeps (type, CNPJ, state registration),
 // then pairs of a record type code and an eight-digit count, at most nine a record; the grand total
 // goes under "99" in the last record; the last column holds the number of type 90 records.

@@ -8,6 +8,13 @@ namespace sintegra::verify {
 
 void Checker::line(std::string_view head, std::uint64_t number, std::size_t width) {
     const RecordKind kind = classify(head);
+    // Past the end of a short line, its fields are checked as the blanks a repair pads it with
+    // (`largura` reports the width): padding then finds nothing that was not found before it.
+    if (kind.layout != nullptr && head.size() < kind.layout->width) {
+        padded_.assign(head);
+        padded_.resize(kind.layout->width, ' ');
+        head = padded_;
+    }
     if (kind.type == kCode10 && header_.line == 0) {
         readHeader(head, number);
     }

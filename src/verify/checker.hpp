@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "verify/file_header.hpp"
@@ -49,6 +50,7 @@ private:
     StructureChecker structure_;
     RelationChecker relations_;
     TotalsChecker totals_;
+    std::string padded_; // a short line, padded to its kind's width
 };
 
 // How many bytes of a line Checker::line needs to see.

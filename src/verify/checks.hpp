@@ -20,6 +20,7 @@ inline constexpr Check kWidth{"largura", kError, "Linha com largura diferente da
 inline constexpr Check kOrder{"ordem", kError, "Registro fora da ordem crescente dos tipos"};
 inline constexpr Check kAfter90{"depois-90", kError, "Registro depois dos registros tipo 90"};
 inline constexpr Check kEndsWith90{"fim-90", kError, "O arquivo não termina com registros tipo 90"};
+inline constexpr Check kCtrlZ{"ctrl-z", kWarning, "Arquivo com o caractere Ctrl-Z (fim de arquivo do DOS)"};
 
 // The fields of each record.
 inline constexpr Check kNumeric{"numerico", kError, "Campo numérico com caractere que não é algarismo"};
@@ -31,6 +32,8 @@ inline constexpr Check kPeriodMonth{"periodo-mes", kError,
                                     "Período do registro tipo 10 que não é um mês inteiro"};
 inline constexpr Check kState{"uf", kError, "Sigla de unidade da Federação que não existe"};
 inline constexpr Check kTaxId{"cnpj-cpf", kError, "CNPJ ou CPF com dígitos verificadores errados"};
+inline constexpr Check kAlphanumericCnpj{"cnpj-alfanumerico", kWarning,
+                                         "CNPJ alfanumérico, que o leiaute declara numérico"};
 inline constexpr Check kTable{"tabela", kError, "Código que a tabela do leiaute não tem"};
 inline constexpr Check kStateRegistration{"inscricao-estadual", kError,
                                           "Inscrição estadual inválida para a sua unidade da Federação"};
@@ -76,7 +79,7 @@ inline constexpr std::array<const Check*, 7> kAcrossRecords = {
     &kProductWithout75, &k54Without50, &k51Without50,     &k53Without50,
     &k60Without60M,     &kUnused75,    &kRelationsLimited};
 
-inline constexpr std::array<const Check*, 35> kAll = {&kFirstIs10,
+inline constexpr std::array<const Check*, 37> kAll = {&kFirstIs10,
                                                       &kSecondIs11,
                                                       &kMisplaced10Or11,
                                                       &kUnknownType,
@@ -84,6 +87,7 @@ inline constexpr std::array<const Check*, 35> kAll = {&kFirstIs10,
                                                       &kOrder,
                                                       &kAfter90,
                                                       &kEndsWith90,
+                                                      &kCtrlZ,
                                                       &kNumeric,
                                                       &kDate,
                                                       &kPeriod,
@@ -91,6 +95,7 @@ inline constexpr std::array<const Check*, 35> kAll = {&kFirstIs10,
                                                       &kPeriodMonth,
                                                       &kState,
                                                       &kTaxId,
+                                                      &kAlphanumericCnpj,
                                                       &kTable,
                                                       &kStateRegistration,
                                                       &kCfop,

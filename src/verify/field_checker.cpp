@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "layout/digits.hpp"
+#include "layout/record_columns.hpp"
 #include "verify/cfop.hpp"
 #include "verify/checks.hpp"
 #include "verify/state_registration.hpp"
@@ -42,9 +43,9 @@ std::string listText(std::string_view values) {
 
 // The word the layout takes in place of an Inscrição Estadual, for a party that has none.
 std::string_view exemptWord(FieldRule rule) {
-    return rule == FieldRule::StateRegistration        ? "ISENTO"
-           : rule == FieldRule::SubstituteRegistration ? "INEXISTENTE"
-                                                       : "";
+    return rule == FieldRule::StateRegistration || rule == FieldRule::HolderStateRegistration ? "ISENTO"
+           : rule == FieldRule::SubstituteRegistration                                        ? "INEXISTENTE"
+                                                                                              : "";
 }
 
 bool isBlankOrZero(std::string_view value) {
@@ -89,7 +90,15 @@ public:
         switch (field.kind) {
         case FieldKind::Numeric:
             if (!allDigits(value)) {
-                return report(check::kNumeric, field, value, "o campo só pode ter algarismos");
+                if (!holdsTaxId(field)) {
+                    return report(check::kNumeric, field, value, "o campo só pode ter algarismos");
+                }
+                if (!hasCnpjForm(value)) {
+                    return report(check::kNumeric, field, value,
+                                  "o campo só pode ter algarismos, ou letras maiúsculas nos 12 primeiros "
+                                  "caracteres de um CNPJ alfanumérico");
+                }
+                return checkAlphanumericCnpj(field, value);
             }
             break;
         case FieldKind::Decimal:
@@ -115,6 +124,18 @@ public:
     }
 
 private:
+    // The layout declares the field numeric (N 14): the CNPJ may be right and the file still refused.
+    void checkAlphanumericCnpj(const Field& field, std::string_view value) {
+        if (!isValidCnpj(value)) {
+            return report(check::kTaxId, field, value,
+                          "não é CNPJ alfanumérico com dígitos verificadores certos");
+        }
+        report(check::kAlphanumericCnpj, field, value,
+               "o leiaute do Convênio ICMS 57/95 declara o campo numérico e o validador do estado pode "
+               "ainda não aceitar o CNPJ alfanumérico (IN RFB 2.229/2024, Nota Técnica conjunta "
+               "COCAD/SUARA/RFB nº 49/2024)");
+    }
+
     void checkDate(const Field& field, std::string_view value) {
         if (field.rule == FieldRule::ZeroOrDate && allOf(value, '0')) {
             return;
@@ -165,6 +186,7 @@ private:
         case FieldRule::StateRegistration:
         case FieldRule::SubstituteRegistration:
         case FieldRule::InformantStateRegistration:
+        case FieldRule::HolderStateRegistration:
             checkRegistration(field, value);
             break;
         case FieldRule::Cfop:
@@ -187,7 +209,7 @@ private:
     void checkRegistration(const Field& field, std::string_view value) {
         const std::string_view number = value.substr(0, value.find_last_not_of(' ') + 1);
         const std::string_view exempt = exemptWord(field.rule);
-        if (!exempt.empty() && number == exempt) {
+        if ((!exempt.empty() && number == exempt) || ownGoodsInHand(field, number)) {
             return;
         }
         const std::string_view uf = stateOf(field);
@@ -219,6 +241,12 @@ private:
                        std::string(informantState_) + ", o CFOP começa por " + first[0] + " ou " + first[1];
             });
         }
+    }
+
+    // A type 74 record of goods the informant owns and holds itself names no holder.
+    bool ownGoodsInHand(const Field& field, std::string_view number) const {
+        return field.rule == FieldRule::HolderStateRegistration && number.empty() &&
+               line_[kType74PossessionColumn - 1] == kOwnGoodsInHand;
     }
 
     // The UF that commands an Inscrição Estadual's check; empty when the line is too short to say.

@@ -9,6 +9,7 @@
 #include "layout/fields.hpp"
 #include "layout/record_columns.hpp"
 #include "layout/record_types.hpp"
+#include "verify/tax_id.hpp"
 
 namespace sintegra::verify {
 namespace {
@@ -67,16 +68,21 @@ std::uint64_t countControls(std::string_view bytes) {
     return count + countEach(bytes.substr(at));
 }
 
-// The first numeric or date field that the head holds and that is not blank: a record may leave a
-// field blank (a totals record made without a type 10 line has no CNPJ), not fill it with words.
-std::optional<std::string_view> firstTypedValue(const RecordLayout& layout, std::string_view head) {
+bool holdsDigits(std::string_view value) {
+    return std::all_of(value.begin(), value.end(), [](char c) { return isDigitOrBlank(c); });
+}
+
+// Whether the first numeric or date field that the head holds and that is not blank holds digits:
+// a record may leave a field blank (a totals record made without a type 10 line has no CNPJ), not
+// fill it with words. A CNPJ may have letters (verify/tax_id.hpp). nullopt when there is none.
+std::optional<bool> firstTypedValueFits(const RecordLayout& layout, std::string_view head) {
     for (const Field& field : layout.fields) {
         if (field.last > head.size()) {
             break;
         }
         const std::string_view value = head.substr(field.first - 1u, field.size());
         if (field.kind != FieldKind::Alphanumeric && blanksAhead(value) < value.size()) {
-            return value;
+            return holdsDigits(value) || (holdsTaxId(field) && hasCnpjForm(value));
         }
     }
     return std::nullopt;
@@ -135,11 +141,11 @@ bool FileShape::hasRecordForm() {
         ++headers_[layout->code == kCode11 ? 1 : 0] > kHeaderLines) {
         return false;
     }
-    std::optional<std::string_view> value = firstTypedValue(*layout, head_);
-    if (!value && layout->code == kCode90 && head_.size() >= kType90PrefixSize + kTotalsPairSize) {
-        value = std::string_view(head_).substr(kType90PrefixSize, kTotalsPairSize); // its first pair
+    if (const std::optional<bool> fits = firstTypedValueFits(*layout, head_)) {
+        return *fits;
     }
-    return value && std::all_of(value->begin(), value->end(), [](char c) { return isDigitOrBlank(c); });
+    return layout->code == kCode90 && head_.size() >= kType90PrefixSize + kTotalsPairSize &&
+           holdsDigits(std::string_view(head_).substr(kType90PrefixSize, kTotalsPairSize)); // its first pair
 }
 
 } // namespace sintegra::verify

@@ -28,9 +28,9 @@ struct NotSintegra {
 //   kFewControls of them or one in a thousand bytes;
 // - has a line of the form of a record, and more than half of its non-blank lines have it: after any
 //   leading blanks, the code of a record type of the layout whose first numeric or date field holds
-//   digits (blanks allowed), in a line no wider than kMaxRecordForm; a type 88 line of a sub-record
-//   that the layout lacks needs only its code. Of types 10 and 11, which a file has once, only the
-//   first kHeaderLines lines count;
+//   digits (blanks allowed) or, for a CNPJ, an alphanumeric one, in a line no wider than
+//   kMaxRecordForm; a type 88 line of a sub-record that the layout lacks needs only its code. Of
+//   types 10 and 11, which a file has once, only the first kHeaderLines lines count;
 // - has no line longer than kMaxLineSize.
 class FileShape {
 public:

@@ -49,6 +49,14 @@ const DocumentColumns* documentColumns(std::string_view type) {
                              : nullptr;
 }
 
+// What the columns from the CNPJ to the number hold, as the layout names them (fields.cpp, items
+// 12 to 14): types 51 and 53 have the party's IE, the date and the UF between CNPJ and document.
+std::string_view documentLabel(std::string_view type) {
+    return type == kCode51   ? "CNPJ, inscrição estadual, data, UF, série e número"
+           : type == kCode53 ? "CNPJ, inscrição estadual, data, UF, modelo, série e número"
+                             : "CNPJ, modelo, série e número";
+}
+
 // The digest of the first size bytes of key, zero-padded to whole words: its bytes eight at a time,
 // each mixed in by a multiplication, the result mixed once more.
 template <std::size_t N>
@@ -226,7 +234,7 @@ void RelationChecker::checkDocument(const Lookup& lookup, FindingSink& sink) con
                                                           : check::k51Without50;
     report(sink, check, [&] {
         return makeFinding(check, lookup.number, columns.cnpj, last, lookup.layout->code,
-                           "CNPJ, modelo, série e número", std::string(lookup.written()),
+                           documentLabel(lookup.layout->code), std::string(lookup.written()),
                            "nenhum registro tipo 50 antes dele tem este CNPJ, modelo" +
                                std::string(columns.model == 0 ? " 01" : "") + ", série e número");
     });

@@ -78,8 +78,10 @@ constexpr std::array<CheckDigit, 2> bahia(int size, Rule rule) {
 
 // http://www.sintegra.gov.br/Cad_Estados/cad_AC.html
 constexpr std::array kAC = {Form{13, 13, "01", kThirteenDigits}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_AL.html: the third digit is the kind of business.
-constexpr std::array kAL = {Form{9, 9, "240|243|245|247|248", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_AL.html gives 24, then the kind of business (0, 3,
+// 5, 7 or 8); the state's own roteiro, http://www.sefaz.al.gov.br/sintegra/cad_AL.asp, gives 24 and
+// no kind, and the state has issued numbers of other kinds (24.103.644-5): the state's rule holds.
+constexpr std::array kAL = {Form{9, 9, "24", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_AP.html
 constexpr std::array kAP = {Form{9, 9, "03", {digit(8, Rule::Amapa, k9To2)}}};
 // Eight digits: https://www.sintegra.gov.br/Cad_Estados/cad_BA.html (as kept at
@@ -93,8 +95,11 @@ constexpr std::array kBA = {
     Form{9, 9, ".0|.1|.2|.3|.4|.5|.8", bahia(9, Rule::Mod10)},
     Form{9, 9, ".6|.7|.9", bahia(9, kMod11)},
 };
-// http://www.sintegra.gov.br/Cad_Estados/cad_DF.html
-constexpr std::array kDF = {Form{13, 13, "07", kThirteenDigits}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_DF.html gives 07; its numbers ran out and SEFAZ-DF
+// issues 08 since August 2020, 09 to follow, as its answer to a consultation says (quoted at
+// https://github.com/erpbrasil/erpbrasil.base/pull/30; also TOTVS' release note DFWKFOUNDATION-4046,
+// https://tdn.totvs.com/pages/viewpage.action?pageId=566472384).
+constexpr std::array kDF = {Form{13, 13, "07|08|09", kThirteenDigits}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_GO.html: AB is 10, 11 or 20 to 29; a rest of 0 or 1
 // gives 0 (older copies also admit 15 and a digit 1 for some numbers: the state's page does not).
 constexpr std::array kGO = {Form{9, 9, "10|11|2", {digit(8, kMod11, k9To2)}}};
@@ -107,14 +112,17 @@ constexpr std::array<CheckDigit, 2> kMGDigits = {
     digit(12, kMod11, {3, 2, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}),
 };
 constexpr std::array kMG = {Form{13, 13, "", kMGDigits}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_MS.html: the first two digits are 2 and 8.
-constexpr std::array kMS = {Form{9, 9, "28", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_MS.html, as updated on 19 April 2024: the first two
+// digits are 28 or 50 (new companies get 50 since the state's e-CCE register); Resolução/SEF
+// 1.344/1999 still gives 28 alone: the page holds.
+constexpr std::array kMS = {Form{9, 9, "28|50", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_MT.html: eleven digits, zeros on the left of shorter ones.
 constexpr std::array kMT = {Form{11, 9, "", {digit(10, kMod11, {3, 2, 9, 8, 7, 6, 5, 4, 3, 2})}}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_PA.html gives 15; the state has issued numbers that
-// start with 75 since 7 October 2024, as its Sefa announced (quoted at https://gsoft.com.br/artigos/
-// inscri%C3%A7%C3%A3o-estadual-inv%C3%A1lida-no-par%C3%A1-veja-por-que-e-como-resolver).
-constexpr std::array kPA = {Form{9, 9, "15|75", {digit(8, kMod11, k9To2)}}};
+// http://www.sintegra.gov.br/Cad_Estados/cad_PA.html, as updated on 11 June 2024: 15 and 75 to 79.
+// The state has issued numbers that start with 75 since 7 October 2024, as its Sefa announced
+// (https://site-sefa-wordpress.sefa.pa.gov.br/2024/10/08/inscricoes-estaduais-podem-iniciar-com-
+// numeracao-75/), naming 75 alone and the page for the rest: the page holds.
+constexpr std::array kPA = {Form{9, 9, "15|75|76|77|78|79", {digit(8, kMod11, k9To2)}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_PE.html: the eFisco number, nine digits; the CACEPE
 // number it replaced, fourteen (http://apl03.sefaz.al.gov.br/sintegra/sintegra/cad_PE.asp).
 constexpr std::array kPE = {
@@ -142,7 +150,8 @@ constexpr std::array kRO = {
 };
 // http://www.sintegra.gov.br/Cad_Estados/cad_RR.html
 constexpr std::array kRR = {Form{9, 9, "24", {digit(8, Rule::Mod9, {1, 2, 3, 4, 5, 6, 7, 8})}}};
-// http://www.sintegra.gov.br/Cad_Estados/cad_RS.html
+// http://www.sintegra.gov.br/Cad_Estados/cad_RS.html: no fixed first digits, so the MEIs' numbers,
+// 800 and on since October 2024 (Instrução Normativa RE 87/2024), fit as they are.
 constexpr std::array kRS = {Form{10, 10, "", {digit(9, kMod11, {2, 9, 8, 7, 6, 5, 4, 3, 2})}}};
 // http://www.sintegra.gov.br/Cad_Estados/cad_SP.html: industry and trade, twelve digits; a rural
 // producer, "P" and twelve digits, of which the ninth is the check digit.

@@ -7,6 +7,7 @@
 
 #include "layout/line_splitter.hpp"
 #include "verify/checker.hpp"
+#include "verify/ctrl_z.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/line_feeder.hpp"
 
@@ -29,7 +30,7 @@ public:
     StreamCheck(const StreamCheck&) = delete;
     StreamCheck& operator=(const StreamCheck&) = delete;
 
-    // Throws LineTooLong when the shape is judged.
+    // Throws LineTooLong when the shape is judged. Ctrl-Z is removed, as a run's reading removes it.
     void feed(std::string_view bytes);
     // The same for a reader that has cut the lines already, so that they are not cut twice: the
     // bytes of a line, in pieces, then its end.
@@ -54,7 +55,9 @@ private:
         void endLine();
     };
 
+    FindingSink* sink_ = nullptr;
     std::optional<Checker> checker_;
+    CtrlZMarks ctrlZ_;
     std::optional<LineFeeder> feeder_;
     std::optional<FileShape> shape_;
     Lines lines_{*this};

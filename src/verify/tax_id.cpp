@@ -1,17 +1,22 @@
 #include "verify/tax_id.hpp"
 
+#include <algorithm>
 #include <cstddef>
+
+#include "layout/digits.hpp"
 
 namespace sintegra::verify {
 namespace {
 
-// The check digit of the first `count` digits: the weights run from `top` down to 2 and, for a
-// CNPJ, start again at 9.
-char checkDigit(std::string_view digits, std::size_t count, int top, bool restartAt9) {
+constexpr std::size_t kCnpjBase = 12;
+
+// The check digit of the first `count` characters, each worth its code minus '0': the weights run
+// from `top` down to 2 and, for a CNPJ, start again at 9.
+char checkDigit(std::string_view text, std::size_t count, int top, bool restartAt9) {
     int sum = 0;
     int weight = top;
     for (std::size_t i = 0; i < count; ++i) {
-        sum += (digits[i] - '0') * weight;
+        sum += (text[i] - '0') * weight;
         weight = (weight == 2 && restartAt9) ? 9 : weight - 1;
     }
     const int rest = sum % 11;
@@ -20,19 +25,25 @@ char checkDigit(std::string_view digits, std::size_t count, int top, bool restar
 
 } // namespace
 
-bool isValidCnpj(std::string_view digits) {
-    return digits.size() == 14 && checkDigit(digits, 12, 5, true) == digits[12] &&
-           checkDigit(digits, 13, 6, true) == digits[13];
+bool hasCnpjForm(std::string_view text) {
+    return text.size() == kCnpjBase + 2 &&
+           std::all_of(text.begin(), text.begin() + kCnpjBase,
+                       [](char c) { return isDigit(c) || (c >= 'A' && c <= 'Z'); }) &&
+           allDigits(text.substr(kCnpjBase));
+}
+
+bool isValidCnpj(std::string_view text) {
+    return hasCnpjForm(text) && checkDigit(text, kCnpjBase, 5, true) == text[kCnpjBase] &&
+           checkDigit(text, kCnpjBase + 1, 6, true) == text[kCnpjBase + 1];
 }
 
 bool isValidCpf(std::string_view digits) {
-    return digits.size() == 11 && checkDigit(digits, 9, 10, false) == digits[9] &&
+    return digits.size() == 11 && allDigits(digits) && checkDigit(digits, 9, 10, false) == digits[9] &&
            checkDigit(digits, 10, 11, false) == digits[10];
 }
 
-bool isValidCnpjOrCpf(std::string_view digits) {
-    return isValidCnpj(digits) ||
-           (digits.size() == 14 && digits.starts_with("000") && isValidCpf(digits.substr(3)));
+bool isValidCnpjOrCpf(std::string_view text) {
+    return isValidCnpj(text) || (text.size() == 14 && text.starts_with("000") && isValidCpf(text.substr(3)));
 }
 
 } // namespace sintegra::verify

@@ -37,8 +37,8 @@ private:
     void checkTypeTotals(FindingSink& sink) const;
     void checkGrandTotal(FindingSink& sink) const;
 
-    std::array<std::uint64_t, 100> records_{}; // records of each type the layout knows
-    std::uint64_t allRecords_ = 0; // of the types the layout knows: the others are reported on their own
+    std::array<std::uint64_t, 100> records_{}; // records of each code the layout knows
+    std::uint64_t allRecords_ = 0; // of the codes the layout knows: the others are reported on their own
     std::vector<Total> totals_;
     std::vector<Record90> records90_;
 };

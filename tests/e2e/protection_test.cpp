@@ -125,6 +125,13 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
                   "\n"),
          "", ""},
         {sampleAs([](std::string line) { return line.starts_with("50") ? line : ""; }, ""), "", ""},
+        // A record whose CNPJ has letters (IN RFB 2.229/2024).
+        {sampleAs(
+             [](std::string line) {
+                 return line.starts_with("50") ? line.replace(2, 14, "12ABC34501DE35") : "";
+             },
+             ""),
+         "", ""},
     };
     for (const auto& [first, second, refusal] : cases) {
         std::vector<std::string> files = {work.write("a.txt", first)};

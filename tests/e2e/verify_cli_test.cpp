@@ -104,11 +104,15 @@ TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
         {{"verificar", valid, "--desconhecida"}, 2},
         {{"verificar", valid, "--pasta", work.file("no-folder")}, 0},
         {{"verificar", (kSamples / "RooD7_ProjetoProgComercial_SINTEGRA.TXT").string(), "--json"}, 3},
+        // DOS' end-of-file mark is no line: a warning only.
+        {{"verificar", work.write("ctrl-z.txt", readFile(valid) + "\r\n\x1a")}, 0},
     };
     for (const auto& [arguments, status] : runs) {
         EXPECT_EQ(runCli(arguments).status, status) << arguments.back();
     }
     EXPECT_FALSE(std::filesystem::exists(work.file("no-folder")));
+    const std::string ctrlZ = runCli({"verificar", work.file("ctrl-z.txt")}).out;
+    EXPECT_NE(ctrlZ.find("(3 linhas)\n\n[aviso] ctrl-z - "), std::string::npos) << ctrlZ;
 }
 
 } // namespace

@@ -24,9 +24,12 @@ const std::vector<Row> kRows = {
     {"AC", "0100482300112", kValid},
     {"AC", "0100482300113", kDigit},
     {"AC", "0200482300112", kFixed},
+    // AL: 24, then any kind of business (numbers the state has issued).
     {"AL", "240000048", kValid},
     {"AL", "240000049", kDigit},
-    {"AL", "241000048", kFixed},
+    {"AL", "241036445", kValid},
+    {"AL", "241023580", kValid},
+    {"AL", "250000048", kFixed},
     {"AM", "999999990", kValid},
     {"AM", "999999991", kDigit},
     // AP: one number per range of p and d (the second and third made); the digit that another
@@ -56,7 +59,10 @@ const std::vector<Row> kRows = {
     {"CE", "060000016", kDigit},
     {"DF", "0730000100109", kValid},
     {"DF", "0730000100190", kDigit},
-    {"DF", "0830000100109", kFixed},
+    {"DF", "0803455100107", kValid}, // issued since August 2020
+    {"DF", "0803455100108", kDigit},
+    {"DF", "0900000100100", kValid}, // made: announced
+    {"DF", "0630000100109", kFixed},
     {"ES", "999999990", kValid},
     {"ES", "999999909", kDigit},
     // GO: 20 to 29 (made) but not 15.
@@ -64,6 +70,7 @@ const std::vector<Row> kRows = {
     {"GO", "109876546", kDigit},
     {"GO", "201234505", kValid},
     {"GO", "159876547", kFixed},
+    {"GO", "200024825", kValid}, // 20, issued since 2023
     {"MA", "120000385", kValid},
     {"MA", "120000386", kDigit},
     {"MA", "130000385", kFixed},
@@ -75,6 +82,7 @@ const std::vector<Row> kRows = {
     {"MS", "283115947", kValid},
     {"MS", "283115948", kDigit},
     {"MS", "293115947", kFixed},
+    {"MS", "500000000", kValid}, // made: 50, new companies' since 2024
     // MT: the zeros on the left may be left out.
     {"MT", "00130000019", kValid},
     {"MT", "00130000018", kDigit},
@@ -84,6 +92,8 @@ const std::vector<Row> kRows = {
     {"PA", "159999994", kDigit},
     {"PA", "169999995", kFixed},
     {"PA", "750000023", kValid}, // made: the numbers issued since October 2024
+    {"PA", "790000008", kValid}, // made: 75 to 79, as the page lists them
+    {"PA", "740000004", kFixed},
     {"PB", "060000015", kValid},
     {"PB", "060000017", kDigit},
     // PE: the eFisco number and the older CACEPE one.
@@ -114,6 +124,7 @@ const std::vector<Row> kRows = {
     {"RR", "250066281", kFixed},
     {"RS", "2243658792", kValid},
     {"RS", "2243658793", kDigit},
+    {"RS", "8002497099", kValid}, // a MEI's, issued since October 2024
     {"SC", "251040852", kValid},
     {"SC", "251040853", kDigit},
     {"SE", "271234563", kValid},

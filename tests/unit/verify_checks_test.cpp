@@ -41,6 +41,12 @@ const std::string k53 =
     "53" + kCnpj + pad("ISENTO", 14) + "20240105SP011  0001235102P" + std::string(39, '0') + pad("N", 31);
 const std::string k54 =
     "54" + kCnpj + "011  0001235102000001" + pad("PROD1", 14) + std::string(71, '0') + "1800";
+// Goods of the informant's own in its hands: no holder (possession code 1).
+const std::string k74 = "7420240131" + pad("PROD1", 14) + std::string(26, '0') + "1" + std::string(14, '0') +
+                        pad("", 14) + pad("SP", 47);
+// The Receita's example of an alphanumeric CNPJ, and one made by its rule.
+const std::string kLettered = "12ABC34501DE35";
+const std::string kLettered2 = "A1B2C3D4E5F668";
 const std::string k75 = "75"
                         "2024010120240131" +
                         pad("PROD1", 22) + pad("PRODUTO", 53) + pad("UN", 6) + std::string(27, '0');
@@ -73,6 +79,7 @@ const std::vector<Row> kRows = {
     {"10-11-fora-do-lugar", true, {k10, k11, k11}},
     {"10-11-fora-do-lugar", false, {k10, k11, k50}},
     {"tipo-desconhecido", true, {"12" + k50.substr(2)}},
+    {"tipo-desconhecido", true, {at(k60A, 3, "m")}},
     {"tipo-desconhecido", false, {k50, pad("88SP05", 126), pad("88ZZZZ", 99)}},
     {"largura", true, {k50 + " "}},
     {"largura", true, {pad("88STITNF", 144)}},
@@ -83,10 +90,21 @@ const std::vector<Row> kRows = {
     {"depois-90", false, {k50, k90, k90}},
     {"fim-90", true, {k10, k11, k50}},
     {"fim-90", false, {k10, k11, k90, "garbage"}},
+    {"ctrl-z", true, {k50, k90 + "\x1a"}},
+    {"ctrl-z", false, {k50, k90}},
     {"numerico", true, {at(k50, 46, "00A123")}},
     {"numerico", true, {at(k50, 57, "0000000000:00")}},
-    {"numerico", true, {at(k50, 57, "00000000\xFF" "0000")}},
-    {"numerico", false, {k50, k88Stitnf}},
+    {"numerico",
+     true,
+     {at(k50, 57,
+         "00000000\xFF"
+         "0000")}},
+    {"numerico", true, {at(k50, 3, "12abc34501de35")}},
+    {"numerico", true, {at(k50, 3, "12ABC34501DE3A")}},
+    // A line cut short: its missing fields are blanks, as a repair pads them.
+    {"numerico", true, {k50.substr(0, 83)}},
+    {"tabela", true, {k50.substr(0, 83)}},
+    {"numerico", false, {k50, k88Stitnf, at(k50, 3, kLettered), at(k10, 3, kLettered2)}},
     {"data", true, {at(k50, 31, "20240230")}},
     {"data", false, {at(k50, 31, "20240229"), k88Stitnf}},
     {"periodo", true, {k10, at(k50, 31, "20240201")}},
@@ -100,12 +118,20 @@ const std::vector<Row> kRows = {
     {"uf", true, {at(k50, 39, "XX")}},
     {"uf", false, {at(k50, 39, "EX")}},
     {"cnpj-cpf", true, {at(k50, 3, "11222333000182")}},
-    {"cnpj-cpf", false, {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0')), k88Stitnf}},
+    {"cnpj-cpf", true, {at(k50, 3, "12ABC34501DE36")}},
+    {"cnpj-cpf", true, {at(k50, 3, "000ABC45678909")}}, // a CPF has no letters
+    {"cnpj-cpf",
+     false,
+     {at(k50, 3, "00012345678909"), at(k50, 3, std::string(14, '0')), k88Stitnf, at(k50, 3, kLettered),
+      at(k54, 3, kLettered2), k74}},
+    {"cnpj-alfanumerico", true, {at(k50, 3, kLettered)}},
+    {"cnpj-alfanumerico", false, {k50, at(k50, 3, "12abc34501de35"), at(k50, 3, "12ABC34501DE36")}},
     {"inscricao-estadual", true, {at(k50, 17, "110042490115")}},
     {"inscricao-estadual", true, {at(k10, 17, pad("ISENTO", 14))}},
     {"inscricao-estadual", true, {at(k10, 96, "MG")}},
     {"inscricao-estadual", true, {k10, at(k90, 17, "110042490115")}}, // by the type 10 record's UF
-    {"inscricao-estadual", false, {k10, k50, at(k50, 17, "110042490114"), at(k50, 39, "EX"), k90}},
+    {"inscricao-estadual", true, {at(k74, 51, "2")}}, // goods in another's hands name the holder
+    {"inscricao-estadual", false, {k10, k50, at(k50, 17, "110042490114"), at(k50, 39, "EX"), k90, k74}},
     {"tabela", true, {at(k10, 126, "4")}},
     {"tabela", false, {at(k10, 126, "5")}},
     {"tabela", true, {at(k50, 41, "02")}},
@@ -120,11 +146,11 @@ const std::vector<Row> kRows = {
     {"produto-sem-75", true, {k54}},
     {"produto-sem-75", false, {k54, k75}},
     {"54-sem-50", true, {at(k50, 41, "55"), k54}},
-    {"54-sem-50", false, {k50, k54}},
+    {"54-sem-50", false, {k50, k54, at(k50, 3, kLettered), at(k54, 3, kLettered)}},
     {"51-sem-50", true, {k51}},
-    {"51-sem-50", false, {k50, k51}},
+    {"51-sem-50", false, {k50, k51, at(k50, 3, kLettered), at(k51, 3, kLettered)}},
     {"53-sem-50", true, {at(k50, 46, "000124"), k53}},
-    {"53-sem-50", false, {k50, k53}},
+    {"53-sem-50", false, {k50, k53, at(k50, 3, kLettered), at(k53, 3, kLettered)}},
     {"60-sem-60m", true, {at(k60M, 4, "20240106"), k60A}},
     {"60-sem-60m", false, {k60M, k60A}},
     {"75-sem-uso", true, {k75}},
@@ -137,6 +163,9 @@ const std::vector<Row> kRows = {
     {"total-ausente", false, {k10, k11, k50, totals("5000000001")}},
     {"total-geral", true, {k10, k11, totals("9900000004")}},
     {"total-geral", false, {k10, k11, k90}},
+    // A 60 of a sub-type the layout lacks is a type 60 record all the same.
+    {"total-tipo", false, {k60M, at(k60A, 3, "m"), totals("60000000029900000003")}},
+    {"total-geral", false, {k60M, at(k60A, 3, "m"), totals("60000000029900000003")}},
     {"total-90", true, {k90, k90}},
     {"total-90", false, {totals("", '2'), totals("9900000002", '2')}},
     {"juntar-cnpj-ie", true, {k10}, {at(k10, 3, "00012345678909")}},
