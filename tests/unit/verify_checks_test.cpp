@@ -85,7 +85,11 @@ const std::vector<Row> kRows = {
     {"fim-90", false, {k10, k11, k90, "garbage"}},
     {"numerico", true, {at(k50, 46, "00A123")}},
     {"numerico", true, {at(k50, 57, "0000000000:00")}},
-    {"numerico", true, {at(k50, 57, "00000000\xFF" "0000")}},
+    {"numerico",
+     true,
+     {at(k50, 57,
+         "00000000\xFF"
+         "0000")}},
     {"numerico", false, {k50, k88Stitnf}},
     {"data", true, {at(k50, 31, "20240230")}},
     {"data", false, {at(k50, 31, "20240229"), k88Stitnf}},
