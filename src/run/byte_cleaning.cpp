@@ -52,7 +52,7 @@ void ByteCleaner::cleanNoting(char* data, std::size_t size, std::uint64_t line) 
     for (std::size_t i = 0; i < size; ++i) {
         char& byte = data[i];
         if (byte == kCtrlZ) {
-            ctrlZLine_ = line;
+            ctrlZLine_ = afterCr ? line - 1 : line; // the line that the CR ended
             continue;
         }
         notePendingCtrlZ();
