@@ -10,7 +10,8 @@ namespace sintegra {
 // Cleans the bytes of an input file in place, chunk after chunk as it is read, and notes in a
 // Cleaning what it changed, by line. Either file loses a UTF-8 byte-order mark at its start and
 // the end-of-file mark Ctrl-Z (26) wherever it stands; of the first file, which the run rewrites,
-// NUL and comma also become spaces.
+// NUL and comma also become spaces. The mark is looked for in the first chunk, which a regular
+// file fills: the run's chunks are far longer than it.
 class ByteCleaner {
 public:
     enum class Scope { Everything, MarksOnly };
