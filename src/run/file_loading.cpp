@@ -23,26 +23,21 @@ namespace {
 
 constexpr std::size_t kReadSize = 1 << 20;
 
-// Feeds a whole file through a splitter. transform may shorten each chunk in place and says whether
-// the input goes on after it. A file found not to be a SINTEGRA file ends the run there.
-template <class Sink, class Transform>
-void readLines(InputFile& input, Sink& sink, Transform transform) {
+// Feeds a whole file through a cleaner and a splitter. A file found not to be a SINTEGRA file ends
+// the run there.
+template <class Sink>
+void readLines(InputFile& input, Sink& sink, ByteCleaner cleaner) {
     try {
         const auto buffer = std::make_unique<char[]>(kReadSize);
         LineSplitter<Sink> splitter(sink);
         std::uint64_t done = 0;
-        bool more = true;
-        while (more) {
-            std::size_t size = input.read(buffer.get(), kReadSize);
-            if (size == 0) {
-                break;
-            }
-            done += size;
-            more = transform(buffer.get(), size);
-            splitter.feed({buffer.get(), size});
+        while (const std::size_t read = input.read(buffer.get(), kReadSize)) {
+            done += read;
+            splitter.feed({buffer.get(), cleaner.clean(buffer.get(), read, sink.lines())});
             sink.inputRead(done);
         }
         splitter.finish();
+        cleaner.finish();
         sink.finish();
     } catch (const LineTooLong&) {
         throw lineTooLong(input.path(), sink.lines() + 1);
@@ -57,6 +52,7 @@ public:
     FirstFileSink(Channel<LineBlock>& rows, const FirstFilePass& pass)
         : normalized_(pass.normalized)
         , check_(pass.check)
+        , cleaning_(pass.cleaning)
         , rows_(rows) {}
 
     void addBytes(std::string_view bytes) {
@@ -68,8 +64,17 @@ public:
 
     void endLine() {
         const std::string_view line = fitter_.finish();
+        const Fitting& fitting = fitter_.fitting();
         if (check_ != nullptr) {
-            check_->endLine(line);
+            check_->endLine(line, fitting);
+        }
+        if (cleaning_ != nullptr) {
+            if (fitting.leadingBlanks > 0) {
+                cleaning_->leadingBlanks.note(lines_ + 1);
+            }
+            if (fitting.convertedAway > 0) {
+                cleaning_->converted.note(lines_ + 1);
+            }
         }
         if (normalized_ != nullptr) {
             if (lines_ > 0) {
@@ -96,6 +101,7 @@ public:
 private:
     AtomicFile* normalized_;
     InputCheck* check_;
+    Cleaning* cleaning_;
     LineBlocks rows_;
     NormalizedDigest digest_;
     LineFitter fitter_;
@@ -105,9 +111,10 @@ private:
 // collect → {stage rows, check the input}
 class SecondFileSink {
 public:
-    SecondFileSink(Channel<LineBlock>& rows, InputCheck& check)
+    SecondFileSink(Channel<LineBlock>& rows, InputCheck& check, Cleaning& cleaning)
         : rows_(rows)
-        , check_(check) {}
+        , check_(check)
+        , cleaning_(cleaning) {}
 
     void addBytes(std::string_view bytes) {
         collector_.addBytes(bytes);
@@ -115,6 +122,9 @@ public:
     }
     void endLine() {
         rows_.line(collector_.finish());
+        if (collector_.leftOutBlanks()) {
+            cleaning_.leadingBlanks.note(lines_ + 1);
+        }
         check_.endLine();
         ++lines_;
     }
@@ -129,6 +139,7 @@ public:
 private:
     LineBlocks rows_;
     InputCheck& check_;
+    Cleaning& cleaning_;
     RawLineCollector collector_;
     std::uint64_t lines_ = 0;
 };
@@ -141,22 +152,19 @@ void NormalizedDigest::add(std::string_view line) noexcept {
     hash_ = (hash_ ^ std::hash<std::string_view>{}(line)) * 1099511628211u;
 }
 
+// A pass that notes nothing cleans as the first did, and notes it nowhere.
 NormalizedDigest readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass) {
     FirstFileSink sink(rows, pass);
-    readLines(input, sink, [](char* data, std::size_t& size) {
-        size = cleanBytes(data, size);
-        return true;
-    });
+    Cleaning unnoted;
+    readLines(
+        input, sink,
+        ByteCleaner(ByteCleaner::Scope::Everything, pass.cleaning != nullptr ? *pass.cleaning : unnoted));
     return sink.digest();
 }
 
-void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check) {
-    SecondFileSink sink(rows, check);
-    readLines(input, sink, [](const char* data, std::size_t& size) {
-        const std::size_t end = std::string_view(data, size).find('\x1a');
-        size = std::min(size, end);
-        return end == std::string_view::npos;
-    });
+void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check, Cleaning& cleaning) {
+    SecondFileSink sink(rows, check, cleaning);
+    readLines(input, sink, ByteCleaner(ByteCleaner::Scope::MarksOnly, cleaning));
 }
 
 void stageRows(StagingLoad* load, const LineBlock& block, ProgressReporter& progress) {

@@ -85,7 +85,13 @@ void RawLineCollector::addBytes(std::string_view bytes) {
         finished_ = false;
         decided_ = false;
         keep_ = kCodeSize;
+        blanks_ = false;
         line_.clear();
+    }
+    if (line_.empty()) {
+        const std::size_t code = std::min(bytes.find_first_not_of(" \t"), bytes.size());
+        blanks_ = blanks_ || code > 0;
+        bytes.remove_prefix(code);
     }
     while (!bytes.empty()) {
         const std::size_t room = keep_ - std::min(keep_, line_.size());
@@ -108,6 +114,7 @@ void RawLineCollector::addBytes(std::string_view bytes) {
 std::string_view RawLineCollector::finish() {
     if (finished_) {
         line_.clear();
+        blanks_ = false;
     }
     finished_ = true;
     return line_;

@@ -62,18 +62,22 @@ private:
     std::uint64_t droppedCount_ = 0;
 };
 
-// Collects one line of the second input file as read, holding only what its dispatch uses: the
-// code of a dropped line, the prefix of a type 90 line, every other line whole.
+// Collects one line of the second input file as read, but for the spaces and Tabs before its code,
+// holding only what its dispatch uses: the code of a dropped line, the prefix of a type 90 line,
+// every other line whole.
 class RawLineCollector {
 public:
     // Throws LineTooLong when a line held whole grows past kMaxHeldLine.
     void addBytes(std::string_view bytes);
     // The line as far as it was held; valid until the next addBytes().
     std::string_view finish();
+    // Whether the line that finish() gave had blanks before its code.
+    bool leftOutBlanks() const { return blanks_ && !line_.empty(); }
 
 private:
     std::string line_;
     std::size_t keep_ = kCodeSize;
+    bool blanks_ = false;
     bool decided_ = false;
     bool finished_ = false;
 };

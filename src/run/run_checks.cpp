@@ -5,16 +5,15 @@
 
 namespace sintegra {
 
-// Fitting removes the spaces a line starts with and pads or cuts it to its width. Noted are the
-// lines it changed that the output keeps: a dropped line is noted as such.
-void InputCheck::endLine(std::string_view kept) {
-    const std::string_view head = check_.lineHead();
+// Fitting removes the blanks a line starts with, converts its UTF-8 text and pads or cuts it to its
+// width. Noted are the lines it changed that the output keeps: a dropped line is noted as such.
+void InputCheck::endLine(std::string_view kept, const Fitting& fitting) {
     const std::size_t width = check_.lineWidth();
-    const bool shifted = head.starts_with(' ') && !kept.starts_with(' ');
-    if ((width != kept.size() || shifted) && dispatchOf(kept).destination != Destination::Dropped) {
+    const bool changed = width != kept.size() || fitting.leadingBlanks > 0 || fitting.convertedAway > 0;
+    if (changed && dispatchOf(kept).destination != Destination::Dropped) {
         if (fittedLines_++ < kLinesNamed) {
-            const std::size_t spaces = shifted ? std::min(head.find_first_not_of(' '), head.size()) : 0;
-            fitted_.push_back({check_.lines() + 1, width, spaces, kept.size()});
+            fitted_.push_back(
+                {check_.lines() + 1, width, fitting.leadingBlanks, fitting.convertedAway, kept.size()});
         }
     }
     endLine();

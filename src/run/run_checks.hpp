@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "run/line_normalization.hpp"
 #include "run/run_summary.hpp"
 #include "verify/report.hpp"
 #include "verify/stream_check.hpp"
@@ -24,8 +25,8 @@ public:
     // Bytes of the line as read, cut by the run's reader.
     void addBytes(std::string_view bytes) { check_.addBytes(bytes); }
     void endLine() { check_.endLine(); }
-    // The same, with the line as the run keeps it.
-    void endLine(std::string_view kept);
+    // The same, with the line as the run keeps it and what fitting did.
+    void endLine(std::string_view kept, const Fitting& fitting);
     // The end of the file. Throws verify::NotSintegra.
     void finish() { check_.finish(); }
 

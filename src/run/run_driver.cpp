@@ -70,8 +70,7 @@ private:
 
     void loadFirst(InputFile& first, StagingLoad& load);
     void loadSecond(const InputFile& first);
-    NormalizedDigest passFirst(InputFile& input, StagingLoad* load, AtomicFile* normalized,
-                               InputCheck* check);
+    NormalizedDigest passFirst(InputFile& input, StagingLoad* load, const FirstFilePass& pass);
     void passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized);
     void readSecond(InputFile& input);
     Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
@@ -99,6 +98,8 @@ private:
     InputCheck firstCheck_;
     std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
     std::optional<Error> secondRefused_;    // which matters in join mode only
+    Cleaning firstCleaning_;
+    Cleaning secondCleaning_;
     RunSummary summary_;
     // The inputs that the output is made of, as they were when the run opened them.
     struct ReadInput {
@@ -116,10 +117,12 @@ void Run::loadFirst(InputFile& first, StagingLoad& load) {
         normalized_.emplace(pathFromText(firstPath_), temps_);
     }
     progress_.begin(Phase::Normalizing, first.size());
-    firstDigest_ = passFirst(first, &load, normalized_ ? &*normalized_ : nullptr, &firstCheck_);
+    firstDigest_ =
+        passFirst(first, &load, {normalized_ ? &*normalized_ : nullptr, &firstCheck_, &firstCleaning_});
     progress_.finish();
     requireRecords(load, firstPath_);
-    summary_.inputs.push_back({firstPath_, load.lines(), load.dropped(), firstCheck_.report()});
+    summary_.inputs.push_back(
+        {firstPath_, load.lines(), load.dropped(), firstCleaning_, firstCheck_.report()});
     summary_.fittedLines = firstCheck_.fittedLines();
     summary_.fitted = firstCheck_.fitted();
 }
@@ -148,17 +151,14 @@ void Run::loadSecond(const InputFile& first) {
 // read → clean → split → fit → {stage rows, write the normalized file, check the input}. The file
 // is read on a thread of its own while this one stages its rows, and the last run's store is deleted
 // meanwhile.
-NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, AtomicFile* normalized,
-                                InputCheck* check) {
+NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, const FirstFilePass& pass) {
     NormalizedDigest digest;
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
         if (store_.holdsSetAside()) {
             pipeline.task([this] { store_.removeSetAside(); });
         }
         pipeline.source<LineBlock>(
-            [&](Channel<LineBlock>& rows) {
-                digest = readFirstFile(input, rows, {normalized, check});
-            },
+            [&](Channel<LineBlock>& rows) { digest = readFirstFile(input, rows, pass); },
             [&](LineBlock& lines) { stageRows(load, lines, progress_); }, kLineBlocksAhead);
     });
     return digest;
@@ -166,13 +166,13 @@ NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, AtomicFile*
 
 // A later pass over the first file stands for the first one only if it reads the same lines.
 void Run::passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized) {
-    if (passFirst(input, load, normalized, nullptr) != firstDigest_) {
+    if (passFirst(input, load, {normalized}) != firstDigest_) {
         throw Error(ErrorKind::ChangedMeanwhile, firstPath_);
     }
 }
 
-// read → cut at Ctrl-Z → split → {stage rows, check the input}, while the first file's normalized
-// form goes to disk.
+// read → leave out the BOM and Ctrl-Z → split → {stage rows, check the input}, while the first
+// file's normalized form goes to disk.
 void Run::readSecond(InputFile& input) {
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
         if (normalized_) {
@@ -181,7 +181,7 @@ void Run::readSecond(InputFile& input) {
         pipeline.source<LineBlock>(
             [&](Channel<LineBlock>& rows) {
                 try {
-                    readSecondFile(input, rows, *secondCheck_);
+                    readSecondFile(input, rows, *secondCheck_, secondCleaning_);
                 } catch (const Error& refused) {
                     if (!refusesShape(refused.kind)) {
                         throw;
@@ -210,7 +210,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
     requireRecords(*secondLoad_, secondPath_);
     staged.kept.overlay(secondLoad_->kept());
     staged.rows += secondLoad_->staged();
-    summary_.inputs.push_back({secondPath_, secondLoad_->lines(), secondLoad_->dropped(),
+    summary_.inputs.push_back({secondPath_, secondLoad_->lines(), secondLoad_->dropped(), secondCleaning_,
                                secondCheck_ ? std::optional(secondCheck_->report()) : std::nullopt});
     return staged;
 }

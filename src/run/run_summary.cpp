@@ -26,7 +26,7 @@ std::string more(std::uint64_t total, std::size_t named) {
 }
 
 // "linha 3", "linhas 3, 9 e mais 4"
-std::string linesText(const DroppedLines& lines) {
+std::string linesText(const LineNumbers& lines) {
     std::string text = lines.count == 1 ? "linha " : "linhas ";
     for (std::size_t i = 0; i < lines.first.size(); ++i) {
         text += (i == 0 ? "" : ", ") + std::to_string(lines.first[i]);
@@ -67,10 +67,16 @@ std::string fittedText(const RunSummary& summary) {
     for (const FittedLine& fitted : summary.fitted) {
         text += "  linha " + std::to_string(fitted.line) + ": " +
                 verify::counted(fitted.width, "caractere", "caracteres");
-        if (fitted.leadingSpaces > 0) {
-            text += ", sem " + verify::counted(fitted.leadingSpaces, "espaço", "espaços") + " do início";
+        if (fitted.leadingBlanks > 0) {
+            text += ", sem " +
+                    verify::counted(fitted.leadingBlanks, "espaço ou tabulação", "espaços ou tabulações") +
+                    " do início";
         }
-        const std::uint64_t content = fitted.width - fitted.leadingSpaces;
+        if (fitted.convertedAway > 0) {
+            text += ", " + verify::counted(fitted.convertedAway, "byte", "bytes") +
+                    " a menos com o texto UTF-8 convertido";
+        }
+        const std::uint64_t content = fitted.width - fitted.leadingBlanks - fitted.convertedAway;
         if (content > fitted.fittedWidth) {
             text += ", cortada em " + std::to_string(fitted.fittedWidth);
         } else if (content < fitted.fittedWidth) {
@@ -79,6 +85,32 @@ std::string fittedText(const RunSummary& summary) {
         text += "\n";
     }
     return text + more(summary.fittedLines, summary.fitted.size());
+}
+
+// What reading a file changed of its bytes, by line: of the first file, what its rewritten form
+// lacks; of the second, what was not staged, the file staying as it is.
+std::string cleaningText(const FileSummary& input, bool rewritten) {
+    const Cleaning& cleaning = input.cleaning;
+    std::string text;
+    const auto item = [&text](const std::string& what, const LineNumbers& lines,
+                              const std::string& after = "") {
+        if (lines.count > 0 || !after.empty()) {
+            text += "  " + what + ": " + (lines.count > 0 ? linesText(lines) : "") +
+                    (lines.count > 0 && !after.empty() ? " e " : "") + after + "\n";
+        }
+    };
+    if (cleaning.byteOrderMark) {
+        text += "  marca de ordem de bytes (BOM) do UTF-8 deixada de fora do início\n";
+    }
+    item("espaços ou tabulações antes do código deixados de fora", cleaning.leadingBlanks);
+    item("vírgula ou NUL trocado por espaço", cleaning.blanked);
+    item("Ctrl-Z deixado de fora", cleaning.ctrlZ, cleaning.ctrlZAtEnd ? "no fim do arquivo" : "");
+    item("texto UTF-8 gravado em Windows-1252", cleaning.converted);
+    if (text.empty()) {
+        return "";
+    }
+    return (rewritten ? "Mudanças nos bytes de " : "Mudanças nos bytes lidos de ") + input.path +
+           (rewritten ? ":\n" : " (o arquivo fica como está):\n") + text;
 }
 
 std::string repeatedText(const RunSummary& summary) {
@@ -154,6 +186,16 @@ std::string verificationText(const RunSummary& summary) {
 
 } // namespace
 
+void LineNumbers::note(std::uint64_t line) {
+    if (count > 0 && last == line) {
+        return;
+    }
+    if (count++ < kLinesNamed) {
+        first.push_back(line);
+    }
+    last = line;
+}
+
 std::uint64_t RunSummary::outputLines() const {
     return std::accumulate(written.begin(), written.end(), type10Records + type11Records) + type90Records;
 }
@@ -176,7 +218,11 @@ std::string formatSummary(const RunSummary& summary) {
     }
     text += "  tipo 90: " + std::to_string(summary.type90Records) + "\n";
     text += "  total: " + std::to_string(summary.outputLines()) + "\n";
-    text += droppedText(summary) + fittedText(summary) + repeatedText(summary);
+    text += droppedText(summary) + fittedText(summary);
+    for (std::size_t i = 0; i < summary.inputs.size(); ++i) {
+        text += cleaningText(summary.inputs[i], i == 0);
+    }
+    text += repeatedText(summary);
     if (!summary.copies.empty()) {
         text += "Cópias do conteúdo anterior:\n";
     }

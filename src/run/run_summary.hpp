@@ -17,17 +17,35 @@ namespace sintegra {
 inline constexpr std::size_t kLinesNamed = 5;
 inline constexpr std::size_t kFindingsNamed = 3;
 
-// The lines of one record type code that a file lost.
-struct DroppedLines {
+// Lines of a file by their numbers: how many, and the first ones.
+struct LineNumbers {
     std::uint64_t count = 0;
     std::vector<std::uint64_t> first; // counted from 1, at most kLinesNamed
+    std::uint64_t last = 0;
+
+    // Lines come in order; a line noted again is not counted again.
+    void note(std::uint64_t line);
+};
+
+// The lines of one record type code that a file lost.
+using DroppedLines = LineNumbers;
+
+// What the reading of a file changed of its bytes before its lines were handled, by line.
+struct Cleaning {
+    bool byteOrderMark = false; // a UTF-8 one, at the start
+    LineNumbers blanked;        // a comma or a NUL became a space
+    LineNumbers ctrlZ;          // a Ctrl-Z was left out
+    bool ctrlZAtEnd = false;    // with nothing after it but Ctrl-Z
+    LineNumbers leadingBlanks;  // spaces or Tabs before the code, left out
+    LineNumbers converted;      // UTF-8 text written as Windows-1252
 };
 
 // A line of the first file whose width fitting changed.
 struct FittedLine {
     std::uint64_t line = 0;
     std::uint64_t width = 0;         // as read
-    std::uint64_t leadingSpaces = 0; // removed from its start
+    std::uint64_t leadingBlanks = 0; // removed from its start
+    std::uint64_t convertedAway = 0; // bytes fewer once its UTF-8 text was converted
     std::uint64_t fittedWidth = 0;
 };
 
@@ -35,7 +53,8 @@ struct FileSummary {
     std::string path;
     std::uint64_t lines = 0;
     std::map<std::string, DroppedLines> dropped; // by record type code
-    std::optional<verify::Report> verification;  // of the file as read; none for a file read twice
+    Cleaning cleaning;
+    std::optional<verify::Report> verification; // of the file as read; none for a file read twice
 };
 
 // A file the run replaced and where its old bytes were kept.

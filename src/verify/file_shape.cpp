@@ -30,6 +30,9 @@ std::size_t blanksAhead(std::string_view bytes) {
     return static_cast<std::size_t>(
         std::find_if_not(bytes.begin(), bytes.end(), [](char c) { return isBlank(c); }) - bytes.begin());
 }
+// What a text editor may put before the first line of a file that it saves in UTF-8.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Enough of a line to hold the first typed field of every record: type 11's number ends at 41.
 constexpr std::size_t kHeadSize = 48;
 
@@ -91,6 +94,9 @@ std::optional<bool> firstTypedValueFits(const RecordLayout& layout, std::string_
 } // namespace
 
 void FileShape::addBytes(std::string_view bytes) {
+    if (lines_ == 0 && bytes_ == 0 && bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
     width_ += bytes.size();
     if (width_ > kMaxLineSize) {
         throw LineTooLong{};

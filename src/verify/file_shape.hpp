@@ -30,7 +30,8 @@ struct NotSintegra {
 //   leading blanks, the code of a record type of the layout whose first numeric or date field holds
 //   digits (blanks allowed) or, for a CNPJ, an alphanumeric one, in a line no wider than
 //   kMaxRecordForm; a type 88 line of a sub-record that the layout lacks needs only its code. Of
-//   types 10 and 11, which a file has once, only the first kHeaderLines lines count;
+//   types 10 and 11, which a file has once, only the first kHeaderLines lines count; a UTF-8
+//   byte-order mark at its start is no part of its first line;
 // - has no line longer than kMaxLineSize.
 class FileShape {
 public:

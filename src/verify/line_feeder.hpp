@@ -23,8 +23,7 @@ public:
     }
     void endLine();
 
-    // The line being gathered.
-    std::string_view head() const { return head_; }
+    // The width of the line being gathered.
     std::size_t width() const { return width_; }
     // The lines ended so far.
     std::uint64_t lines() const { return lines_; }

@@ -41,8 +41,7 @@ public:
 
     // The lines ended so far, blank ones too.
     std::uint64_t lines() const { return shape_ ? shape_->lines() : feeder_->lines(); }
-    // The line being fed, when there are checks: its first bytes, and its width so far.
-    std::string_view lineHead() const { return feeder_->head(); }
+    // The width so far of the line being fed, when there are checks.
     std::size_t lineWidth() const { return feeder_->width(); }
     // What the type 10 record says, once the lines are checked.
     const FileHeader& header() const { return checker_->header(); }

@@ -113,6 +113,7 @@ TEST_F(ProtectionTest, processesOnlyWhatHasTheShapeOfASintegraFileAndCopiesWhatI
         {record, zip, says(b, OtherFormat)},
         {record, "", ""},
         {record, test::cnpjRecord("54", "two"), ""},
+        {record, "\xEF\xBB\xBF" + test::cnpjRecord("10", "\r\n") + test::cnpjRecord("54", "two"), ""},
         {sampleAs([](std::string line) { return line; }, "\r"), "", ""},
         {sampleAs(noTrailingBlanks, "\n") + "\x1a", "", ""},
         {sampleAs(

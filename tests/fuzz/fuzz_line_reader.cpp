@@ -1,5 +1,7 @@
 // The line reader on any bytes, fed in pieces of any size: the lines of the first input file (its
-// bytes cleaned piece by piece) and of the second (read up to Ctrl-Z) are those of the whole.
+// bytes cleaned piece by piece) and of the second (without its marks) are those of the whole, and
+// every line the cleaning changed is noted, none twice.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "fuzz_support.hpp"
 #include "layout/line_splitter.hpp"
 #include "run/byte_cleaning.hpp"
+#include "run/run_summary.hpp"
 
 namespace {
 
@@ -23,30 +26,40 @@ struct LineRecorder {
     }
 };
 
-std::vector<std::string> firstFileLines(std::string_view input) {
+// A byte-order mark comes whole: the run's chunks are far longer.
+std::vector<std::string> cleanedLines(std::string_view input, ByteCleaner::Scope scope) {
     LineRecorder recorder;
     LineSplitter<LineRecorder> splitter(recorder);
-    for (const std::string_view piece : fuzz::randomPieces(input)) {
+    Cleaning noted;
+    ByteCleaner cleaner(scope, noted);
+    std::vector<std::string_view> pieces =
+        fuzz::randomPieces(input.substr(std::min<std::size_t>(3, input.size())));
+    pieces.insert(pieces.begin(), input.substr(0, 3));
+    for (const std::string_view piece : pieces) {
         std::string bytes(piece);
-        bytes.resize(cleanBytes(bytes.data(), bytes.size()));
+        bytes.resize(cleaner.clean(bytes.data(), bytes.size(), recorder.lines.size()));
         splitter.feed(bytes);
     }
     splitter.finish();
+    cleaner.finish();
     fuzz::check(recorder.current.empty(), "finish() ends the last line");
-    return recorder.lines;
-}
-
-std::vector<std::string> secondFileLines(std::string_view input) {
-    LineRecorder recorder;
-    LineSplitter<LineRecorder> splitter(recorder);
-    for (std::string_view piece : fuzz::randomPieces(input)) {
-        const std::size_t end = piece.find('\x1a');
-        splitter.feed(piece.substr(0, end));
-        if (end != std::string_view::npos) {
-            break;
-        }
+    for (const LineNumbers* lines : {&noted.blanked, &noted.ctrlZ}) {
+        fuzz::check(std::is_sorted(lines->first.begin(), lines->first.end()) &&
+                        std::adjacent_find(lines->first.begin(), lines->first.end()) == lines->first.end(),
+                    "changed lines are noted in order, once");
+        fuzz::check(lines->count == 0 || lines->last <= recorder.lines.size(), "a noted line is a line");
     }
-    splitter.finish();
+    if (scope == ByteCleaner::Scope::Everything) {
+        LineNumbers blanked;
+        const std::vector<std::string> read = fuzz::modelLines(fuzz::modelSecondRead(input));
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            if (read[i].find_first_of(std::string_view(",\0", 2)) != std::string::npos) {
+                blanked.note(i + 1);
+            }
+        }
+        fuzz::check(noted.blanked.count == blanked.count && noted.blanked.first == blanked.first,
+                    "every line where a comma or NUL became a space is noted");
+    }
     return recorder.lines;
 }
 
@@ -54,9 +67,11 @@ std::vector<std::string> secondFileLines(std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    fuzz::check(firstFileLines(input) == fuzz::modelLines(fuzz::modelCleaned(input)),
+    fuzz::check(cleanedLines(input, ByteCleaner::Scope::Everything) ==
+                    fuzz::modelLines(fuzz::modelCleaned(input)),
                 "first file: lines of the cleaned pieces are those of the cleaned whole");
-    fuzz::check(secondFileLines(input) == fuzz::modelLines(fuzz::modelUpToEnd(input)),
-                "second file: lines of the pieces up to Ctrl-Z are those of the whole");
+    fuzz::check(cleanedLines(input, ByteCleaner::Scope::MarksOnly) ==
+                    fuzz::modelLines(fuzz::modelSecondRead(input)),
+                "second file: lines of the pieces without their marks are those of the whole");
     return 0;
 }

@@ -1,8 +1,10 @@
 #include "fuzz_support.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <random>
 
 #include "verify/file_shape.hpp"
@@ -49,18 +51,33 @@ std::vector<std::string> modelLines(std::string_view bytes) {
     return lines;
 }
 
-std::string modelCleaned(std::string_view bytes) {
-    std::string cleaned;
-    for (const char byte : bytes) {
-        if (byte != '\x1a') {
-            cleaned += byte == '\0' || byte == ',' ? ' ' : byte;
-        }
+namespace {
+
+std::string withoutMarks(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
     }
+    std::string kept;
+    std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(kept),
+                 [](char byte) { return byte != '\x1a'; });
+    return kept;
+}
+
+} // namespace
+
+std::string modelCleaned(std::string_view bytes) {
+    std::string cleaned = withoutMarks(bytes);
+    std::replace_if(
+        cleaned.begin(), cleaned.end(), [](char byte) { return byte == '\0' || byte == ','; }, ' ');
     return cleaned;
 }
 
-std::string_view modelUpToEnd(std::string_view bytes) {
-    return bytes.substr(0, bytes.find('\x1a'));
+std::string modelSecondRead(std::string_view bytes) {
+    return withoutMarks(bytes);
+}
+
+std::string withoutLeadingBlanks(std::string_view line) {
+    return std::string(line.substr(std::min(line.find_first_not_of(" \t"), line.size())));
 }
 
 bool hasShape(const std::vector<std::string>& lines) {

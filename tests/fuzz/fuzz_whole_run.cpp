@@ -71,10 +71,10 @@ Expected expectedRun(std::string_view first, std::optional<std::string_view> sec
     expected.refused = !fuzz::hasShape(read) || !anyHandled(loaded, 0);
     if (second) {
         const std::size_t firstLines = loaded.size();
-        std::vector<std::string> secondLines = fuzz::modelLines(fuzz::modelUpToEnd(*second));
+        const std::vector<std::string> secondLines = fuzz::modelLines(fuzz::modelSecondRead(*second));
         expected.refused = expected.refused || !fuzz::hasShape(secondLines);
-        for (std::string& line : secondLines) {
-            loaded.push_back(std::move(line));
+        for (const std::string& line : secondLines) {
+            loaded.push_back(fuzz::withoutLeadingBlanks(line));
         }
         expected.refused = expected.refused || !anyHandled(loaded, firstLines);
     }

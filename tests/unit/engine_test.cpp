@@ -136,19 +136,45 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
           "  ... e mais 4.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
           "\nVerificação dos arquivos como foram lidos:\n  " + a + ": ", "\nVerificação do arquivo gravado: ",
           // Padding the short lines finds nothing that their blanks did not show before.
-          "nenhuma verificação encontra mais problemas no arquivo gravado"}},
+          "nenhuma verificação encontra mais problemas no arquivo gravado",
+          "Mudanças nos bytes de " + a +
+              ":\n  vírgula ou NUL trocado por espaço: linha 3\n  Ctrl-Z deixado de fora: no fim do "
+              "arquivo\n"}},
+        // A byte-order mark, a Tab before a code, a product's comma, a Ctrl-Z within a line and a
+        // product written in UTF-8 two bytes too wide for its width: not one of them loses a record.
+        {Mode::Analyse,
+         "\xEF\xBB\xBF" + record(tenA) + "\r\n\t" + record("60D20130302") + "\r\n \t" +
+             record(product("7891000100103", "SUCO UVA 1,5L")) + "\r\n" +
+             record("60D2013\x1a"
+                    "0302") +
+             "\r\n" + record(product("7891000100104", "CAF\xC3\x89 PIL\xC3\x83O")) + "00\r\n\x1a",
+         "",
+         {"  tipo 10: 1\n  tipo 60: 2\n  tipo 75: 2\n", "Linhas descartadas: 0\n",
+          "  linha 5: 128 caracteres, 2 bytes a menos com o texto UTF-8 convertido\n",
+          "Mudanças nos bytes de " + a +
+              ":\n  marca de ordem de bytes (BOM) do UTF-8 deixada de fora do início\n"
+              "  espaços ou tabulações antes do código deixados de fora: linhas 2, 3\n"
+              "  vírgula ou NUL trocado por espaço: linha 3\n  Ctrl-Z deixado de fora: linha 4 e no fim do "
+              "arquivo\n"
+              "  texto UTF-8 gravado em Windows-1252: linha 5\n"}},
         {Mode::Analyse,
          "  " + record(tenA, 130) +
              "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n60D20130302\r\n60D20130302\r\n60D20130302"
              "\r\n60D20130302\r\n60D20130302\r\n60D20130302\r\n\xC7\x01\r\n60D20130302",
          "",
-         {"  linha 1: 132 caracteres, sem 2 espaços do início, cortada em 126\n",
+         {"  linha 1: 132 caracteres, sem 2 espaços ou tabulações do início, cortada em 126\n",
           "  código \"99\": 6\n    " + a + ": linhas 2, 3, 4, 5, 6 e mais 1\n",
           "  código \"\xC3\x87\\x01\": 1\n"}},
         {Mode::Join,
          tenA + "\r\n60D20130302",
-         "10" + std::string(14, '2') + "\r\n60D20130302",
-         {"  " + b + ": ", "[aviso] juntar-cnpj-ie - ", "o arquivo gravado tem a mais: juntar-cnpj-ie 1.\n"}},
+         "\xEF\xBB\xBF"
+         "10" +
+             std::string(14, '2') + "\r\n 60D20130302\x1a\r\n\t60D20130302\x1a",
+         {"  " + b + ": 3\n", "  tipo 60: 3\n", "[aviso] juntar-cnpj-ie - ", ", juntar-cnpj-ie 1.\n",
+          "Mudanças nos bytes lidos de " + b +
+              " (o arquivo fica como está):\n  marca de ordem de bytes (BOM) do UTF-8 deixada de fora do "
+              "início\n  espaços ou tabulações antes do código deixados de fora: linhas 2, 3\n  Ctrl-Z "
+              "deixado de fora: linha 2 e no fim do arquivo\n"}},
         {Mode::Join, tenA + "\r\n60D20130302", a, {"  " + a + ": o mesmo arquivo que o primeiro\n"}},
     };
     for (const Case& c : cases) {
@@ -170,10 +196,9 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
                                 "\r\n" + product(code('C'), "1") + "\r\n50first");
     const std::string raw50 = std::string("50se,c\0nd", 9);
     const std::string tenB = "10" + std::string(14, '2');
+    const std::string led50 = "50" + std::string(14, '3'), after50 = "50" + std::string(14, '4');
     const std::string second = tenB + "\r\n" + raw50 + "\r\n" + product(code('B'), "2") + "\n" +
-                               product(code('D'), "2") +
-                               "\r\n 50dropped\r\n\x1a"
-                               "50afterEnd";
+                               product(code('D'), "2") + "\r\n \t" + led50 + "\r\n\x1a" + after50 + "\x1a";
     host.second = work.write("b.txt", second);
     const RunResult result = engine.run(host);
     const std::string output = (folder.path() / "sintegra.txt").string();
@@ -185,9 +210,9 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     EXPECT_EQ(
         test::crlfLines(readFile(output)),
         (std::vector<std::string>{
-            tenB, record("50first"), raw50, record(product(code('A'), "1")), record(product(code('C'), "1")),
-            product(code('B'), "2"), product(code('D'), "2"),
-            record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000275000000049900000008")
+            tenB, record("50first"), raw50, led50, after50, record(product(code('A'), "1")),
+            record(product(code('C'), "1")), product(code('B'), "2"), product(code('D'), "2"),
+            record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000475000000049900000010")
                 .replace(125, 1, "1")}));
     expectNoTemps();
 }

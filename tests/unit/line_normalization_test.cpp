@@ -29,6 +29,9 @@ const std::string kStitnf =
     "0000001000000000010000000000000000000000010000000000014000018001200000000005000" +
     "31240317254509000163550010000123451000123458";
 
+// A product of 124 characters written in UTF-8, 126 bytes.
+const std::string kCafe = record("50CAF\xC3\x89 PIL\xC3\x83O", 126);
+
 // The run feeds a line in the pieces it happens to read, to one fitter line after line: the result
 // must not depend on them.
 TEST(LineNormalization, fitsEachLineToTheWidthOfItsKindWhateverPiecesItArrivesIn) {
@@ -40,9 +43,12 @@ TEST(LineNormalization, fitsEachLineToTheWidthOfItsKindWhateverPiecesItArrivesIn
         {record("50x", 120), record("50x")},
         {std::string(126, '5') + "6789", std::string(126, '5')},
         {"50" + std::string(200, ' ') + "tail", record("50")},
-        {"\t50 ", record("\t50")},
-        {std::string(300, ' ') + "54x", record("54x")},
-        {" 88SP02x", record("88SP02x")},
+        {"\t50 ", record("50")},
+        {std::string(300, ' ') + "\t54x", record("54x")},
+        {" \t", record("")},
+        // The kind is told after the blanks: a wide type 88 keeps its width.
+        {" 88SP02x", record("88SP02x", 157)},
+        {"\t " + kStitnf, kStitnf},
         {"88SP02x", record("88SP02x", 157)},
         {"88SP03x", record("88SP03x", 144)},
         {"88STITx", record("88STITx", 144)},
@@ -63,6 +69,16 @@ TEST(LineNormalization, fitsEachLineToTheWidthOfItsKindWhateverPiecesItArrivesIn
         {"88DV20240310", "88DV20240310"},
         {"88XY\x80\xff  ", "88XY\x80\xff  "},
         {wide, wide},
+        // Too wide only by its UTF-8 text (É, Ã, €, “): written as Windows-1252, it keeps its digits.
+        {kCafe + "12", "50CAF\xC9 PIL\xC3O" + std::string(112, ' ') + "12"},
+        {"50\xE2\x82\xAC\xE2\x80\x9C" + std::string(122, '1'), "50\x80\x93" + std::string(122, '1')},
+        // Any other line too wide is cut byte for byte: too wide still, a character that
+        // Windows-1252 lacks (ő), a byte that no UTF-8 sequence holds; and one that is not too wide
+        // keeps its UTF-8.
+        {kCafe + "123", (kCafe + "123").substr(0, 126)},
+        {"50\xC5\x91" + std::string(123, '1'), ("50\xC5\x91" + std::string(123, '1')).substr(0, 126)},
+        {"50\xC9\xC3\x89" + std::string(122, '1'), ("50\xC9\xC3\x89" + std::string(122, '1')).substr(0, 126)},
+        {"50CAF\xC3\x89", record("50CAF\xC3\x89")},
         // The flags of 88SP03 and 88STIT (columns 131 and 144) and of 88SP04 (147 only): 0 in Minas
         // Gerais, whatever the case of its letters; elsewhere a 0 becomes 2.
         {subRecord("88SP03", "MG", 100), subRecord("88SP03", "MG", 144, '0')},
