@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,11 @@ TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
         "field": "Largura da linha", "value": "137", "code": "largura", "severity": "erro",
         "message": "Linha 5, colunas 1-137, registro 60M, campo \"Largura da linha\" = \"137\": a linha deve ter 126 caracteres."})"));
 
+    // The CSV report holds the same findings, one row each after the header.
+    const std::string csv = verifySample(work, "htisistema_SISCOMX_sintegra.txt", {"--csv"}).second;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 13);
+    EXPECT_NE(csv.find("\r\n5;1-137;60M;Largura da linha;137;largura;erro;"), std::string::npos) << csv;
+
     // Bytes of a Latin-1 file come out as UTF-8.
     const std::string latin1 =
         work.write("latin1.txt", test::record("10" + std::string(93, '0') + "\xC7\xC7"));
@@ -104,10 +110,25 @@ TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
         {{"verificar", valid, "--desconhecida"}, 2},
         {{"verificar", valid, "--pasta", work.file("no-folder")}, 0},
         {{"verificar", (kSamples / "RooD7_ProjetoProgComercial_SINTEGRA.TXT").string(), "--json"}, 3},
+        {{"verificar", (kSamples / "RooD7_ProjetoProgComercial_SINTEGRA.TXT").string(), "--csv"}, 3},
+        {{"verificar", work.write("carta.txt", "Prezados,\r\nsegue o arquivo.\r\n"), "--csv"}, 1},
     };
     for (const auto& [arguments, status] : runs) {
         EXPECT_EQ(runCli(arguments).status, status) << arguments.back();
     }
+#ifndef _WIN32
+    // A report that a full disk or a closed output lost is no report.
+    for (const std::string format : {"--todas", "--json", "--csv"}) {
+        for (const std::string output : {">/dev/full", ">&-"}) {
+            std::vector<std::string> command = test::cliCommand({"verificar", valid, format});
+            command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$@\" " + output, "sh"});
+            const test::ProcessResult run = test::runProcess(command);
+            EXPECT_EQ(run.status, 1) << format << output;
+            EXPECT_EQ(run.err,
+                      "sintegra-orv-cli: não foi possível escrever o relatório inteiro na saída padrão.\n");
+        }
+    }
+#endif
     EXPECT_FALSE(std::filesystem::exists(work.file("no-folder")));
 }
 
