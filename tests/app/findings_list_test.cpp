@@ -98,10 +98,8 @@ TEST(FindingsList, csvIsForBrazilianSpreadsheets) {
         {"-1", "'-1"},
         {"\tx", "'\tx"},
         {"\rx", "\"'\rx\""},
-        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
         {"1=2-3", "1=2-3"},
-        {"\x93=\x94", "\x93=\x94"},
-    };
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""}};
     for (const auto& [bytes, cell] : cells) {
         EXPECT_EQ(
             verify::csvRow(verify::makeFinding(check::kNumeric, 1, 0, 0, bytes, "Quantidade", bytes, "x")),
