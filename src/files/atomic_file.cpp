@@ -30,6 +30,7 @@ std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& path) {
     return error ? path : absolute;
 }
 
+// Looks at the name itself, a link not followed.
 void refuseAllButRegularFile(const std::filesystem::path& target) {
     std::error_code error;
     const std::filesystem::file_type type = std::filesystem::symlink_status(target, error).type();

@@ -34,7 +34,7 @@ std::set<std::filesystem::path> pendingTemps(const std::string& list) {
 bool isOwnTempFile(const std::filesystem::path& path) {
     const std::string name = pathText(path.filename());
     const std::size_t mark = name.rfind(".orv-");
-    if (name.empty() || name[0] != '.' || mark == std::string::npos || name.size() - mark != 5 + 16) {
+    if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || name.size() - mark != 5 + 16) {
         return false;
     }
     return name.find_first_not_of("0123456789abcdef", mark + 5) == std::string::npos;
