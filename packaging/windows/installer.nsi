@@ -87,7 +87,8 @@ Section "${PRODUCT}"
 SectionEnd
 
 ; What the installer put there, and the program's scratch files: the staging store, with the journal
-; that SQLite keeps beside it, and the lock.
+; that SQLite keeps beside it, the lock, and the temporary files (".orv-" and 16 hexadecimal digits)
+; that a killed run left.
 Section "un.Programa ${PRODUCT}" UnProgram
     SectionIn RO
     Delete "$INSTDIR\sintegra-orv.exe"
@@ -99,6 +100,7 @@ Section "un.Programa ${PRODUCT}" UnProgram
     Delete "$INSTDIR\Sintegra.mdb-shm"
     Delete "$INSTDIR\Sintegra.mdb-old"
     Delete "$INSTDIR\Sintegra.lck"
+    Delete "$INSTDIR\.orv-????????????????"
     Delete "$INSTDIR\${UNINSTALLER}"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"

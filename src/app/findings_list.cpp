@@ -14,7 +14,7 @@ namespace {
 using verify::counted;
 
 std::string writtenText(const RunSummary& summary) {
-    std::string text = "Registros gravados em " + summary.outputPath + ": " +
+    std::string text = "Registros gravados em " + verify::displayText(summary.outputPath) + ": " +
                        std::to_string(summary.outputLines()) +
                        " (tipo 10: " + std::to_string(summary.type10Records) +
                        ", tipo 11: " + std::to_string(summary.type11Records);

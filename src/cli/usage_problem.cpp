@@ -2,13 +2,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include "verify/display_text.hpp"
+
 namespace sintegra::cli {
 namespace {
 
 std::string listed(const std::vector<std::string>& items) {
     std::string text;
     for (const std::string& item : items) {
-        text += (text.empty() ? "" : ", ") + item;
+        text += (text.empty() ? "" : ", ") + verify::displayText(item);
     }
     return text;
 }
@@ -32,7 +34,8 @@ std::string missing(const CLI::App& app) {
     }
     const std::vector<std::string> rest = app.remaining();
     if (!rest.empty()) {
-        return "comando desconhecido: " + rest.front() + " (os comandos são analisar, juntar e verificar)";
+        return "comando desconhecido: " + verify::displayText(rest.front()) +
+               " (os comandos são analisar, juntar e verificar)";
     }
     return "falta o comando: analisar, juntar ou verificar";
 }
@@ -52,6 +55,9 @@ std::string usageProblem(const CLI::App& app, const CLI::ParseError& error) {
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr ||
         dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
         return "falta o valor de uma opção (--pasta PASTA)";
+    }
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return "--json e --csv não podem ser usados juntos";
     }
     if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
         return "uma opção recebeu um valor que não aceita";

@@ -13,14 +13,12 @@ namespace {
 constexpr std::size_t kBufferSize = 1 << 20;
 constexpr int kNameAttempts = 8;
 
+// A short name of fixed length beside the target, whatever the target's own name: a name as long as
+// the system takes is still replaced. isOwnTempFile() knows the shape.
 std::filesystem::path tempName(const std::filesystem::path& target) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
-    char suffix[17];
-    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
-    std::filesystem::path name = ".";
-    name += target.filename();
-    name += ".orv-";
-    name += suffix;
+    char name[32];
+    std::snprintf(name, sizeof name, ".orv-%016llx", static_cast<unsigned long long>(random()));
     return target.parent_path() / name;
 }
 
@@ -32,13 +30,26 @@ std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& path) {
     return error ? path : absolute;
 }
 
+// Looks at the name itself, a link not followed.
+void refuseAllButRegularFile(const std::filesystem::path& target) {
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::symlink_status(target, error).type();
+    if (!error && type != std::filesystem::file_type::regular &&
+        type != std::filesystem::file_type::not_found) {
+        throw notRegularFile(target);
+    }
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(std::filesystem::path target, TempRegistry* registry,
-                       std::filesystem::perms mostAccess)
+                       std::filesystem::perms mostAccess, TargetKind kind)
     : target_(std::move(target))
     , registry_(registry)
     , mostAccess_(mostAccess) {
+    if (kind == TargetKind::OwnFile) {
+        refuseAllButRegularFile(target_);
+    }
     resolved_ = absoluteOrAsGiven(target_);
     inspectTarget();
     createTemp();

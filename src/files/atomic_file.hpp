@@ -10,6 +10,11 @@ namespace sintegra {
 
 class TempRegistry;
 
+// A user's file is replaced where its links lead. A file of the program's own folder must be a
+// regular file or be missing: a link planted in its place is refused, not followed, and so is
+// anything else that is not a regular file (Error NotRegularFile).
+enum class TargetKind { UserFile, OwnFile };
+
 // A file written beside its target and put in the target's place by commit(), so that the target
 // is either left as it was or replaced whole. The target's permissions are kept, and a symbolic
 // link stays a link: the file it names is replaced. Without a commit the temporary file is removed.
@@ -21,7 +26,8 @@ class TempRegistry;
 class AtomicFile {
 public:
     explicit AtomicFile(std::filesystem::path target, TempRegistry* registry = nullptr,
-                        std::filesystem::perms mostAccess = std::filesystem::perms::all);
+                        std::filesystem::perms mostAccess = std::filesystem::perms::all,
+                        TargetKind kind = TargetKind::UserFile);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;

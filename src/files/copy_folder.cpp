@@ -20,6 +20,8 @@ namespace {
 
 constexpr std::size_t kCopyChunk = 1 << 20;
 constexpr std::string_view kStampShape = "0000-00-00 00-00-00";
+// The longest name a folder holds: 255 bytes on Linux and macOS, 255 UTF-16 units on Windows.
+constexpr std::size_t kMostNameUnits = 255;
 
 void copyBytes(const std::filesystem::path& from, AtomicFile& to) {
     InputFile input(from);
@@ -37,10 +39,33 @@ std::filesystem::perms accessOf(const std::filesystem::path& file) {
     return error ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_write : access;
 }
 
-// Whether a name is taken, by anything: a link that leads nowhere too.
+// Whether a name is taken, by anything: a link that leads nowhere too. One that the system refuses to
+// look at is left to the copy to fail on, with the system's reason.
 bool taken(const std::filesystem::path& path) {
     std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+    const std::filesystem::file_type type = std::filesystem::symlink_status(path, error).type();
+    return !error && type != std::filesystem::file_type::not_found;
+}
+
+// The last character, its UTF-8 sequence whole.
+void dropLastCharacter(std::string& text) {
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
+        text.pop_back();
+    }
+    if (!text.empty()) {
+        text.pop_back();
+    }
+}
+
+// stem + tail as a name the system takes: the stem loses its last characters until it fits, so that
+// a file whose name is as long as any can be is still kept.
+std::filesystem::path fittedName(std::string stem, const std::string& tail) {
+    std::filesystem::path name = pathFromText(stem + tail);
+    while (name.native().size() > kMostNameUnits && !stem.empty()) {
+        dropLastCharacter(stem);
+        name = pathFromText(stem + tail);
+    }
+    return name;
 }
 
 bool hasStampShape(std::string_view text) {
@@ -114,11 +139,12 @@ void CopyFolder::restore(const std::filesystem::path& copy, const std::filesyste
 }
 
 std::filesystem::path CopyFolder::freeName(const std::filesystem::path& named) const {
-    const std::string stem = pathText(named.stem()) + " (" + stamp_ + ")";
+    const std::string stem = pathText(named.stem());
+    const std::string stamped = " (" + stamp_ + ")";
     const std::string extension = pathText(named.extension());
-    std::filesystem::path copy = folder_ / pathFromText(stem + extension);
+    std::filesystem::path copy = folder_ / fittedName(stem, stamped + extension);
     for (unsigned long number = 2; taken(copy); ++number) {
-        copy = folder_ / pathFromText(stem + " (" + std::to_string(number) + ")" + extension);
+        copy = folder_ / fittedName(stem, stamped + " (" + std::to_string(number) + ")" + extension);
     }
     return copy;
 }

@@ -29,6 +29,8 @@ std::set<std::filesystem::path> pendingTemps(const std::string& list) {
 
 } // namespace
 
+// ".orv-" and 16 hexadecimal digits; before them, as older versions named them, the target's name
+// after a dot.
 bool isOwnTempFile(const std::filesystem::path& path) {
     const std::string name = pathText(path.filename());
     const std::size_t mark = name.rfind(".orv-");

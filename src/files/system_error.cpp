@@ -30,7 +30,7 @@ const char* words(Cause cause) {
     case Cause::DeviceError:
         return "erro de leitura ou gravação no dispositivo";
     case Cause::NameTooLong:
-        return "o nome do arquivo é longo demais";
+        return "o caminho é longo demais para o sistema";
     case Cause::TooManyOpenFiles:
         return "há arquivos abertos demais";
     case Cause::TooManyLinks:

@@ -9,12 +9,19 @@
 #include "run/messages.hpp"
 #include "staging/staging_store.hpp"
 #include "staging/store_error.hpp"
+#include "verify/display_text.hpp"
 
 namespace sintegra {
 namespace {
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+// A path, or a library's words that may hold one, as every message shows it: no control character
+// of a name can forge a line of its own.
+std::string shown(const std::string& path) {
+    return verify::displayText(path);
+}
+
+std::string quoted(const std::string& path) {
+    return "\"" + shown(path) + "\"";
 }
 
 // SQLite's codes, falling back to SQLite's own message.
@@ -40,7 +47,7 @@ std::string storeCauseWords(int code, const std::string& detail) {
     case SQLITE_LOCKED:
         return "o banco de dados está em uso por outro programa";
     default:
-        return detail.empty() ? "erro desconhecido do banco de dados" : detail;
+        return detail.empty() ? "erro desconhecido do banco de dados" : shown(detail);
     }
 }
 
@@ -56,7 +63,7 @@ std::string cannot(const char* step, const Error& error) {
 }
 
 std::string notSintegra(const Error& error, const char* why) {
-    return "O arquivo [" + error.file + "] não parece um arquivo do SINTEGRA: " + why + ".";
+    return "O arquivo [" + shown(error.file) + "] não parece um arquivo do SINTEGRA: " + why + ".";
 }
 
 std::string templateUnusable(const Error& error, const std::string& why) {
@@ -117,10 +124,10 @@ std::string whatFailed(const Error& error) {
     case ErrorKind::NotRecords:
         return notSintegra(error, "a maioria das linhas não tem a forma de um registro");
     case ErrorKind::LineTooLong:
-        return "A linha " + std::to_string(error.line.value_or(0)) + " do arquivo [" + error.file +
+        return "A linha " + std::to_string(error.line.value_or(0)) + " do arquivo [" + shown(error.file) +
                "] tem mais de 1 MiB: não parece um arquivo do SINTEGRA.";
     case ErrorKind::ChangedMeanwhile:
-        return "O arquivo [" + error.file + "] foi alterado por outro programa durante a execução.";
+        return "O arquivo [" + shown(error.file) + "] foi alterado por outro programa durante a execução.";
     case ErrorKind::OutOfMemory:
         return "Não há memória suficiente para concluir o trabalho.";
     case ErrorKind::ResourceRefused:
@@ -128,7 +135,7 @@ std::string whatFailed(const Error& error) {
     case ErrorKind::Unexpected:
         break;
     }
-    return error.detail.empty() ? "Erro inesperado." : "Erro inesperado: " + error.detail + ".";
+    return error.detail.empty() ? "Erro inesperado." : "Erro inesperado: " + shown(error.detail) + ".";
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "verify/display_text.hpp"
+
 // The texts that the user reads at the end of a run, the same in the window and the command line.
 namespace sintegra::messages {
 
@@ -13,8 +15,9 @@ inline constexpr std::string_view kCancelled = "Análise interrompida. Nenhum ar
 // A join of a file with itself: every record twice. The window asks; the command line warns.
 inline constexpr std::string_view kSameFiles = "Os dois arquivos são o mesmo.";
 
+// The path's control characters escaped, so that no name can add a line that looks like this one.
 inline std::string completion(std::string_view outputPath) {
-    return "Analise Terminada do arquivo [" + std::string(outputPath) + "] finalizada !";
+    return "Analise Terminada do arquivo [" + verify::displayText(outputPath) + "] finalizada !";
 }
 
 } // namespace sintegra::messages

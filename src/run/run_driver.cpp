@@ -357,7 +357,8 @@ RunResult Run::execute() {
         normalizeForJoin();
     }
     summary_.outputPath = mode == Mode::Analyse ? firstPath_ : pathText(folder_ / kJoinOutputName);
-    AtomicFile output(pathFromText(summary_.outputPath), temps_, leastAccess());
+    AtomicFile output(pathFromText(summary_.outputPath), temps_, leastAccess(),
+                      mode == Mode::Join ? TargetKind::OwnFile : TargetKind::UserFile);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
     save(mode, output, transaction);
     return {RunStatus::Completed, std::move(summary_)};

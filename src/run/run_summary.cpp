@@ -21,6 +21,11 @@ std::string codeText(const std::string& code) {
     return "código \"" + verify::displayText(code) + "\"";
 }
 
+// A path shown as messages show it, its control characters escaped.
+std::string shown(const std::string& path) {
+    return verify::displayText(path);
+}
+
 std::string more(std::uint64_t total, std::size_t named) {
     return total > named ? "  ... e mais " + std::to_string(total - named) + ".\n" : "";
 }
@@ -51,7 +56,7 @@ std::string droppedText(const RunSummary& summary) {
         text += "  " + codeText(code) + ": " + std::to_string(count) + "\n";
         for (const FileSummary& input : summary.inputs) {
             if (const auto lines = input.dropped.find(code); lines != input.dropped.end()) {
-                text += "    " + input.path + ": " + linesText(lines->second) + "\n";
+                text += "    " + shown(input.path) + ": " + linesText(lines->second) + "\n";
             }
         }
     }
@@ -62,7 +67,7 @@ std::string fittedText(const RunSummary& summary) {
     if (summary.fittedLines == 0) {
         return "";
     }
-    std::string text = "Linhas de " + summary.inputs.front().path +
+    std::string text = "Linhas de " + shown(summary.inputs.front().path) +
                        " com a largura ajustada: " + std::to_string(summary.fittedLines) + "\n";
     for (const FittedLine& fitted : summary.fitted) {
         text += "  linha " + std::to_string(fitted.line) + ": " +
@@ -170,7 +175,7 @@ std::string comparisonText(const RunSummary& summary) {
 std::string verificationText(const RunSummary& summary) {
     std::string text = "\nVerificação dos arquivos como foram lidos:\n";
     for (const FileSummary& input : summary.inputs) {
-        text += "  " + input.path + ": " +
+        text += "  " + shown(input.path) + ": " +
                 (input.verification ? countsByCheck(*input.verification) : "o mesmo arquivo que o primeiro") +
                 "\n";
     }
@@ -178,7 +183,7 @@ std::string verificationText(const RunSummary& summary) {
         return text;
     }
     const verify::Report& report = *summary.verification;
-    return text + "\nVerificação de " + summary.outputPath + " como foi gravado (" +
+    return text + "\nVerificação de " + shown(summary.outputPath) + " como foi gravado (" +
            std::to_string(summary.outputLines()) + " linhas)\n" + verify::formatFindings(report) +
            "\nVerificação do arquivo gravado: " + verify::countsText(report.errors(), report.warnings()) +
            ".\n" + comparisonText(summary);
@@ -203,9 +208,9 @@ std::uint64_t RunSummary::outputLines() const {
 std::string formatSummary(const RunSummary& summary) {
     std::string text = "Linhas lidas:\n";
     for (const FileSummary& input : summary.inputs) {
-        text += "  " + input.path + ": " + std::to_string(input.lines) + "\n";
+        text += "  " + shown(input.path) + ": " + std::to_string(input.lines) + "\n";
     }
-    text += "Registros gravados em " + summary.outputPath + ":\n";
+    text += "Registros gravados em " + shown(summary.outputPath) + ":\n";
     const auto count = [&text](std::string_view code, std::uint64_t records) {
         if (records > 0) {
             text += "  tipo " + std::string(code) + ": " + std::to_string(records) + "\n";
@@ -227,7 +232,7 @@ std::string formatSummary(const RunSummary& summary) {
         text += "Cópias do conteúdo anterior:\n";
     }
     for (const KeptCopy& kept : summary.copies) {
-        text += "  " + kept.file + ": " + kept.copy + "\n";
+        text += "  " + shown(kept.file) + ": " + shown(kept.copy) + "\n";
     }
     return text + verificationText(summary);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
 #include <utility>
 
 #include "verify/message.hpp"
@@ -28,13 +29,17 @@ std::size_t sequenceLength(unsigned char lead) {
     return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
-// A field quoted when it holds the separator, a quote or a line end.
+// A field quoted when it holds the separator, a quote or a line end. One that a spreadsheet would
+// take as a formula begins with an apostrophe, as OWASP advises against CSV injection.
 std::string field(std::string_view text) {
-    if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
-        return std::string(text);
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const std::string cell = formula ? "'" + std::string(text) : std::string(text);
+    if (cell.find_first_of(";\"\r\n") == std::string::npos) {
+        return cell;
     }
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : cell) {
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     }
     return quoted + "\"";
@@ -64,10 +69,24 @@ std::string csvHeader() {
 }
 
 std::string csvRow(const Finding& finding) {
-    return std::to_string(finding.line) + ";" + columnsText(finding) + ";" + field(finding.record) + ";" +
-           field(toCp1252(finding.field)) + ";" + field(finding.value) + ";" +
-           std::string(finding.check->code) + ";" + std::string(severityText(finding.check->severity)) + ";" +
+    return std::to_string(finding.line) + ";" + field(columnsText(finding)) + ";" + field(finding.record) +
+           ";" + field(toCp1252(finding.field)) + ";" + field(finding.value) + ";" +
+           field(finding.check->code) + ";" + field(severityText(finding.check->severity)) + ";" +
            field(toCp1252(finding.detail)) + "\r\n";
+}
+
+CsvReportWriter::CsvReportWriter(std::ostream& out)
+    : out_(out) {
+    out_ << csvHeader();
+}
+
+bool CsvReportWriter::wants(const Check& check) {
+    errors_ += check.severity == Severity::Error ? 1 : 0;
+    return true;
+}
+
+void CsvReportWriter::add(Finding&& finding) {
+    out_ << csvRow(finding);
 }
 
 } // namespace sintegra::verify

@@ -82,7 +82,8 @@ TEST(FindingsList, countsFiltersAndCellsForThePerson) {
     EXPECT_TRUE(list.textReport().starts_with("Verificação de a.txt (12 linhas)\n"));
 }
 
-// Program text in Windows-1252, the file's bytes as they are, quoted where they hold the separator.
+// Program text in Windows-1252, the file's bytes as they are, quoted where they hold the separator;
+// a cell that a spreadsheet would take as a formula begins with an apostrophe.
 TEST(FindingsList, csvIsForBrazilianSpreadsheets) {
     EXPECT_EQ(sampleList().csvReport(),
               "Linha;Colunas;Registro;Campo;Valor;Verifica\xE7\xE3o;Gravidade;Mensagem\r\n"
@@ -90,6 +91,20 @@ TEST(FindingsList, csvIsForBrazilianSpreadsheets) {
               "7;38-51;54;Quantidade;\"1;2\";numerico;erro;s\xF3 algarismos\r\n"
               "3;;54;Quantidade;\xE7;numerico;erro;s\xF3 algarismos\r\n"
               "9;;54;Quantidade;P1;75-sem-uso;aviso;s\xF3 algarismos\r\n");
+    const std::pair<std::string, std::string> cells[] = {
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"@SUM(1+1)", "'@SUM(1+1)"},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
+        {"1=2-3", "1=2-3"},
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""}};
+    for (const auto& [bytes, cell] : cells) {
+        EXPECT_EQ(
+            verify::csvRow(verify::makeFinding(check::kNumeric, 1, 0, 0, bytes, "Quantidade", bytes, "x")),
+            "1;;" + cell + ";Quantidade;" + cell + ";numerico;erro;x\r\n");
+    }
     EXPECT_EQ(verify::toCp1252("ação Nº ª É ü"), "a\xE7\xE3o N\xBA \xAA \xC9 \xFC");
     EXPECT_EQ(verify::toCp1252("€≠\xC3"), "???");
 }

@@ -83,8 +83,8 @@ TEST_F(FaultTest, aMissingOrBrokenStagingTemplateOrAStoreInTheWayStopsTheStart) 
 }
 
 #ifndef _WIN32
-// A link planted as the lock or the store would lead the writes of the run to the file that it
-// names, here the user's. POSIX only, as Wine makes no links.
+// A link planted as the lock, the store or the join's output would lead the writes of the run to the
+// file that it names, here the user's. POSIX only, as Wine makes no links.
 TEST_F(FaultTest, aLinkPlantedAsTheStoreOrTheLockStopsTheStart) {
     const std::string user = work.write("b.txt", test::cnpjRecord("50"));
     const std::string store = folder.file("Sintegra.mdb");
@@ -93,6 +93,23 @@ TEST_F(FaultTest, aLinkPlantedAsTheStoreOrTheLockStopsTheStart) {
         {[&] { fs::create_symlink(user, store); }, said(ErrorKind::StoreNotRegularFile, store)},
         {[&] { fs::create_symlink(user, lock); }, said(ErrorKind::NotRegularFile, lock)},
     });
+    // As the output of a join, refused before anything is written: the first file stays as it was too.
+    const std::string first = work.write("a.txt", test::cnpjRecord("50", "\r\n"));
+    const std::vector<std::function<void()>> outputs = {
+        [&] { fs::create_symlink(user, joined()); },
+        [&] { fs::create_symlink(work.file("nowhere.txt"), joined()); },
+        [&] { ::mkfifo(joined().c_str(), 0600); },
+        [&] { fs::create_directory(joined()); },
+    };
+    for (const auto& plant : outputs) {
+        plant();
+        const test::ProcessResult run = test::runCli({"juntar", first, user, "--pasta", pasta(), "-q"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, said(ErrorKind::NotRegularFile, joined()));
+        EXPECT_EQ(readFile(first), test::cnpjRecord("50", "\r\n"));
+        fs::remove(joined());
+    }
+    EXPECT_FALSE(fs::exists(work.file("nowhere.txt")));
     EXPECT_EQ(readFile(user), test::cnpjRecord("50"));
 }
 #endif
@@ -178,9 +195,11 @@ TEST_F(FaultTest, pathsWithSpacesAndAccentsGiveWhatPlainPathsGive) {
         fs::create_directories(path);
     }
     fs::copy_file(folder.file("Sintegra.mod"), program / "Sintegra.mod");
-    const fs::path first = files / u8"arquivo nº 1.txt";
+    // As long a name as any system takes (255 bytes, 255 UTF-16 units): its temporary file and its
+    // copy still have names.
+    const fs::path first = files / ("arquivo " + std::string(243, 'x') + ".txt");
     writeFile(first, content);
-    const fs::path second = files / u8"segundo arquivo.txt";
+    const fs::path second = files / u8"segundo arquivo nº 2.txt";
     writeFile(second, secondContent);
 
     const test::ProcessResult run =
@@ -191,6 +210,10 @@ TEST_F(FaultTest, pathsWithSpacesAndAccentsGiveWhatPlainPathsGive) {
     EXPECT_EQ(readFile(first), readFile(plainFirst));
     EXPECT_EQ(readFile(program / "sintegra.txt"), readFile(joined()));
     EXPECT_EQ(readFile(second), secondContent);
+    const std::vector<std::string> copies = test::folderEntries(program / "Copias");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].size(), 255u);
+    EXPECT_EQ(readFile(program / "Copias" / copies[0]), content);
     EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
 }
 

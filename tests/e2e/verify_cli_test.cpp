@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ TEST(VerifyCli, samplesGiveTheirReviewedReportsAndStayAsTheyWere) {
     EXPECT_EQ(shown, 1015u) << all;
 }
 
-TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
+TEST(VerifyCli, jsonAndCsvHoldEveryFindingUnderTheReportsKeys) {
     test::TempFolder work;
     const auto [status, text] = verifySample(work, "htisistema_SISCOMX_sintegra.txt", {"--json"});
     EXPECT_EQ(status, 3);
@@ -78,11 +79,10 @@ TEST(VerifyCli, jsonHoldsEveryFindingUnderTheReportsKeys) {
         "field": "Largura da linha", "value": "137", "code": "largura", "severity": "erro",
         "message": "Linha 5, colunas 1-137, registro 60M, campo \"Largura da linha\" = \"137\": a linha deve ter 126 caracteres."})"));
 
-    // Bytes of a Latin-1 file come out as UTF-8.
-    const std::string latin1 =
-        work.write("latin1.txt", test::record("10" + std::string(93, '0') + "\xC7\xC7"));
-    const auto json = nlohmann::json::parse(runCli({"verificar", latin1, "--json"}).out);
-    EXPECT_EQ(findingOf(json, "uf")["value"], "\xC3\x87\xC3\x87");
+    // The CSV report holds the same findings, one row each after the header.
+    const std::string csv = verifySample(work, "htisistema_SISCOMX_sintegra.txt", {"--csv"}).second;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 13);
+    EXPECT_NE(csv.find("\r\n5;1-137;60M;Largura da linha;137;largura;erro;"), std::string::npos) << csv;
 }
 
 TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
@@ -96,20 +96,36 @@ TEST(VerifyCli, exitStatusSaysWhetherTheFileHasErrors) {
                                      record("11", 36) + "00001" + record("", 37) + "01001000" +
                                          record("", 28) + "001122223333",
                                      record("90" + informant + "9900000003", 125) + "1"}));
+    const std::string letter = work.write("carta.txt", "Prezados,\r\nsegue o arquivo.\r\n");
     const std::vector<std::pair<std::vector<std::string>, int>> runs = {
         {{"verificar", work.file("none.txt")}, 1},
         {{"verificar", work.path().string()}, 1},
-        {{"verificar", work.write("carta.txt", "Prezados,\r\nsegue o arquivo.\r\n"), "--json"}, 1},
+        {{"verificar", letter, "--json"}, 1},
         {{"verificar"}, 2},
         {{"verificar", valid, "--desconhecida"}, 2},
         {{"verificar", valid, "--pasta", work.file("no-folder")}, 0},
         {{"verificar", (kSamples / "RooD7_ProjetoProgComercial_SINTEGRA.TXT").string(), "--json"}, 3},
+        {{"verificar", (kSamples / "RooD7_ProjetoProgComercial_SINTEGRA.TXT").string(), "--csv"}, 3},
+        {{"verificar", letter, "--csv"}, 1},
         // DOS' end-of-file mark is no line: a warning only.
         {{"verificar", work.write("ctrl-z.txt", readFile(valid) + "\r\n\x1a")}, 0},
     };
     for (const auto& [arguments, status] : runs) {
         EXPECT_EQ(runCli(arguments).status, status) << arguments.back();
     }
+#ifndef _WIN32
+    // A report that a full disk or a closed output lost is no report.
+    for (const std::string format : {"--todas", "--json", "--csv"}) {
+        for (const std::string output : {">/dev/full", ">&-"}) {
+            std::vector<std::string> command = test::cliCommand({"verificar", valid, format});
+            command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$@\" " + output, "sh"});
+            const test::ProcessResult run = test::runProcess(command);
+            EXPECT_EQ(run.status, 1) << format << output;
+            EXPECT_EQ(run.err,
+                      "sintegra-orv-cli: não foi possível escrever o relatório inteiro na saída padrão.\n");
+        }
+    }
+#endif
     EXPECT_FALSE(std::filesystem::exists(work.file("no-folder")));
     const std::string ctrlZ = runCli({"verificar", work.file("ctrl-z.txt")}).out;
     EXPECT_NE(ctrlZ.find("(3 linhas)\n\n[aviso] ctrl-z - "), std::string::npos) << ctrlZ;

@@ -6,6 +6,7 @@
 
 #include "run/error_words.hpp"
 #include "run/file_verification.hpp"
+#include "run/messages.hpp"
 #include "staging/store_error.hpp"
 
 namespace sintegra {
@@ -68,6 +69,14 @@ TEST(ErrorWords, eachKindWithItsDataGivesItsSentence) {
         {thrown(std::runtime_error("sem janela")), "Erro inesperado: sem janela."},
         {thrown(42), "Erro inesperado."},
         {thrown(failed(NoRecord)), no + "nenhum registro reconhecido."},
+        {failed(CannotCreateTemp, make_error_code(std::errc::filename_too_long)),
+         cannot("criar um arquivo temporário na pasta do arquivo",
+                "o caminho é longo demais para o sistema")},
+        // A name's control characters escaped: no name adds a line of its own to a message.
+        {Error(CannotOpen, "x\"\n\x1B[2J", io),
+         "Não foi possível abrir o arquivo \"x\"\\x0A\\x1B[2J\": " + dev + "."},
+        {Error(ChangedMeanwhile, "x]\x9B"),
+         "O arquivo [x]›] foi alterado por outro programa durante a execução."},
     };
     for (const auto& [error, sentence] : rows) {
         EXPECT_EQ(errorWords(error), sentence + " Nenhum arquivo foi alterado.");
@@ -77,6 +86,9 @@ TEST(ErrorWords, eachKindWithItsDataGivesItsSentence) {
     EXPECT_EQ(errorWords(replaced), rows[4].second +
                                         " O arquivo \"b\" já tinha sido substituído; o conteúdo "
                                         "anterior está em \"c\". O arquivo \"d\" já tinha sido substituído.");
+    EXPECT_EQ(messages::completion("x] finalizada !\nAnalise Terminada do arquivo [y.txt"),
+              "Analise Terminada do arquivo [x] finalizada !\\x0AAnalise Terminada do arquivo [y.txt] "
+              "finalizada !");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "verify/checks.hpp"
+#include "verify/display_text.hpp"
 #include "verify/join_checks.hpp"
 #include "verify/stream_check.hpp"
 
@@ -238,6 +239,35 @@ TEST(FileShape, takesNoFileOfRandomBytes) {
         }
     }
     EXPECT_EQ(accepted, 0);
+}
+
+// Every byte value, as a field that is not UTF-8: C0, DEL and what Windows-1252 leaves undefined
+// escaped, 0x80-0x9F its letters and signs. A UTF-8 field stays UTF-8, its C1 controls escaped too.
+TEST(DisplayText, showsEveryByteAsWindows1252OrUtf8WithControlsEscaped) {
+    std::string every;
+    for (int byte = 0; byte < 256; ++byte) {
+        every += static_cast<char>(byte);
+    }
+    const std::pair<std::string, std::string> rows[] = {
+        {every, "\\x00\\x01\\x02\\x03\\x04\\x05\\x06\\x07\\x08\\x09\\x0A\\x0B\\x0C\\x0D\\x0E\\x0F"
+                "\\x10\\x11\\x12\\x13\\x14\\x15\\x16\\x17\\x18\\x19\\x1A\\x1B\\x1C\\x1D\\x1E\\x1F"
+                " !\"#$%&'()*+,-./"
+                "0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~\\x7F"
+                "€\\x81‚ƒ„…†‡ˆ‰Š‹Œ\\x8DŽ\\x8F\\x90‘’“”•–—"
+                "˜™š›œ\\x9DžŸ\xC2\xA0¡¢£¤¥¦§¨©ª«¬\xC2\xAD®¯°±²³´µ¶·¸¹º»¼½¾¿ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞßàá"
+                "âãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ"},
+        {"ação € \xF0\x9F\x93\x84", "ação € \xF0\x9F\x93\x84"},
+        {"\xC2\x9B"
+         "2J \xC2\x85 \xC2\xA0",
+         "\\xC2\\x9B"
+         "2J \\xC2\\x85 \xC2\xA0"},
+        {"x] finalizada !\nAnalise\x1B]52;c;eA==\x07", "x] finalizada !\\x0AAnalise\\x1B]52;c;eA==\\x07"},
+        {"\x93ok\x94 \xC3\xA7\x9B", "“ok” Ã§›"}, // one byte that is not UTF-8 makes the field Windows-1252
+        {"\xC0\xAF \xED\xA0\x80 \xF4\x90\x80\x80", "À¯ í\xC2\xA0€ ô\\x90€€"}, // overlong, surrogate, too high
+    };
+    for (const auto& [bytes, shown] : rows) {
+        EXPECT_EQ(displayText(bytes), shown) << bytes;
+    }
 }
 
 } // namespace
