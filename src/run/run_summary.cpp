@@ -114,7 +114,7 @@ std::string cleaningText(const FileSummary& input, bool rewritten) {
     if (text.empty()) {
         return "";
     }
-    return (rewritten ? "Mudanças nos bytes de " : "Mudanças nos bytes lidos de ") + input.path +
+    return (rewritten ? "Mudanças nos bytes de " : "Mudanças nos bytes lidos de ") + shown(input.path) +
            (rewritten ? ":\n" : " (o arquivo fica como está):\n") + text;
 }
 
