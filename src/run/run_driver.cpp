@@ -30,7 +30,7 @@ bool namesNoFile(const std::string& path) {
 
 // Decided once a file has been read through: a file that holds not one line of a record type that the
 // program handles would lose everything, so nothing is replaced. Which lines the repair takes is the
-// load's business, apart from the file's shape: a file of type 51 records only has that shape.
+// load's business, apart from the file's shape.
 void requireRecords(const StagingLoad& load, const std::string& path) {
     if (load.recognized() == 0) {
         throw notSintegra(pathFromText(path), verify::ShapeFault::NoRecord);

@@ -3,20 +3,17 @@
 #include <algorithm>
 #include <numeric>
 
-#include "layout/fields.hpp"
 #include "verify/checks.hpp"
 #include "verify/message.hpp"
 
 namespace sintegra {
 namespace {
 
-// A record type code as the user can read it; the layout's types are named as such.
+// A record type code as the user can read it: every type of the layout is kept, so a dropped line
+// has a code the layout does not know.
 std::string codeText(const std::string& code) {
     if (code.empty()) {
         return "linha vazia";
-    }
-    if (recordLayoutOf(code) != nullptr) {
-        return "tipo " + code + " (registro do leiaute que o programa não grava)";
     }
     return "código \"" + verify::displayText(code) + "\"";
 }

@@ -43,9 +43,8 @@ std::string subRecordMg() {
 
 // An analyse run of this file gives kAnalysed; a byte above 127 comes back as it was.
 const std::string kFirst = "10AA\xc9\r\n11BBB\n50,one\r" + product("00000000000120", "x") +
-                           "\r\n51dropped\r\n60D20130302\r\n60M20130301\r\n" +
-                           product("00000000000120", "y") + "\r\n" + subRecordMg() + "\r\n90" +
-                           std::string(40, '9') + "\r\n\x1a";
+                           "\r\n51kept\r\n60D20130302\r\n60M20130301\r\n" + product("00000000000120", "y") +
+                           "\r\n" + subRecordMg() + "\r\n90" + std::string(40, '9') + "\r\n\x1a";
 
 std::string fittedMg() {
     std::string line = record(subRecordMg(), 144);
@@ -62,13 +61,13 @@ std::string totals(std::string_view pairs) {
 
 const std::string kNormalizedFirst =
     crlfJoined({record("10AA\xc9"), record("11BBB"), record("50 one"), record(product("00000000000120", "x")),
-                record("51dropped"), record("60D20130302"), record("60M20130301"),
+                record("51kept"), record("60D20130302"), record("60M20130301"),
                 record(product("00000000000120", "y")), fittedMg(), record("90" + std::string(40, '9'))});
 
 const std::string kAnalysed =
-    crlfJoined({record("10AA\xc9"), record("11BBB"), record("50 one"), record("60M20130301"),
-                record("60D20130302"), record(product("00000000000120", "y")), fittedMg(),
-                totals("50000000016000000002750000000188000000019900000008")});
+    crlfJoined({record("10AA\xc9"), record("11BBB"), record("50 one"), record("51kept"),
+                record("60M20130301"), record("60D20130302"), record(product("00000000000120", "y")),
+                fittedMg(), totals("500000000151000000016000000002750000000188000000019900000009")});
 
 // A failure as its kind, its cause in words, the first file that it left replaced and, last, its file.
 std::string failed(ErrorKind kind, const std::string& file, const std::string& cause = "",
@@ -129,13 +128,13 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         {Mode::Analyse,
          kFirst,
          "50second", // not read
-         {"Linhas lidas:\n  " + a + ": 10\nRegistros", "  total: 8\n",
-          "  tipo 51 (registro do leiaute que o programa não grava): 1\n    " + a + ": linha 5\n",
+         {"Linhas lidas:\n  " + a + ": 10\nRegistros", "  tipo 51: 1\n",
+          "  total: 9\nLinhas descartadas: 0\n",
           "Linhas de " + a +
-              " com a largura ajustada: 9\n  linha 1: 5 caracteres, completada com espaços até 126\n",
-          "  ... e mais 4.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
+              " com a largura ajustada: 10\n  linha 1: 5 caracteres, completada com espaços até 126\n",
+          "  ... e mais 5.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
           "\nVerificação dos arquivos como foram lidos:\n  " + a + ": ",
-          "\nVerificação do arquivo gravado: ", "o arquivo gravado tem a mais: numerico 30, "}},
+          "\nVerificação do arquivo gravado: ", "o arquivo gravado tem a mais: numerico 37, "}},
         {Mode::Analyse,
          "  " + record(tenA, 130) +
              "\r\n99\r\n99\r\n99\r\n99\r\n99\r\n99\r\n60D20130302\r\n60D20130302\r\n60D20130302"
