@@ -155,6 +155,15 @@ std::uint64_t RunSummary::outputLines() const {
     return std::accumulate(written.begin(), written.end(), type10Records + type11Records) + type90Records;
 }
 
+std::string inOrderText(const RunSummary& summary) {
+    if (!summary.firstInOrder) {
+        return "";
+    }
+    const bool joined = summary.inputs.size() == 2;
+    return joined ? "O primeiro arquivo já estava em ordem: não foi alterado."
+                  : "O arquivo já estava em ordem: nada foi alterado.";
+}
+
 std::string formatSummary(const RunSummary& summary) {
     std::string text = "Linhas lidas:\n";
     for (const FileSummary& input : summary.inputs) {
@@ -174,6 +183,9 @@ std::string formatSummary(const RunSummary& summary) {
     text += "  tipo 90: " + std::to_string(summary.type90Records) + "\n";
     text += "  total: " + std::to_string(summary.outputLines()) + "\n";
     text += droppedText(summary) + fittedText(summary) + repeatedText(summary);
+    if (summary.firstInOrder) {
+        text += inOrderText(summary) + "\n";
+    }
     if (!summary.copies.empty()) {
         text += "Cópias do conteúdo anterior:\n";
     }

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "files/injected_fault.hpp"
+#include "files/input_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "support/files.hpp"
@@ -187,6 +188,15 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
             product(code('B'), "2"), product(code('D'), "2"),
             record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000275000000049900000008")
                 .replace(125, 1, "1")}));
+    EXPECT_TRUE(inOrderText(result.summary).empty());
+
+    // Joined again: the first file is in order now and stays as it is; the join is written anew.
+    const std::optional<FileStamp> first = stampOf(host.first);
+    std::filesystem::remove(output);
+    const RunResult again = engine.run(host);
+    EXPECT_EQ(stampOf(host.first), first);
+    EXPECT_TRUE(std::filesystem::exists(output));
+    EXPECT_EQ(inOrderText(again.summary), "O primeiro arquivo já estava em ordem: não foi alterado.");
     expectNoTemps();
 }
 
@@ -214,8 +224,12 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     const std::string joined = readFile(folder.path() / "sintegra.txt");
     host.runMode = Mode::Analyse;
     host.first = (folder.path() / "sintegra.txt").string();
-    engine.run(host);
+    const std::optional<FileStamp> before = stampOf(host.first);
+    const RunResult again = engine.run(host);
     EXPECT_EQ(readFile(host.first), joined);
+    EXPECT_EQ(stampOf(host.first), before);
+    EXPECT_TRUE(again.summary.copies.empty());
+    EXPECT_EQ(inOrderText(again.summary), "O arquivo já estava em ordem: nada foi alterado.");
 }
 
 // The window's mode may change during a run: the mode read when the output is assembled decides,
