@@ -23,7 +23,9 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
         switch (result.status) {
         case RunStatus::Completed: {
             const RunSummary& summary = result.summary;
-            return {RunOutcome::Kind::Completed, messages::completion(summary.outputPath),
+            const std::string inOrder = inOrderText(summary);
+            return {RunOutcome::Kind::Completed,
+                    messages::completion(summary.outputPath) + (inOrder.empty() ? "" : "\n\n" + inOrder),
                     std::make_shared<const FindingsList>(FindingsList::ofRun(summary)),
                     joinedOutput(summary)};
         }

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "files/injected_fault.hpp"
+#include "files/same_bytes.hpp"
 #include "files/system_error.hpp"
 #include "files/temp_registry.hpp"
 
@@ -107,6 +108,12 @@ void AtomicFile::writeAll(const char* data, std::size_t size) {
     if (error) {
         throw fileError(ErrorKind::CannotWrite, target_, error);
     }
+    written_ += size;
+}
+
+bool AtomicFile::matchesTarget() {
+    flush();
+    return targetExists_ && sameBytes(temp_, resolved_, written_);
 }
 
 void AtomicFile::prepare() {

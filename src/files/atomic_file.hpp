@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -45,6 +46,9 @@ public:
     // The file that commit() replaces, links followed, and whether it was there when this one began.
     const std::filesystem::path& replaced() const noexcept { return resolved_; }
     bool replacesAFile() const noexcept { return targetExists_; }
+    // Whether the target already holds every byte written so far, and no more: putting this file in
+    // its place would change nothing.
+    bool matchesTarget();
 
 private:
     void createTemp();
@@ -74,6 +78,7 @@ private:
     bool targetExists_ = false;
     bool prepared_ = false;
     std::vector<char> buffer_;
+    std::uintmax_t written_ = 0; // bytes handed to the temporary file
 };
 
 } // namespace sintegra

@@ -30,10 +30,13 @@ constexpr int codeNumber(std::string_view code) {
     return (code[0] - '0') * 10 + (code[1] - '0');
 }
 
-// The record types staged in tables of their own, in the order the output lists them.
+// The record types staged in tables of their own: every type of the layout but 10, 11 and 90, in
+// the order the output lists them, ascending by type (Manual de Orientação item 8.1, as the Guia
+// Prático MA gives it: "de forma crescente, por tipo (posições 1 e 2)").
 // The table of a staged type is "REG" followed by its code.
-inline constexpr std::array<std::string_view, 10> kStagedCodes = {
-    kCode50, kCode53, kCode54, "55", kCode60, "61", "70", "74", kCode75, kCode88};
+inline constexpr std::array<std::string_view, 18> kStagedCodes = {
+    kCode50, kCode51, kCode53, kCode54, "55", "56", "57", kCode60, "61",
+    "70",    "71",    "74",    kCode75, "76", "77", "85", "86",    kCode88};
 inline constexpr std::size_t kStagedTypeCount = kStagedCodes.size();
 
 // Index of a staged type in kStagedCodes.

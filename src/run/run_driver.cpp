@@ -30,7 +30,7 @@ bool namesNoFile(const std::string& path) {
 
 // Decided once a file has been read through: a file that holds not one line of a record type that the
 // program handles would lose everything, so nothing is replaced. Which lines the repair takes is the
-// load's business, apart from the file's shape: a file of type 51 records only has that shape.
+// load's business, apart from the file's shape.
 void requireRecords(const StagingLoad& load, const std::string& path) {
     if (load.recognized() == 0) {
         throw notSintegra(pathFromText(path), verify::ShapeFault::NoRecord);
@@ -270,18 +270,28 @@ void Run::normalizeForJoin() {
 
 // The last moment to stop: from here on the files are put in place. The output goes to disk while
 // the store commits, and first, so that a write failing on it cannot come after the first file was
-// replaced.
+// replaced. A first file that the run would rewrite with its very bytes is left as it is, untouched
+// and with no copy taken; a join's output is written all the same.
 void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
     progress_.begin(Phase::Saving, 1);
+    AtomicFile& rewritten = mode == Mode::Join ? *normalized_ : output;
+    summary_.firstInOrder = rewritten.matchesTarget();
+    std::vector<AtomicFile*> files;
+    if (!summary_.firstInOrder) {
+        files.push_back(&rewritten);
+    }
+    if (mode == Mode::Join) {
+        files.push_back(&output);
+    }
     Pipeline::run(threads_, [&](Pipeline& pipeline) {
-        pipeline.task([&output] { output.prepare(); });
+        if (!files.empty()) {
+            pipeline.task([&files] { files.back()->prepare(); });
+        }
         transaction.commit();
     });
-    std::vector<AtomicFile*> files{&output};
-    if (mode == Mode::Join) {
-        files.insert(files.begin(), &*normalized_);
+    if (!files.empty()) {
+        putInPlace(files);
     }
-    putInPlace(files);
 }
 
 // The old bytes of each file replaced are kept in Copias, as part of the replace. The pruning spares

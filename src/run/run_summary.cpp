@@ -3,20 +3,17 @@
 #include <algorithm>
 #include <numeric>
 
-#include "layout/fields.hpp"
 #include "verify/checks.hpp"
 #include "verify/message.hpp"
 
 namespace sintegra {
 namespace {
 
-// A record type code as the user can read it; the layout's types are named as such.
+// A record type code as the user can read it: every type of the layout is kept, so a dropped line
+// has a code the layout does not know.
 std::string codeText(const std::string& code) {
     if (code.empty()) {
         return "linha vazia";
-    }
-    if (recordLayoutOf(code) != nullptr) {
-        return "tipo " + code + " (registro do leiaute que o programa não grava)";
     }
     return "código \"" + verify::displayText(code) + "\"";
 }
@@ -205,6 +202,15 @@ std::uint64_t RunSummary::outputLines() const {
     return std::accumulate(written.begin(), written.end(), type10Records + type11Records) + type90Records;
 }
 
+std::string inOrderText(const RunSummary& summary) {
+    if (!summary.firstInOrder) {
+        return "";
+    }
+    const bool joined = summary.inputs.size() == 2;
+    return joined ? "O primeiro arquivo já estava em ordem: não foi alterado."
+                  : "O arquivo já estava em ordem: nada foi alterado.";
+}
+
 std::string formatSummary(const RunSummary& summary) {
     std::string text = "Linhas lidas:\n";
     for (const FileSummary& input : summary.inputs) {
@@ -228,6 +234,9 @@ std::string formatSummary(const RunSummary& summary) {
         text += cleaningText(summary.inputs[i], i == 0);
     }
     text += repeatedText(summary);
+    if (summary.firstInOrder) {
+        text += inOrderText(summary) + "\n";
+    }
     if (!summary.copies.empty()) {
         text += "Cópias do conteúdo anterior:\n";
     }

@@ -68,6 +68,8 @@ struct RunSummary {
     std::string outputPath;
     std::vector<FileSummary> inputs;
     std::vector<KeptCopy> copies;
+    bool firstInOrder =
+        false; // the run would have rewritten the first file with its own bytes: left as it was
     std::uint64_t type10Records = 0;
     std::uint64_t type11Records = 0;
     PerStagedType<std::uint64_t> written{};
@@ -80,6 +82,9 @@ struct RunSummary {
 
     std::uint64_t outputLines() const;
 };
+
+// That the first file was left as it was, for being in order already; empty when it was rewritten.
+std::string inOrderText(const RunSummary& summary);
 
 // The summary as lines of text in Portuguese: what was read and written, what the repair did that
 // the user may not expect, and last what verifying the files found, the output against the input.

@@ -16,6 +16,8 @@ constexpr std::size_t kFirstPairColumn = kType90PrefixSize + 1;
 constexpr std::size_t kPairSize = kTotalsPairSize;
 constexpr std::size_t kLastPairColumn = kFirstPairColumn + (kTotalsPairsPerRecord - 1) * kPairSize;
 constexpr int kGrandTotal = codeNumber(kGrandTotalCode);
+// What column 126 can count.
+constexpr std::uint64_t kMost90Records = 9;
 // Types that no type 90 record totals.
 constexpr bool untotalled(int type) {
     return type == codeNumber(kCode10) || type == codeNumber(kCode11) || type == codeNumber(kCode90);
@@ -70,7 +72,16 @@ void TotalsChecker::line(std::string_view line, std::uint64_t number, const Reco
                     "o registro tipo 10 da linha " + std::to_string(header.line) + " tem \"" + header.cnpj +
                         header.stateRegistration + "\"");
     }
-    records90_.push_back({number, line.size() >= kCount90Column ? line[kCount90Column - 1] : ' '});
+    const Record90 record{number, line.size() >= kCount90Column ? line[kCount90Column - 1] : ' '};
+    last90_ = number;
+    if (++records90Count_ <= kMost90Records) {
+        records90_.push_back(record);
+    } else {
+        if (records90Count_ == kMost90Records + 1) {
+            judgeHeld(sink);
+        }
+        checkCount90(record, sink);
+    }
     readTotals(line, number, sink);
 }
 
@@ -87,61 +98,89 @@ void TotalsChecker::readTotals(std::string_view line, std::uint64_t number, Find
                         "Tipo e total de registros", std::string(pair), "o campo só pode ter algarismos");
             continue;
         }
-        totals_.push_back(
-            {codeNumber(pair), std::stoull(std::string(pair.substr(2))), number, first, std::string(pair)});
+        Total total{codeNumber(pair), std::stoull(std::string(pair.substr(2))), number, first,
+                    std::string(pair)};
+        totalled_[static_cast<std::size_t>(total.type)] = true;
+        if (total.type == kGrandTotal) {
+            grandTotal_ = std::move(total);
+        } else if (records90Count_ <= kMost90Records) {
+            totals_.push_back(std::move(total));
+        } else {
+            checkTypeTotal(total, sink);
+        }
     }
+}
+
+// The held records, once a 10th type 90 record shows that they will not be judged at the end.
+void TotalsChecker::judgeHeld(FindingSink& sink) {
+    for (const Record90& record : records90_) {
+        checkCount90(record, sink);
+    }
+    for (const Total& total : totals_) {
+        checkTypeTotal(total, sink);
+    }
+    records90_.clear();
+    records90_.shrink_to_fit();
+    totals_.clear();
+    totals_.shrink_to_fit();
 }
 
 void TotalsChecker::finish(FindingSink& sink) const {
-    if (records90_.empty()) {
+    if (records90Count_ == 0) {
         return;
     }
-    checkTypeTotals(sink);
+    for (const Total& total : totals_) {
+        checkTypeTotal(total, sink);
+    }
+    checkMissingTotals(sink);
     checkGrandTotal(sink);
-    const std::string count = std::to_string(records90_.size());
     for (const Record90& record : records90_) {
-        if (count.size() != 1 || record.count != count[0]) {
-            reportTotal(sink, check::kCount90, record.line, kCount90Column, kCount90Column,
-                        "Número de registros tipo 90", std::string(1, record.count),
-                        "o arquivo tem " + recordsText(records90_.size()) + " tipo 90");
-        }
+        checkCount90(record, sink);
     }
 }
 
-void TotalsChecker::checkTypeTotals(FindingSink& sink) const {
-    for (const Total& total : totals_) {
-        if (total.type != kGrandTotal && total.count != records_[total.type]) {
-            reportTotal(sink, check::kTypeTotal, total.line, total.column, total.column + kPairSize - 1,
-                        "Tipo e total de registros", total.text,
-                        "o arquivo tem " + recordsText(records_[total.type]) + " tipo " +
-                            typeText(total.type));
-        }
+void TotalsChecker::checkCount90(const Record90& record, FindingSink& sink) const {
+    if (records90Count_ <= kMost90Records && record.count == static_cast<char>('0' + records90Count_)) {
+        return;
     }
+    reportTotal(sink, check::kCount90, record.line, kCount90Column, kCount90Column,
+                "Número de registros tipo 90", std::string(1, record.count),
+                records90Count_ <= kMost90Records
+                    ? "o arquivo tem " + recordsText(records90Count_) + " tipo 90"
+                    : "o arquivo tem mais de " + std::to_string(kMost90Records) + " registros tipo 90");
+}
+
+void TotalsChecker::checkTypeTotal(const Total& total, FindingSink& sink) const {
+    const std::uint64_t records = records_[static_cast<std::size_t>(total.type)];
+    if (total.count != records) {
+        reportTotal(sink, check::kTypeTotal, total.line, total.column, total.column + kPairSize - 1,
+                    "Tipo e total de registros", total.text,
+                    "o arquivo tem " + recordsText(records) + " tipo " + typeText(total.type));
+    }
+}
+
+void TotalsChecker::checkMissingTotals(FindingSink& sink) const {
     for (int type = 0; type < kGrandTotal; ++type) {
-        const bool totalled =
-            std::any_of(totals_.begin(), totals_.end(), [type](const Total& t) { return t.type == type; });
-        if (records_[type] > 0 && !untotalled(type) && !totalled) {
-            reportTotal(sink, check::kMissingTotal, records90_.back().line, 0, 0, "Tipo a ser totalizado",
-                        typeText(type),
-                        "o arquivo tem " + recordsText(records_[type]) + " tipo " + typeText(type) +
-                            " e nenhum registro tipo 90 " + (records_[type] == 1 ? "o" : "os") + " totaliza");
+        const std::uint64_t records = records_[static_cast<std::size_t>(type)];
+        if (records > 0 && !untotalled(type) && !totalled_[static_cast<std::size_t>(type)]) {
+            reportTotal(sink, check::kMissingTotal, last90_, 0, 0, "Tipo a ser totalizado", typeText(type),
+                        "o arquivo tem " + recordsText(records) + " tipo " + typeText(type) +
+                            " e nenhum registro tipo 90 " + (records == 1 ? "o" : "os") + " totaliza");
         }
     }
 }
 
 void TotalsChecker::checkGrandTotal(FindingSink& sink) const {
     const std::string records = std::to_string(allRecords_);
-    const auto grand =
-        std::find_if(totals_.rbegin(), totals_.rend(), [](const Total& t) { return t.type == kGrandTotal; });
-    if (grand == totals_.rend()) {
-        reportTotal(sink, check::kGrandTotal, records90_.back().line, 0, 0, "Total geral", "",
+    if (!grandTotal_) {
+        reportTotal(sink, check::kGrandTotal, last90_, 0, 0, "Total geral", "",
                     "nenhum registro tipo 90 traz o total geral (tipo 99) " +
                         (allRecords_ == 1 ? "do 1 registro" : "dos " + records + " registros"));
-    } else if (grand->line != records90_.back().line || grand->count != allRecords_) {
-        reportTotal(sink, check::kGrandTotal, grand->line, grand->column, grand->column + kPairSize - 1,
-                    "Tipo e total de registros", grand->text,
-                    grand->count != allRecords_ ? "o arquivo tem " + recordsText(allRecords_)
-                                                : "o total geral vai no último registro tipo 90");
+    } else if (grandTotal_->line != last90_ || grandTotal_->count != allRecords_) {
+        reportTotal(sink, check::kGrandTotal, grandTotal_->line, grandTotal_->column,
+                    grandTotal_->column + kPairSize - 1, "Tipo e total de registros", grandTotal_->text,
+                    grandTotal_->count != allRecords_ ? "o arquivo tem " + recordsText(allRecords_)
+                                                      : "o total geral vai no último registro tipo 90");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,10 @@ namespace sintegra::verify {
 
 // Whether the type 90 records total what the file holds: the records of each type, the grand
 // total, the number of type 90 records in column 126, and the informant of the type 10 record.
+// Column 126 holds one digit, so a file has at most 9 type 90 records: theirs are held and judged
+// against the whole file at its end. Past the 9th the file is wrong anyway, and its totals are
+// judged as they come, against the records read before them, so that memory stays flat whatever
+// the number of type 90 records.
 class TotalsChecker {
 public:
     void line(std::string_view line, std::uint64_t number, const RecordKind& kind, const FileHeader& header,
@@ -34,13 +39,20 @@ private:
     };
 
     void readTotals(std::string_view line, std::uint64_t number, FindingSink& sink);
-    void checkTypeTotals(FindingSink& sink) const;
+    void judgeHeld(FindingSink& sink);
+    void checkTypeTotal(const Total& total, FindingSink& sink) const;
+    void checkCount90(const Record90& record, FindingSink& sink) const;
+    void checkMissingTotals(FindingSink& sink) const;
     void checkGrandTotal(FindingSink& sink) const;
 
     std::array<std::uint64_t, 100> records_{}; // records of each code the layout knows
-    std::uint64_t allRecords_ = 0; // of the codes the layout knows: the others are reported on their own
-    std::vector<Total> totals_;
-    std::vector<Record90> records90_;
+    std::uint64_t allRecords_ = 0;     // of the codes the layout knows: the others are reported on their own
+    std::array<bool, 100> totalled_{}; // the types that a pair names
+    std::optional<Total> grandTotal_;  // the last one: the layout wants it in the last record
+    std::uint64_t records90Count_ = 0;
+    std::uint64_t last90_ = 0;        // the line of the last type 90 record
+    std::vector<Total> totals_;       // held while records90_ is
+    std::vector<Record90> records90_; // the first ones, while they are no more than 9
 };
 
 } // namespace sintegra::verify

@@ -146,7 +146,8 @@ TEST_F(WindowLogicTest, AQuestionThatTheRunsEndOvertookGoesAndCutsNoLaterRunShor
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
 
     ASSERT_TRUE(runToEnd());
-    EXPECT_EQ(view.messages[1].first, messages::completion(path));
+    EXPECT_EQ(view.messages[1].first,
+              messages::completion(path) + "\n\nO arquivo já estava em ordem: nada foi alterado.");
     EXPECT_FALSE(view.closed);
 }
 

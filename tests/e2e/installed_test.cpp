@@ -51,6 +51,7 @@ TEST(ProgramFolderFallback, aReadOnlyExecutableFolderGivesWayToTheUsersDataFolde
     for (const auto& [environment, data] :
          {std::pair{"XDG_DATA_HOME=" + xdg.string(), xdg / "sintegra-orv"},
           std::pair{std::string("XDG_DATA_HOME="), home / ".local/share/sintegra-orv"}}) {
+        test::writeFile(first, test::cnpjRecord("50")); // out of order again, so that a copy is kept
         const test::ProcessResult result = run(environment);
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out,

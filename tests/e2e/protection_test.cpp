@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/input_file.hpp"
 #include "run/error_words.hpp"
 #include "run/file_verification.hpp"
 #include "support/files.hpp"
@@ -188,6 +189,14 @@ TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
     EXPECT_EQ(kept[20], "b (2026-01-01 00-00-00) (99999999999999999999999).txt");
     EXPECT_EQ(kept.back(), "leia-me.txt");
 
+    // In order now: run again, it is left as it is, and no copy takes a place.
+    const std::optional<FileStamp> repaired = stampOf(file);
+    const test::ProcessResult again = run({file});
+    EXPECT_NE(again.err.find("\nO arquivo já estava em ordem: nada foi alterado.\n"), std::string::npos)
+        << again.err;
+    EXPECT_EQ(stampOf(file), repaired);
+    EXPECT_EQ(test::folderEntries(copies()), kept);
+
     const fs::path chosen = copies() / kept.front();
     writeFile(chosen, test::cnpjRecord("54"));
     ASSERT_EQ(run({chosen.string()}, {"-q"}).status, 0);
@@ -195,7 +204,9 @@ TEST_F(ProtectionTest, keepsTheTwentyNewestCopiesAndNoneWhenAskedNotTo) {
     kept = test::folderEntries(copies());
     EXPECT_EQ(kept.size(), 23u);
 
+    writeFile(file, test::cnpjRecord("50"));
     ASSERT_EQ(run({file}, {"-q", "--sem-copia"}).status, 0);
+    EXPECT_NE(readFile(file), test::cnpjRecord("50"));
     EXPECT_EQ(test::folderEntries(copies()), kept);
 }
 

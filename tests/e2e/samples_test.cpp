@@ -27,7 +27,8 @@ TEST(Samples, analyseGivesTheExpectedFilesAndSaysWhatTheRepairAdded) {
         {"htisistema_SISCOMX_sintegra.txt", "htisistema_SISCOMX_sintegra.analisado.txt"},
         {"RooD7_ProjetoProgComercial_SINTEGRA.TXT", "RooD7_ProjetoProgComercial_SINTEGRA.analisado.TXT"},
         {"orv_MG_dois_caixas.txt", "orv_MG_dois_caixas.analisado.txt"},
-        {"orv_MG_editor_utf8.txt", "orv_MG_editor_utf8.analisado.txt"}};
+        {"orv_MG_editor_utf8.txt", "orv_MG_editor_utf8.analisado.txt"},
+        {"resplandes_ARMAZEM_GIORDANI_2020-04.txt", "resplandes_ARMAZEM_GIORDANI_2020-04.analisado.txt"}};
     test::ProgramFolder folder;
     test::TempFolder work;
     for (const auto& [input, expected] : samples) {

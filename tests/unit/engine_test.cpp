@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "files/injected_fault.hpp"
+#include "files/input_file.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "support/files.hpp"
@@ -43,9 +44,8 @@ std::string subRecordMg() {
 
 // An analyse run of this file gives kAnalysed; a byte above 127 comes back as it was.
 const std::string kFirst = "10AA\xc9\r\n11BBB\n50,one\r" + product("00000000000120", "x") +
-                           "\r\n51dropped\r\n60D20130302\r\n60M20130301\r\n" +
-                           product("00000000000120", "y") + "\r\n" + subRecordMg() + "\r\n90" +
-                           std::string(40, '9') + "\r\n\x1a";
+                           "\r\n51kept\r\n60D20130302\r\n60M20130301\r\n" + product("00000000000120", "y") +
+                           "\r\n" + subRecordMg() + "\r\n90" + std::string(40, '9') + "\r\n\x1a";
 
 std::string fittedMg() {
     std::string line = record(subRecordMg(), 144);
@@ -62,13 +62,13 @@ std::string totals(std::string_view pairs) {
 
 const std::string kNormalizedFirst =
     crlfJoined({record("10AA\xc9"), record("11BBB"), record("50 one"), record(product("00000000000120", "x")),
-                record("51dropped"), record("60D20130302"), record("60M20130301"),
+                record("51kept"), record("60D20130302"), record("60M20130301"),
                 record(product("00000000000120", "y")), fittedMg(), record("90" + std::string(40, '9'))});
 
 const std::string kAnalysed =
-    crlfJoined({record("10AA\xc9"), record("11BBB"), record("50 one"), record("60M20130301"),
-                record("60D20130302"), record(product("00000000000120", "y")), fittedMg(),
-                totals("50000000016000000002750000000188000000019900000008")});
+    crlfJoined({record("10AA\xc9"), record("11BBB"), record("50 one"), record("51kept"),
+                record("60M20130301"), record("60D20130302"), record(product("00000000000120", "y")),
+                fittedMg(), totals("500000000151000000016000000002750000000188000000019900000009")});
 
 // A failure as its kind, its cause in words, the first file that it left replaced and, last, its file.
 std::string failed(ErrorKind kind, const std::string& file, const std::string& cause = "",
@@ -129,11 +129,11 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         {Mode::Analyse,
          kFirst,
          "50second", // not read
-         {"Linhas lidas:\n  " + a + ": 10\nRegistros", "  total: 8\n",
-          "  tipo 51 (registro do leiaute que o programa não grava): 1\n    " + a + ": linha 5\n",
+         {"Linhas lidas:\n  " + a + ": 10\nRegistros", "  tipo 51: 1\n",
+          "  total: 9\nLinhas descartadas: 0\n",
           "Linhas de " + a +
-              " com a largura ajustada: 9\n  linha 1: 5 caracteres, completada com espaços até 126\n",
-          "  ... e mais 4.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
+              " com a largura ajustada: 10\n  linha 1: 5 caracteres, completada com espaços até 126\n",
+          "  ... e mais 5.\n", "removidos: 1\n  código \"00000000000120\": 1 removido, fica o último lido\n",
           "\nVerificação dos arquivos como foram lidos:\n  " + a + ": ", "\nVerificação do arquivo gravado: ",
           // Padding the short lines finds nothing that their blanks did not show before.
           "nenhuma verificação encontra mais problemas no arquivo gravado",
@@ -214,6 +214,15 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
             record(product(code('C'), "1")), product(code('B'), "2"), product(code('D'), "2"),
             record("90" + std::string(14, '2') + std::string(14, ' ') + "500000000475000000049900000010")
                 .replace(125, 1, "1")}));
+    EXPECT_TRUE(inOrderText(result.summary).empty());
+
+    // Joined again: the first file is in order now and stays as it is; the join is written anew.
+    const std::optional<FileStamp> first = stampOf(host.first);
+    std::filesystem::remove(output);
+    const RunResult again = engine.run(host);
+    EXPECT_EQ(stampOf(host.first), first);
+    EXPECT_TRUE(std::filesystem::exists(output));
+    EXPECT_EQ(inOrderText(again.summary), "O primeiro arquivo já estava em ordem: não foi alterado.");
     expectNoTemps();
 }
 
@@ -241,8 +250,12 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     const std::string joined = readFile(folder.path() / "sintegra.txt");
     host.runMode = Mode::Analyse;
     host.first = (folder.path() / "sintegra.txt").string();
-    engine.run(host);
+    const std::optional<FileStamp> before = stampOf(host.first);
+    const RunResult again = engine.run(host);
     EXPECT_EQ(readFile(host.first), joined);
+    EXPECT_EQ(stampOf(host.first), before);
+    EXPECT_TRUE(again.summary.copies.empty());
+    EXPECT_EQ(inOrderText(again.summary), "O arquivo já estava em ordem: nada foi alterado.");
 }
 
 // The window's mode may change during a run: the mode read when the output is assembled decides,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "layout/record_types.hpp"
 #include "run/totals_trailer.hpp"
 #include "support/files.hpp"
 
@@ -16,7 +17,7 @@ std::string totals(const std::string& text, char records = '1') {
     return line;
 }
 
-// Staged types 0 to 9 are 50, 53, 54, 55, 60, 61, 70, 74, 75 and 88. A record holds nine pairs;
+// The types go in the layout's order, whatever their count. A record holds nine pairs;
 // past them a second record follows, and every record says in column 126 how many there are. The
 // grand total counts the kept lines (types 10 and 11) written. A prefix short of 30 characters
 // gives way to the CNPJ and state registration of the type 10 line.
@@ -24,7 +25,7 @@ TEST(TotalsTrailer, namesTheInformantAndListsTheTypesAndTheGrandTotalNineToAReco
     struct Case {
         std::optional<std::string> type90;
         std::optional<std::string> type10;
-        std::vector<std::pair<StagedType, std::uint64_t>> counts;
+        std::vector<std::pair<std::string_view, std::uint64_t>> counts;
         std::uint64_t keptLines;
         std::vector<std::string> records;
     };
@@ -34,38 +35,64 @@ TEST(TotalsTrailer, namesTheInformantAndListsTheTypesAndTheGrandTotalNineToAReco
     const std::vector<Case> cases = {
         {kPrefix,
          kType10,
-         {{0, 3}, {2, 10}, {8, 2}},
+         {{"75", 2}, {"50", 3}, {"54", 10}},
          2,
          {totals(kPrefix + "5000000003540000001075000000029900000018")}},
         // A month without movement: types 10, 11 and 90 only.
         {kPrefix, kType10, {}, 2, {totals(kPrefix + "9900000003")}},
-        {std::nullopt, kType10, {{0, 5}, {8, 2}}, 1, {totals(kPrefix + "500000000575000000029900000009")}},
-        {std::nullopt, std::nullopt, {{0, 5}}, 0, {totals("90" + blank + "50000000059900000006")}},
-        {"90short", kType10, {{1, 1}}, 2, {totals(kPrefix + "53000000019900000004")}},
-        {"90short", "10123", {{1, 1}}, 2, {totals("90123" + std::string(25, ' ') + "53000000019900000004")}},
+        {std::nullopt,
+         kType10,
+         {{"50", 5}, {"75", 2}},
+         1,
+         {totals(kPrefix + "500000000575000000029900000009")}},
+        {std::nullopt, std::nullopt, {{"50", 5}}, 0, {totals("90" + blank + "50000000059900000006")}},
+        {"90short", kType10, {{"53", 1}}, 2, {totals(kPrefix + "53000000019900000004")}},
+        {"90short",
+         "10123",
+         {{"53", 1}},
+         2,
+         {totals("90123" + std::string(25, ' ') + "53000000019900000004")}},
         {"90short", std::nullopt, {}, 0, {totals("90short" + std::string(23, ' ') + "9900000001")}},
         {kPrefix,
          "10other",
-         {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}},
+         {{"50", 1}, {"53", 1}, {"54", 1}, {"55", 1}, {"60", 1}, {"61", 1}, {"70", 1}, {"74", 1}},
          2,
          {totals(kPrefix + eight + "9900000011")}},
         {kPrefix,
          kType10,
-         {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}},
+         {{"50", 1}, {"53", 1}, {"54", 1}, {"55", 1}, {"60", 1}, {"61", 1}, {"70", 1}, {"74", 1}, {"75", 1}},
          2,
          {totals(kPrefix + eight + "7500000001", '2'), totals(kPrefix + "9900000013", '2')}},
         {kPrefix,
          kType10,
-         {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 4}},
+         {{"50", 1},
+          {"53", 1},
+          {"54", 1},
+          {"55", 1},
+          {"60", 1},
+          {"61", 1},
+          {"70", 1},
+          {"74", 1},
+          {"75", 1},
+          {"88", 4}},
          2,
          {totals(kPrefix + eight + "7500000001", '2'), totals(kPrefix + "88000000049900000017", '2')}},
+        // The IPI, transport, export and fuel records between them.
+        {kPrefix,
+         kType10,
+         {{"86", 1}, {"85", 1}, {"77", 1}, {"76", 1}, {"71", 1}, {"57", 1}, {"56", 1}, {"51", 2}, {"50", 1}},
+         2,
+         {totals(kPrefix + "50000000015100000002560000000157000000017100000001760000000177000000018500000001"
+                           "8600000001",
+                 '2'),
+          totals(kPrefix + "9900000014", '2')}},
         // Counts past eight digits keep every digit.
-        {kPrefix, kType10, {{2, 123456789}}, 2, {totals(kPrefix + "5412345678999123456792")}},
+        {kPrefix, kType10, {{"54", 123456789}}, 2, {totals(kPrefix + "5412345678999123456792")}},
     };
     for (const Case& c : cases) {
         PerStagedType<std::uint64_t> counts{};
         for (const auto& [type, count] : c.counts) {
-            counts[type] = count;
+            counts[*stagedTypeOf(type)] = count;
         }
         EXPECT_EQ(totalsRecords(totalsPrefix(c.type90, c.type10), counts, c.keptLines), c.records);
     }

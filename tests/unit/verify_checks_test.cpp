@@ -62,6 +62,13 @@ std::string totals(std::string_view pairs, char records = '1') {
     return pad("90" + kInformant + std::string(pairs), 125) + records;
 }
 const std::string k90 = totals("9900000003");
+// The record, then count totals records: past nine, each is judged as it comes, against what was
+// read before it.
+std::vector<std::string> withTotals(const std::string& record, std::string_view pairs, std::size_t count) {
+    std::vector<std::string> lines(count + 1, totals(pairs, '9'));
+    lines.front() = record;
+    return lines;
+}
 
 struct Row {
     std::string_view code;
@@ -160,6 +167,8 @@ const std::vector<Row> kRows = {
     {"90-cnpj-ie", false, {k10, k90}},
     {"total-tipo", true, {k50, totals("5000000002")}},
     {"total-tipo", false, {k50, totals("5000000001")}},
+    {"total-tipo", true, withTotals(k50, "5000000002", 12)},
+    {"total-tipo", false, withTotals(k50, "5000000001", 12)},
     {"total-ausente", true, {k50, k54, totals("5000000001")}},
     {"total-ausente", false, {k10, k11, k50, totals("5000000001")}},
     {"total-geral", true, {k10, k11, totals("9900000004")}},
