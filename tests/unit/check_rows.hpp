@@ -88,7 +88,8 @@ public:
 };
 
 // The lines checked as a file's bytes, each piece a line and its end.
-inline FileHeader checkLines(const std::vector<std::string>& lines, Codes& found, std::size_t limit = SIZE_MAX) {
+inline FileHeader checkLines(const std::vector<std::string>& lines, Codes& found,
+                             std::size_t limit = SIZE_MAX) {
     StreamCheck checked(found, Scope::Everything, limit, ShapeCheck::Skipped);
     for (const std::string& line : lines) {
         checked.feed(line + "\r\n");
