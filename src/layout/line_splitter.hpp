@@ -4,19 +4,17 @@
 #include <cstddef>
 #include <string_view>
 
+#include "layout/line_sink.hpp"
+
 namespace sintegra {
 
 // Cuts a byte stream into lines as it arrives. A line ends at CR, CR LF or LF, and the end is not
 // part of the line. A final line end adds no empty line; a line end right after another gives an
-// empty line. Sink needs addBytes(std::string_view), called with the line's bytes in one or more
-// pieces, and endLine().
-template <class Sink>
+// empty line. The sink is passed at each call, so that a class may hold the splitter that feeds it.
 class LineSplitter {
 public:
-    explicit LineSplitter(Sink& sink)
-        : sink_(sink) {}
-
-    void feed(std::string_view chunk) {
+    template <LineSink Sink>
+    void feed(std::string_view chunk, Sink& sink) {
         std::size_t start = 0;
         if (afterCr_ && !chunk.empty()) {
             afterCr_ = false;
@@ -26,13 +24,13 @@ public:
         while (start < chunk.size()) {
             const std::size_t end = ends.next(start);
             if (end > start) {
-                sink_.addBytes(chunk.substr(start, end - start));
+                sink.addBytes(chunk.substr(start, end - start));
                 inLine_ = true;
             }
             if (end == chunk.size()) {
                 return;
             }
-            sink_.endLine();
+            sink.endLine();
             inLine_ = false;
             start = end + 1;
             if (chunk[end] == '\r') {
@@ -46,9 +44,10 @@ public:
     }
 
     // Ends a last line that has no line end.
-    void finish() {
+    template <LineSink Sink>
+    void finish(Sink& sink) {
         if (inLine_) {
-            sink_.endLine();
+            sink.endLine();
             inLine_ = false;
         }
         afterCr_ = false;
@@ -85,7 +84,6 @@ private:
         std::size_t lf_;
     };
 
-    Sink& sink_;
     bool inLine_ = false;
     bool afterCr_ = false;
 };

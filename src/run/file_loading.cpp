@@ -25,18 +25,18 @@ constexpr std::size_t kReadSize = 1 << 20;
 
 // Feeds a whole file through a cleaner and a splitter. A file found not to be a SINTEGRA file ends
 // the run there.
-template <class Sink>
+template <LineSink Sink>
 void readLines(InputFile& input, Sink& sink, ByteCleaner cleaner) {
     try {
         const auto buffer = std::make_unique<char[]>(kReadSize);
-        LineSplitter<Sink> splitter(sink);
+        LineSplitter splitter;
         std::uint64_t done = 0;
         while (const std::size_t read = input.read(buffer.get(), kReadSize)) {
             done += read;
-            splitter.feed({buffer.get(), cleaner.clean(buffer.get(), read, sink.lines())});
+            splitter.feed({buffer.get(), cleaner.clean(buffer.get(), read, sink.lines())}, sink);
             sink.inputRead(done);
         }
-        splitter.finish();
+        splitter.finish(sink);
         cleaner.finish();
         sink.finish();
     } catch (const LineTooLong&) {

@@ -42,6 +42,8 @@ private:
     std::vector<FittedLine> fitted_;
 };
 
+static_assert(LineSink<InputCheck>);
+
 // Verifies the output from the bytes written to it: every check, and the first findings of each.
 // One checker on a thread of its own: the lines are cut and classified once for all the checks,
 // which costs less than two checkers splitting the work on a machine of two cores.

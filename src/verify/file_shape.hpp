@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "layout/line_sink.hpp"
+
 namespace sintegra::verify {
 
 // No record comes near this length: a longer line is not read on, whatever the file.
@@ -61,5 +63,7 @@ private:
     std::uint64_t headers_[2] = {};
     bool otherFormat_ = false;
 };
+
+static_assert(LineSink<FileShape>);
 
 } // namespace sintegra::verify

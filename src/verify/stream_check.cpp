@@ -7,8 +7,7 @@ StreamCheck::StreamCheck()
 
 StreamCheck::StreamCheck(FindingSink& sink, Scope scope, std::size_t relationsLimit, ShapeCheck shape)
     : sink_(&sink)
-    , checker_(std::in_place, sink, scope, relationsLimit)
-    , feeder_(std::in_place, *checker_) {
+    , checker_(std::in_place, sink, scope, relationsLimit) {
     if (shape == ShapeCheck::Judged) {
         shape_.emplace();
     }
@@ -18,41 +17,47 @@ StreamCheck::StreamCheck(FindingSink& sink, Scope scope, std::size_t relationsLi
 // without Ctrl-Z, as nearly all are, costs one search for it.
 void StreamCheck::feed(std::string_view bytes) {
     for (std::size_t mark = bytes.find('\x1a'); mark != std::string_view::npos; mark = bytes.find('\x1a')) {
-        splitter_.feed(bytes.substr(0, mark));
-        if (feeder_) {
-            ctrlZ_.mark(feeder_->lines() + 1, feeder_->width());
+        splitter_.feed(bytes.substr(0, mark), *this);
+        if (checker_) {
+            ctrlZ_.mark(lines_ + 1, width_);
         }
         bytes.remove_prefix(mark + 1);
     }
-    splitter_.feed(bytes);
+    splitter_.feed(bytes, *this);
 }
 
 void StreamCheck::finish() {
-    splitter_.finish();
+    splitter_.finish(*this);
     if (shape_) {
         shape_->finish();
     }
     if (checker_) {
-        ctrlZ_.finish(feeder_->lines(), *sink_);
+        ctrlZ_.finish(lines_, *sink_);
         checker_->finish();
     }
 }
 
-void StreamCheck::Lines::addBytes(std::string_view bytes) {
-    if (check.shape_) {
-        check.shape_->addBytes(bytes);
+void StreamCheck::addBytes(std::string_view bytes) {
+    if (shape_) {
+        shape_->addBytes(bytes);
     }
-    if (check.feeder_) {
-        check.feeder_->addBytes(bytes);
+    if (checker_) {
+        if (head_.size() < kCheckedBytes) {
+            head_.append(bytes.substr(0, kCheckedBytes - head_.size()));
+        }
+        width_ += bytes.size();
     }
 }
 
-void StreamCheck::Lines::endLine() {
-    if (check.shape_) {
-        check.shape_->endLine();
+void StreamCheck::endLine() {
+    ++lines_;
+    if (shape_) {
+        shape_->endLine();
     }
-    if (check.feeder_) {
-        check.feeder_->endLine();
+    if (checker_) {
+        checker_->line(head_, lines_, width_);
+        head_.clear();
+        width_ = 0;
     }
 }
 

@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "layout/line_splitter.hpp"
 #include "verify/checker.hpp"
 #include "verify/ctrl_z.hpp"
 #include "verify/file_shape.hpp"
-#include "verify/line_feeder.hpp"
 
 namespace sintegra::verify {
 
@@ -33,34 +33,32 @@ public:
     // Throws LineTooLong when the shape is judged. Ctrl-Z is removed, as a run's reading removes it.
     void feed(std::string_view bytes);
     // The same for a reader that has cut the lines already, so that they are not cut twice: the
-    // bytes of a line, in pieces, then its end.
-    void addBytes(std::string_view bytes) { lines_.addBytes(bytes); }
-    void endLine() { lines_.endLine(); }
+    // bytes of a line, in pieces, then its end (a LineSink). Each line goes to the shape and to the
+    // checks, those that there are; of a line, the checks get its first bytes, as many as they read,
+    // and its width, so that a line of any length costs the same.
+    void addBytes(std::string_view bytes);
+    void endLine();
     // After the last byte. Throws NotSintegra when the shape is judged.
     void finish();
 
     // The lines ended so far, blank ones too.
-    std::uint64_t lines() const { return shape_ ? shape_->lines() : feeder_->lines(); }
+    std::uint64_t lines() const { return lines_; }
     // The width so far of the line being fed, when there are checks.
-    std::size_t lineWidth() const { return feeder_->width(); }
+    std::size_t lineWidth() const { return width_; }
     // What the type 10 record says, once the lines are checked.
     const FileHeader& header() const { return checker_->header(); }
 
 private:
-    // Each line to the shape and to the checks, those that there are.
-    struct Lines {
-        StreamCheck& check;
-        void addBytes(std::string_view bytes);
-        void endLine();
-    };
-
     FindingSink* sink_ = nullptr;
     std::optional<Checker> checker_;
     CtrlZMarks ctrlZ_;
-    std::optional<LineFeeder> feeder_;
     std::optional<FileShape> shape_;
-    Lines lines_{*this};
-    LineSplitter<Lines> splitter_{lines_};
+    LineSplitter splitter_;
+    std::string head_; // the first bytes of the line being fed, when there are checks
+    std::size_t width_ = 0;
+    std::uint64_t lines_ = 0;
 };
+
+static_assert(LineSink<StreamCheck>);
 
 } // namespace sintegra::verify

@@ -29,7 +29,7 @@ struct LineRecorder {
 // A byte-order mark comes whole: the run's chunks are far longer.
 std::vector<std::string> cleanedLines(std::string_view input, ByteCleaner::Scope scope) {
     LineRecorder recorder;
-    LineSplitter<LineRecorder> splitter(recorder);
+    LineSplitter splitter;
     Cleaning noted;
     ByteCleaner cleaner(scope, noted);
     std::vector<std::string_view> pieces =
@@ -38,9 +38,9 @@ std::vector<std::string> cleanedLines(std::string_view input, ByteCleaner::Scope
     for (const std::string_view piece : pieces) {
         std::string bytes(piece);
         bytes.resize(cleaner.clean(bytes.data(), bytes.size(), recorder.lines.size()));
-        splitter.feed(bytes);
+        splitter.feed(bytes, recorder);
     }
-    splitter.finish();
+    splitter.finish(recorder);
     cleaner.finish();
     fuzz::check(recorder.current.empty(), "finish() ends the last line");
     for (const LineNumbers* lines : {&noted.blanked, &noted.ctrlZ}) {

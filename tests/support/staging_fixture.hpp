@@ -10,6 +10,12 @@
 
 namespace sintegra::test {
 
+// A type 75 line of a product code.
+inline std::string product(std::string_view code, std::string_view rest = "",
+                           std::string_view period = "2024030120240331") {
+    return "75" + std::string(period) + std::string(code) + std::string(rest);
+}
+
 // A fresh staging store of its own for each test.
 class StagingFixture : public ::testing::Test {
 public:

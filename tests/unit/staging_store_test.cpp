@@ -13,6 +13,7 @@
 namespace sintegra {
 namespace {
 
+using test::product;
 using test::readFile;
 using test::record;
 using test::writeFile;
@@ -28,27 +29,6 @@ TEST_F(StagingStoreTest, givesEveryByteBackAsStored) {
     const StagedType type88 = *stagedTypeOf(kCode88);
     stage(type88, {line});
     EXPECT_EQ(rows(type88), std::vector<std::string>{line});
-}
-
-std::string product(std::string_view code, std::string_view rest = "",
-                    std::string_view period = "2024030120240331") {
-    return "75" + std::string(period) + std::string(code) + std::string(rest);
-}
-
-// Keys are the validity period, columns 3 to 18, and the code, the 14 bytes at columns 19 to 32,
-// compared exactly; a line too short for one is kept. A product whose data changed in the month has
-// a record for each half, and both stay.
-TEST_F(StagingStoreTest, keepsTheLastOfEachProductCodeAndPeriodInItsPlace) {
-    const std::string a = product("00000000000120"), a2 = product("00000000000120", "later");
-    const std::string b = product("00000000000121"), c = product("0000000000012A"),
-                      d = product("0000000000012a"), shortLine = "75" + std::string(15, '1');
-    const std::string early = product("00000000000120", "", "2024030120240315"),
-                      late = product("00000000000120", "", "2024031620240331");
-    stage(kType75, {a, early, shortLine, b, c, d, shortLine, a2, late, "75" + std::string(20, '3'),
-                    "75" + std::string(20, '3')});
-    EXPECT_EQ(store.removeDuplicateProducts(), 2u);
-    EXPECT_EQ(rows(kType75), (std::vector<std::string>{early, shortLine, b, c, d, shortLine, a2, late,
-                                                       "75" + std::string(20, '3')}));
 }
 
 // Enough rows that type 60 is written in several sorted runs and the product codes spill to the
