@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "run/error_words.hpp"
+#include "errors/store_error.hpp"
 #include "run/file_verification.hpp"
-#include "run/messages.hpp"
-#include "staging/store_error.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
 
 namespace sintegra {
 namespace {

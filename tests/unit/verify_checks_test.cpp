@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "layout/display_text.hpp"
 #include "verify/checks.hpp"
-#include "verify/display_text.hpp"
 #include "verify/join_checks.hpp"
 #include "verify/stream_check.hpp"
 
