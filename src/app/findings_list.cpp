@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "files/atomic_file.hpp"
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 #include "run/run_summary.hpp"
 #include "verify/csv_report.hpp"
 #include "verify/message.hpp"
+#include "words/summary_text.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 using verify::counted;
 
 std::string writtenText(const RunSummary& summary) {
-    std::string text = "Registros gravados em " + verify::displayText(summary.outputPath) + ": " +
+    std::string text = "Registros gravados em " + displayText(summary.outputPath) + ": " +
                        std::to_string(summary.outputLines()) +
                        " (tipo 10: " + std::to_string(summary.type10Records) +
                        ", tipo 11: " + std::to_string(summary.type11Records);
@@ -101,7 +102,7 @@ FindingsList FindingsList::ofRun(const RunSummary& summary) {
 
 FindingsList FindingsList::ofFile(std::string_view file, std::uint64_t lines, const verify::Report& report) {
     return FindingsList(
-        {"Verificação de " + verify::displayText(file) + " (" + counted(lines, "linha", "linhas") + ")",
+        {"Verificação de " + displayText(file) + " (" + counted(lines, "linha", "linhas") + ")",
          "Resultado: " + verify::countsText(report.errors(), report.warnings()), listedText(report)},
         report, verify::formatReport(report, file, lines));
 }
@@ -134,11 +135,11 @@ std::string FindingsList::cell(std::size_t row, FindingColumn column) const {
     case FindingColumn::Line:
         return finding.line == 0 ? std::string() : std::to_string(finding.line);
     case FindingColumn::Record:
-        return verify::displayText(finding.record);
+        return displayText(finding.record);
     case FindingColumn::Field:
         return std::string(finding.field);
     case FindingColumn::Value:
-        return verify::displayText(finding.value);
+        return displayText(finding.value);
     case FindingColumn::Message:
         return std::string(verify::severityText(finding.check->severity)) + ": " + finding.detail;
     }

@@ -3,8 +3,9 @@
 #include <exception>
 
 #include "run/engine.hpp"
-#include "run/error_words.hpp"
-#include "run/messages.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
+#include "words/summary_text.hpp"
 
 namespace sintegra::app {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "files/program_folder.hpp"
 #include "run/engine.hpp"
-#include "run/error_words.hpp"
+#include "words/error_words.hpp"
 
 namespace sintegra::app {
 
@@ -30,6 +30,10 @@ int startWindow(const std::function<ProgramFolders()>& folders, const Tell& tell
         },
         tell);
     return status;
+}
+
+int startWindow(const Tell& tell, const std::function<int(Engine&)>& show) {
+    return startWindow(defaultProgramFolders, tell, show);
 }
 
 } // namespace sintegra::app

@@ -22,5 +22,7 @@ bool caught(const std::function<void()>& work, const Tell& tell) noexcept;
 // folder's file at fault, and the status is then 1.
 int startWindow(const std::function<ProgramFolders()>& folders, const Tell& tell,
                 const std::function<int(Engine&)>& show);
+// The same in the program's own folders (defaultProgramFolders()).
+int startWindow(const Tell& tell, const std::function<int(Engine&)>& show);
 
 } // namespace sintegra::app

@@ -3,13 +3,14 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/window_texts.hpp"
 #include "app/window_view.hpp"
 #include "files/hidden_folder.hpp"
+#include "files/path_text.hpp"
 #include "files/same_file.hpp"
-#include "files/system_error.hpp"
 #include "run/engine.hpp"
-#include "run/messages.hpp"
+#include "words/messages.hpp"
+#include "words/phase_labels.hpp"
+#include "words/window_texts.hpp"
 
 namespace sintegra::app {
 namespace {

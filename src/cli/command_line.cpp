@@ -9,12 +9,13 @@
 #include "cli/terminal.hpp"
 #include "cli/usage_problem.hpp"
 #include "cli/verify_command.hpp"
+#include "files/path_text.hpp"
 #include "files/program_folder.hpp"
 #include "files/same_file.hpp"
-#include "files/system_error.hpp"
 #include "run/engine.hpp"
-#include "run/error_words.hpp"
-#include "run/messages.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
+#include "words/summary_text.hpp"
 
 #ifndef ORV_VERSION
 #define ORV_VERSION "0"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/error.hpp"
+#include "errors/error.hpp"
 
 namespace sintegra::cli {
 

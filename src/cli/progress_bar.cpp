@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "words/phase_labels.hpp"
+
 namespace sintegra::cli {
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "verify/display_text.hpp"
+#include "layout/display_text.hpp"
 
 namespace sintegra::cli {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 std::string listed(const std::vector<std::string>& items) {
     std::string text;
     for (const std::string& item : items) {
-        text += (text.empty() ? "" : ", ") + verify::displayText(item);
+        text += (text.empty() ? "" : ", ") + displayText(item);
     }
     return text;
 }
@@ -34,7 +34,7 @@ std::string missing(const CLI::App& app) {
     }
     const std::vector<std::string> rest = app.remaining();
     if (!rest.empty()) {
-        return "comando desconhecido: " + verify::displayText(rest.front()) +
+        return "comando desconhecido: " + displayText(rest.front()) +
                " (os comandos são analisar, juntar e verificar)";
     }
     return "falta o comando: analisar, juntar ou verificar";

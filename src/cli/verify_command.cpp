@@ -3,12 +3,12 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/exit_status.hpp"
-#include "files/system_error.hpp"
-#include "run/error_words.hpp"
+#include "files/path_text.hpp"
 #include "run/file_verification.hpp"
 #include "verify/csv_report.hpp"
 #include "verify/json_report.hpp"
 #include "verify/report.hpp"
+#include "words/error_words.hpp"
 
 namespace sintegra::cli {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <random>
 
+#include "errors/file_errors.hpp"
 #include "files/injected_fault.hpp"
 #include "files/same_bytes.hpp"
-#include "files/system_error.hpp"
 #include "files/temp_registry.hpp"
 
 namespace sintegra {

@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "files/system_error.hpp"
+#include "errors/file_errors.hpp"
 
 namespace sintegra {
 namespace {

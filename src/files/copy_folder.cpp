@@ -9,11 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "errors/file_errors.hpp"
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
 #include "files/own_folder.hpp"
+#include "files/path_text.hpp"
 #include "files/sole_link.hpp"
-#include "files/system_error.hpp"
 
 namespace sintegra {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 
 namespace sintegra {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "files/system_error.hpp"
+#include "errors/file_errors.hpp"
 
 namespace sintegra {
 namespace {

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "files/system_error.hpp"
+#include "errors/file_errors.hpp"
 
 namespace sintegra {
 

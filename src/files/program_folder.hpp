@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace sintegra {
+
+// The template of the staging store, in ProgramFolders::templates.
+inline constexpr std::string_view kTemplateFileName = "Sintegra.mod";
 
 // Where the program keeps its files. The template of the staging store is installed beside the
 // executable; the store, the lock file, the copies and the join's output go where this user may

@@ -1,8 +1,9 @@
 #include "files/replacement.hpp"
 
+#include "errors/error.hpp"
 #include "files/atomic_file.hpp"
 #include "files/copy_folder.hpp"
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 
 namespace sintegra {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 
 namespace sintegra {
 

@@ -90,14 +90,6 @@ Cause causeOfErrc(int value) {
 
 } // namespace detail
 
-Error fileError(ErrorKind kind, const std::filesystem::path& path, std::error_code cause) {
-    return Error(kind, pathText(path), cause);
-}
-
-Error notRegularFile(const std::filesystem::path& path) {
-    return Error(ErrorKind::NotRegularFile, pathText(path));
-}
-
 std::string systemCause(std::error_code cause) {
     if (cause.category() == std::system_category()) {
         const char* text = words(detail::causeOfSystemCode(cause.value()));
@@ -106,15 +98,6 @@ std::string systemCause(std::error_code cause) {
     const char* text =
         cause.category() == std::generic_category() ? words(detail::causeOfErrc(cause.value())) : nullptr;
     return text != nullptr ? text : cause.message();
-}
-
-std::string pathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::filesystem::path pathFromText(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 } // namespace sintegra

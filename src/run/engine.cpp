@@ -1,9 +1,8 @@
 #include "run/engine.hpp"
 
+#include "errors/file_errors.hpp"
 #include "files/file_size_limit.hpp"
 #include "files/folder_lock.hpp"
-#include "files/system_error.hpp"
-#include "run/error_words.hpp"
 #include "run/progress_reporter.hpp"
 #include "run/run_driver.hpp"
 #include "staging/staging_store.hpp"

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "errors/file_errors.hpp"
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
-#include "files/system_error.hpp"
 #include "layout/line_splitter.hpp"
 #include "run/blocks.hpp"
 #include "run/byte_cleaning.hpp"

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "errors/file_errors.hpp"
 #include "files/input_file.hpp"
-#include "files/system_error.hpp"
 #include "verify/stream_check.hpp"
 
 namespace sintegra {
@@ -53,25 +53,6 @@ Error notSintegra(const std::filesystem::path& path, verify::ShapeFault fault) {
         break;
     }
     return fileError(ErrorKind::NoRecord, path, {});
-}
-
-Error lineTooLong(const std::filesystem::path& path, std::uint64_t line) {
-    Error tooLong = fileError(ErrorKind::LineTooLong, path, {});
-    tooLong.line = line;
-    return tooLong;
-}
-
-bool refusesShape(ErrorKind kind) {
-    switch (kind) {
-    case ErrorKind::OtherFormat:
-    case ErrorKind::NotText:
-    case ErrorKind::NoRecord:
-    case ErrorKind::NotRecords:
-    case ErrorKind::LineTooLong:
-        return true;
-    default:
-        return false;
-    }
 }
 
 std::optional<std::uint64_t> verifyFile(const std::filesystem::path& path, verify::FindingSink& sink,

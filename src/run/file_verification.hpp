@@ -5,7 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "files/error.hpp"
+#include "errors/error.hpp"
+#include "errors/file_errors.hpp"
 #include "run/run_host.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/finding.hpp"
@@ -26,11 +27,8 @@ std::optional<std::uint64_t> verifyFile(const std::filesystem::path& path, verif
 // verifyFile does.
 void requireSintegraShape(const std::filesystem::path& path);
 
-// The Error of a file that is not a SINTEGRA file, for the fault found, or for the line, numbered
-// from 1, that grew past verify::kMaxLineSize.
+// The Error of a file that is not a SINTEGRA file, for the fault found. The kinds of errors/ know
+// nothing of verify's faults: this is where one becomes the other.
 Error notSintegra(const std::filesystem::path& path, verify::ShapeFault fault);
-Error lineTooLong(const std::filesystem::path& path, std::uint64_t line);
-// Whether the kind is one of those: the file was read, and refused for what it holds.
-bool refusesShape(ErrorKind kind);
 
 } // namespace sintegra

@@ -11,9 +11,6 @@ enum class Mode { Analyse, Join };
 // Verifying is a check of one file on its own, which changes nothing.
 enum class Phase { Resetting, Normalizing, LoadingSecond, RemovingDuplicates, Assembling, Saving, Verifying };
 
-// The user's name of a phase, for a progress display.
-std::string_view phaseLabel(Phase phase);
-
 struct Progress {
     Phase phase;
     std::uint64_t done;

@@ -8,10 +8,11 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include "errors/file_errors.hpp"
+#include "errors/store_error.hpp"
+#include "files/path_text.hpp"
 #include "files/private_copy.hpp"
-#include "files/system_error.hpp"
 #include "staging/statements.hpp"
-#include "staging/store_error.hpp"
 
 namespace sintegra {
 namespace {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/program_folder.hpp"
 #include "layout/record_types.hpp"
 #include "staging/product_keys.hpp"
 #include "staging/row_batch.hpp"
@@ -21,7 +22,6 @@ class Statement;
 
 namespace sintegra {
 
-inline constexpr std::string_view kTemplateFileName = "Sintegra.mod";
 inline constexpr std::string_view kStoreFileName = "Sintegra.mdb";
 // The last run's store, renamed until it is deleted.
 inline constexpr char kSetAsideSuffix[] = "-old";

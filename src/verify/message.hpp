@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "verify/display_text.hpp"
+#include "layout/display_text.hpp"
 #include "verify/finding.hpp"
 
 namespace sintegra::verify {

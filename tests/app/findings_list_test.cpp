@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/findings_list.hpp"
-#include "files/system_error.hpp"
+#include "errors/error.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"
 #include "verify/checks.hpp"

@@ -21,7 +21,7 @@
 #include "app/qt/form1.hpp"
 #include "app/qt/qt_text.hpp"
 #include "app/run_worker.hpp"
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 #include "run/engine.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"

@@ -19,13 +19,14 @@
 #include "app/startup.hpp"
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 #include "run/engine.hpp"
-#include "run/error_words.hpp"
-#include "run/messages.hpp"
 #include "support/files.hpp"
 #include "support/running_copy.hpp"
 #include "support/temp_folder.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
+#include "words/phase_labels.hpp"
 
 using namespace sintegra;
 using namespace sintegra::app;

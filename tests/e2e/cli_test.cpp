@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "files/system_error.hpp"
-#include "run/error_words.hpp"
-#include "run/messages.hpp"
+#include "files/path_text.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/running_copy.hpp"
 #include "support/temp_folder.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
 
 namespace sintegra {
 namespace {

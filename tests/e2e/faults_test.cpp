@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "files/system_error.hpp"
-#include "run/error_words.hpp"
-#include "staging/store_error.hpp"
+#include "errors/store_error.hpp"
+#include "files/path_text.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
 #include "synthetic_sintegra.hpp"
+#include "words/error_words.hpp"
 
 namespace sintegra {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "run/error_words.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
+#include "words/error_words.hpp"
 
 namespace sintegra {
 namespace {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "run/engine.hpp"
-#include "run/error_words.hpp"
 #include "run/file_verification.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
+#include "words/error_words.hpp"
 
 namespace sintegra {
 namespace {

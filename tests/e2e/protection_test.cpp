@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "files/input_file.hpp"
-#include "run/error_words.hpp"
 #include "run/file_verification.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/temp_folder.hpp"
+#include "words/error_words.hpp"
 
 namespace sintegra {
 namespace {

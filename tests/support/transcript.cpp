@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 #include "support/process.hpp"
 
 namespace sintegra::test {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "errors/error.hpp"
 #include "files/copy_folder.hpp"
-#include "files/system_error.hpp"
+#include "files/path_text.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"
 

@@ -14,13 +14,16 @@
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
+#include "errors/error.hpp"
 #include "files/injected_fault.hpp"
 #include "files/input_file.hpp"
+#include "files/path_text.hpp"
 #include "files/system_error.hpp"
 #include "run/engine.hpp"
 #include "support/files.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
+#include "words/summary_text.hpp"
 
 namespace sintegra {
 namespace {

@@ -1,13 +1,14 @@
 #include <new>
+#include <string_view>
 #include <system_error>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "run/error_words.hpp"
+#include "errors/store_error.hpp"
 #include "run/file_verification.hpp"
-#include "run/messages.hpp"
-#include "staging/store_error.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
 
 namespace sintegra {
 namespace {
@@ -80,7 +81,11 @@ TEST(ErrorWords, eachKindWithItsDataGivesItsSentence) {
     };
     for (const auto& [error, sentence] : rows) {
         EXPECT_EQ(errorWords(error), sentence + " Nenhum arquivo foi alterado.");
+        EXPECT_TRUE(std::string_view(error.what()).starts_with(kindName(error.kind))) << error.what();
     }
+    // what() is for a failed test or a log, in the code's names: kind, files, line, cause.
+    EXPECT_STREQ(lineTooLong("a", 3).what(), "LineTooLong: a, line 3");
+    EXPECT_STREQ(failed(TemplateNotCopied, io, "b").what(), "TemplateNotCopied: a -> b (generic 5)");
     Error replaced = failed(CannotReplace, io);
     replaced.replaced = {{"b", "c"}, {"d", ""}};
     EXPECT_EQ(errorWords(replaced), rows[4].second +

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "check_rows.hpp"
+#include "layout/display_text.hpp"
 #include "verify/checks.hpp"
-#include "verify/display_text.hpp"
 
 namespace sintegra::verify {
 namespace {

@@ -6,7 +6,7 @@
 #include <QIdentityProxyModel>
 
 #include "app/qt/qt_text.hpp"
-#include "app/window_texts.hpp"
+#include "words/window_texts.hpp"
 
 namespace sintegra::app {
 namespace {

@@ -15,7 +15,7 @@
 #include "app/qt/dialogs.hpp"
 #include "app/qt/qt_text.hpp"
 #include "app/startup.hpp"
-#include "app/window_texts.hpp"
+#include "words/window_texts.hpp"
 
 namespace sintegra::app {
 namespace {

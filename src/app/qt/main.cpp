@@ -7,8 +7,6 @@
 #include "app/qt/qt_translation.hpp"
 #include "app/qt/screenshot.hpp"
 #include "app/startup.hpp"
-#include "files/program_folder.hpp"
-#include "run/engine.hpp"
 
 using namespace sintegra::app;
 
@@ -18,7 +16,7 @@ int main(int argc, char** argv) {
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
     const Tell tell = [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); };
-    return startWindow(sintegra::defaultProgramFolders, tell, [&dialogs](sintegra::Engine& engine) {
+    return startWindow(tell, [&dialogs](sintegra::Engine& engine) {
         Form1 window(engine, dialogs);
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();

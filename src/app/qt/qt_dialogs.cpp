@@ -11,8 +11,8 @@
 #include "app/qt/file_dialog.hpp"
 #include "app/qt/findings_dialog.hpp"
 #include "app/qt/qt_text.hpp"
-#include "app/window_texts.hpp"
-#include "run/messages.hpp"
+#include "words/messages.hpp"
+#include "words/window_texts.hpp"
 
 namespace sintegra::app {
 

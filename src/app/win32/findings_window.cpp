@@ -8,8 +8,8 @@
 #include "app/win32/dialog_window.hpp"
 #include "app/win32/dialogs.hpp"
 #include "app/win32/form1_design.hpp"
-#include "app/window_texts.hpp"
 #include "files/wide_text.hpp"
+#include "words/window_texts.hpp"
 
 namespace sintegra::app::win32 {
 namespace {

@@ -6,9 +6,7 @@
 #include "app/win32/form1.hpp"
 #include "app/win32/screenshot.hpp"
 #include "app/win32/win32_dialogs.hpp"
-#include "files/program_folder.hpp"
 #include "files/wide_text.hpp"
-#include "run/engine.hpp"
 
 using namespace sintegra::app::win32;
 
@@ -40,13 +38,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const sintegra::app::Tell tell = [&dialogs](const std::string& text) {
         dialogs.inform(nullptr, sintegra::widen(text));
     };
-    return sintegra::app::startWindow(sintegra::defaultProgramFolders, tell,
-                                      [&dialogs, show](sintegra::Engine& engine) {
-                                          Form1 window(engine, dialogs);
-                                          if (const auto request = screenshotRequest()) {
-                                              return takeScreenshot(window, dialogs, *request);
-                                          }
-                                          window.show(show);
-                                          return runMessageLoop(window.handle());
-                                      });
+    return sintegra::app::startWindow(tell, [&dialogs, show](sintegra::Engine& engine) {
+        Form1 window(engine, dialogs);
+        if (const auto request = screenshotRequest()) {
+            return takeScreenshot(window, dialogs, *request);
+        }
+        window.show(show);
+        return runMessageLoop(window.handle());
+    });
 }

@@ -8,9 +8,9 @@
 
 #include "app/findings_list.hpp"
 #include "app/win32/findings_window.hpp"
-#include "app/window_texts.hpp"
 #include "files/wide_text.hpp"
-#include "run/messages.hpp"
+#include "words/messages.hpp"
+#include "words/window_texts.hpp"
 
 using Microsoft::WRL::ComPtr;
 

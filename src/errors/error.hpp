@@ -11,7 +11,7 @@
 namespace sintegra {
 
 // What failed: the front ends switch on it, and the user's words are made from it and the data of the
-// Error in one place (run/error_words.cpp).
+// Error in one place (words/error_words.cpp).
 enum class ErrorKind {
     // A file or folder that the system refused: file names it, cause says why.
     CannotOpen,
@@ -61,8 +61,9 @@ struct Error : std::exception {
         : kind(errorKind)
         , file(std::move(errorFile))
         , cause(errorCause) {}
-    // The words are errorWords(*this): what() says only that it is one of ours.
-    const char* what() const noexcept override { return "sintegra::Error"; }
+    // For a test or a log, in English: the kind, the file and the line, made from the fields each time
+    // it is asked. The user's words are errorWords(*this).
+    const char* what() const noexcept override;
 
     ErrorKind kind;
     std::string file;
@@ -72,6 +73,16 @@ struct Error : std::exception {
     std::string detail;                // a library's own words where ours have none
     // Non-empty when files had changed before the failure and could not be given their old bytes back.
     std::vector<ReplacedTarget> replaced;
+
+private:
+    mutable std::string message_;
 };
+
+// The name of the kind, as the code spells it.
+const char* kindName(ErrorKind kind);
+
+// Any failure of a run or a start as an Error: memory exhausted, a resource the system refused (a
+// thread it would not start) and any other exception among them.
+Error errorOf(const std::exception_ptr& failure);
 
 } // namespace sintegra

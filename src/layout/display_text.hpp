@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace sintegra::verify {
+namespace sintegra {
 
 // Bytes of a file or of a file name as UTF-8 text to show, the same in every report, message and
 // window: a field that is valid UTF-8 is read as UTF-8, any other as Windows-1252, the code page
@@ -12,4 +12,4 @@ namespace sintegra::verify {
 // as commands and no name can add a line to a message.
 std::string displayText(std::string_view bytes);
 
-} // namespace sintegra::verify
+} // namespace sintegra

@@ -1,4 +1,4 @@
-#include "run/run_host.hpp"
+#include "words/phase_labels.hpp"
 
 namespace sintegra {
 

@@ -1,4 +1,4 @@
-#include "staging/store_error.hpp"
+#include "errors/store_error.hpp"
 
 #include <string>
 

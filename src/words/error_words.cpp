@@ -1,15 +1,14 @@
-#include "run/error_words.hpp"
+#include "words/error_words.hpp"
 
-#include <new>
 #include <system_error>
 
 #include <sqlite3.h>
 
+#include "errors/store_error.hpp"
+#include "files/program_folder.hpp"
 #include "files/system_error.hpp"
-#include "run/messages.hpp"
-#include "staging/staging_store.hpp"
-#include "staging/store_error.hpp"
-#include "verify/display_text.hpp"
+#include "layout/display_text.hpp"
+#include "words/messages.hpp"
 
 namespace sintegra {
 namespace {
@@ -17,7 +16,7 @@ namespace {
 // A path, or a library's words that may hold one, as every message shows it: no control character
 // of a name can forge a line of its own.
 std::string shown(const std::string& path) {
-    return verify::displayText(path);
+    return displayText(path);
 }
 
 std::string quoted(const std::string& path) {
@@ -152,24 +151,6 @@ std::string errorSentence(const Error& error) {
 std::string errorWords(const Error& error) {
     const std::string sentence = errorSentence(error);
     return error.replaced.empty() ? sentence + " " + std::string(messages::kFilesUnchanged) : sentence;
-}
-
-Error errorOf(const std::exception_ptr& failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const Error& error) {
-        return error;
-    } catch (const std::bad_alloc&) {
-        return Error(ErrorKind::OutOfMemory);
-    } catch (const std::system_error& error) {
-        return Error(ErrorKind::ResourceRefused, {}, error.code());
-    } catch (const std::exception& error) {
-        Error unexpected(ErrorKind::Unexpected);
-        unexpected.detail = error.what();
-        return unexpected;
-    } catch (...) {
-        return Error(ErrorKind::Unexpected);
-    }
 }
 
 std::string inUsersWords(const std::exception_ptr& failure) {

@@ -3,7 +3,7 @@
 #include <string_view>
 
 // The window's own texts, in UTF-8, the same in every view; those shared with the command line are
-// in run/messages.hpp.
+// in words/messages.hpp.
 namespace sintegra::app::texts {
 
 inline constexpr std::string_view kAnalyseTitle = "Sintegra ORV - 04/03/2013 - [Analisar Sintegra]";

@@ -1,9 +1,9 @@
-#include "verify/display_text.hpp"
+#include "layout/display_text.hpp"
 
 #include <array>
 #include <cstdio>
 
-namespace sintegra::verify {
+namespace sintegra {
 namespace {
 
 // Windows-1252 from 0x80 to 0x9F; 0 where it defines no character. From 0xA0 on it is Latin-1.
@@ -112,4 +112,4 @@ std::string displayText(std::string_view bytes) {
     return text;
 }
 
-} // namespace sintegra::verify
+} // namespace sintegra

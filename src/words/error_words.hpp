@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "files/error.hpp"
+#include "errors/error.hpp"
 
 namespace sintegra {
 
@@ -14,10 +14,6 @@ std::string errorSentence(const Error& error);
 // The sentence, ending with "Nenhum arquivo foi alterado." where every user file is as it was: how every
 // front end tells of a failed run or start.
 std::string errorWords(const Error& error);
-
-// Any failure of a run or a start as an Error: memory exhausted, a resource the system refused (a
-// thread it would not start) and any other exception among them.
-Error errorOf(const std::exception_ptr& failure);
 
 // errorWords(errorOf(failure)).
 std::string inUsersWords(const std::exception_ptr& failure);

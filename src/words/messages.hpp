@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "verify/display_text.hpp"
+#include "layout/display_text.hpp"
 
 // The texts that the user reads at the end of a run, the same in the window and the command line.
 namespace sintegra::messages {
@@ -17,7 +17,7 @@ inline constexpr std::string_view kSameFiles = "Os dois arquivos são o mesmo.";
 
 // The path's control characters escaped, so that no name can add a line that looks like this one.
 inline std::string completion(std::string_view outputPath) {
-    return "Analise Terminada do arquivo [" + verify::displayText(outputPath) + "] finalizada !";
+    return "Analise Terminada do arquivo [" + displayText(outputPath) + "] finalizada !";
 }
 
 } // namespace sintegra::messages

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+#include "run/run_host.hpp"
+
+namespace sintegra {
+
+// The user's name of a phase, for a progress display.
+std::string_view phaseLabel(Phase phase);
+
+} // namespace sintegra

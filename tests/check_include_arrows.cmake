@@ -1,0 +1,47 @@
+# Fails when a folder of src/ includes a header of a folder that it may not: every arrow points down the
+# table below, so that a lower folder never learns of a higher one. A folder includes its own headers.
+# words/ reads files/ for the system's own words for its error codes and the template's name. The
+# views (app/qt, app/win32) take their captions from words/ as the rest of the window does, and
+# app/win32 takes Windows' UTF-16 from the one header of files/ that converts it.
+cmake_minimum_required(VERSION 3.25)
+
+set(below_errors "")
+set(below_layout errors)
+set(below_files errors)
+set(below_staging layout files errors)
+set(below_verify layout errors)
+set(below_summary layout verify errors)
+set(below_run staging verify summary files layout errors)
+set(below_words run summary verify layout files errors)
+set(below_app run staging verify summary words files layout errors)
+set(below_cli ${below_app})
+set(below_app/qt app words)
+set(below_app/win32 app words files/wide_text.hpp)
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.hpp ${SOURCE_DIR}/*.cpp)
+set(offenders "")
+foreach(source IN LISTS sources)
+    string(REGEX MATCH "^app/(qt|win32)/|^[^/]+/" folder ${source})
+    string(REGEX REPLACE "/$" "" folder "${folder}")
+    if(NOT DEFINED below_${folder})
+        list(APPEND offenders "${source} (a folder of no row)")
+        continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+        if(NOT header MATCHES "/")
+            continue() # generated beside the source, or a header of the toolkit
+        endif()
+        string(REGEX MATCH "^app/(qt|win32)/|^[^/]+/" target ${header})
+        string(REGEX REPLACE "/$" "" target "${target}")
+        if(target STREQUAL folder OR target IN_LIST below_${folder} OR header IN_LIST below_${folder})
+            continue()
+        endif()
+        list(APPEND offenders "${source} -> ${header}")
+    endforeach()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n  " shown)
+    message(FATAL_ERROR "Includes that run up the table of folders:\n  ${shown}")
+endif()
