@@ -17,9 +17,9 @@ std::string joinedOutput(const RunSummary& summary) {
 
 } // namespace
 
-RunOutcome runEngine(Engine& engine, RunHost& host) {
+RunOutcome runEngine(Engine& engine, const RunRequest& request, ProgressSink& sink) {
     try {
-        const RunResult result = engine.run(host);
+        const RunResult result = engine.run(request, sink);
         switch (result.status) {
         case RunStatus::Completed: {
             const RunSummary& summary = result.summary;
@@ -40,10 +40,10 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
     }
 }
 
-RunOutcome runVerification(const std::string& path, RunHost& host) {
+RunOutcome runVerification(const std::string& path, ProgressSink& sink) {
     try {
         auto findings =
-            findingsOfFile(path, [&host](const Progress& progress) { return host.progress(progress); });
+            findingsOfFile(path, [&sink](const Progress& progress) { return sink.progress(progress); });
         if (!findings) {
             return {RunOutcome::Kind::Cancelled, {}, {}, {}};
         }

@@ -7,7 +7,8 @@
 
 namespace sintegra {
 class Engine;
-class RunHost;
+class ProgressSink;
+struct RunRequest;
 } // namespace sintegra
 
 namespace sintegra::app {
@@ -22,9 +23,9 @@ struct RunOutcome {
 };
 
 // Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.
-RunOutcome runEngine(Engine& engine, RunHost& host);
+RunOutcome runEngine(Engine& engine, const RunRequest& request, ProgressSink& sink);
 
-// Checks the file at path, read-only, reporting progress to host; the same about failures.
-RunOutcome runVerification(const std::string& path, RunHost& host);
+// Checks the file at path, read-only, reporting progress to sink; the same about failures.
+RunOutcome runVerification(const std::string& path, ProgressSink& sink);
 
 } // namespace sintegra::app

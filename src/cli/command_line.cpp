@@ -4,7 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/cli_host.hpp"
+#include "cli/cli_progress.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/terminal.hpp"
 #include "cli/usage_problem.hpp"
@@ -100,10 +100,10 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
     }
     const bool showBar = !options.quiet && standardErrorIsTerminal();
     ProgressBar bar(err);
-    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, catchInterrupts(),
-                 !options.noCopy);
+    CliProgress progress(showBar ? &bar : nullptr, catchInterrupts());
+    const RunRequest request{options.mode, options.first, options.second, !options.noCopy};
     try {
-        const RunResult result = openEngine(options.folder)->run(host);
+        const RunResult result = openEngine(options.folder)->run(request, progress);
         bar.clear();
         switch (result.status) {
         case RunStatus::NoFileSelected:

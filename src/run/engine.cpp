@@ -80,9 +80,9 @@ void Engine::leaveNothingBehind(bool madeFolder) noexcept {
     }
 }
 
-RunResult Engine::run(RunHost& host) {
+RunResult Engine::run(const RunRequest& request, ProgressSink& sink) {
     try {
-        return runOnce(*store_, host, folder_, lock_.get(), kRunThreads);
+        return runOnce(*store_, request, sink, folder_, lock_.get());
     } catch (const RunCancelled&) {
         return {RunStatus::Cancelled, {}};
     } catch (...) {

@@ -9,7 +9,8 @@
 namespace sintegra {
 
 class FolderLock;
-class RunHost;
+class ProgressSink;
+struct RunRequest;
 class StagingStore;
 
 // The processing engine of one program folder, shared by the window and the command line. It holds
@@ -26,9 +27,9 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Runs once with what the host says. Throws Error when the run fails; every user file is as it
+    // Runs the request once, reporting to sink. Throws Error when the run fails; every user file is as it
     // was unless its list of files replaced says otherwise, for a replace that could not be undone.
-    RunResult run(RunHost& host);
+    RunResult run(const RunRequest& request, ProgressSink& sink);
 
     // Where Sintegra.mdb, Sintegra.lck, Copias and the join's output are.
     const std::filesystem::path& programFolder() const noexcept { return folder_; }

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "files/error.hpp"
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/finding.hpp"
 

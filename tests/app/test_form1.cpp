@@ -207,7 +207,7 @@ private slots:
     }
 
     // Compared with the reviewed outputs of the samples; the second file of a join stays as it was.
-    void aRunLocksTwoButtonsAndEndsWithItsMessage_data() {
+    void aRunLocksItsControlsAndEndsWithItsMessage_data() {
         QTest::addColumn<bool>("join");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("expected");
@@ -216,7 +216,7 @@ private slots:
         QTest::newRow("juntar") << true << QStringLiteral("LuFelix_T2Ti_sintegra.txt")
                                 << QStringLiteral("juntar-LuFelix-htisistema.txt");
     }
-    void aRunLocksTwoButtonsAndEndsWithItsMessage() {
+    void aRunLocksItsControlsAndEndsWithItsMessage() {
         QFETCH(bool, join);
         QFETCH(QString, first);
         QFETCH(QString, expected);
@@ -227,10 +227,11 @@ private slots:
         const fs::path second = join ? choose("BtnLocalizar1", kBroken) : fs::path();
         QSignalSpy bar(child<QProgressBar>("Prg"), &QProgressBar::valueChanged);
         child<QPushButton>("BtnProc")->click();
-        QVERIFY(!child("BtnProc")->isEnabled() && !child("BtnLocalizar")->isEnabled());
-        for (const char* name : {"BtnClose", "BtnLocalizar1", "OptAnalisarSintegra", "OptJuntarSintegra"}) {
-            QVERIFY2(child(name)->isEnabled(), name);
+        for (const char* name : {"BtnProc", "BtnLocalizar", "BtnLocalizar1", "BtnVerificar",
+                                 "OptAnalisarSintegra", "OptJuntarSintegra"}) {
+            QVERIFY2(!child(name)->isEnabled(), name);
         }
+        QVERIFY(child("BtnClose")->isEnabled());
 
         QVERIFY(waitForMessages(1));
         const fs::path output = join ? folder_->path() / "sintegra.txt" : chosen;

@@ -83,7 +83,7 @@ TEST(LargeInput, aLineOverOneMebibyteEndsTheRunAtOnce) {
         total = progress.phase == Phase::Normalizing ? progress.total : total;
         return true;
     };
-    EXPECT_THROW(engine.run(host), Error);
+    EXPECT_THROW(engine.run(host.request(), host), Error);
     EXPECT_EQ(total, kSparseSize);
 }
 

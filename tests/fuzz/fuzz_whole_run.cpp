@@ -163,7 +163,7 @@ void checkRefused(Engine& engine, test::ScriptedHost& host, std::string_view fir
                   std::optional<std::string_view> second) {
     bool refused = false;
     try {
-        engine.run(host);
+        engine.run(host.request(), host);
     } catch (const Error& error) {
         refused = refusesShape(error.kind);
     }
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkRefused(folder.engine, host, first, second);
         return 0;
     }
-    const RunResult result = folder.engine.run(host);
+    const RunResult result = folder.engine.run(host.request(), host);
     fuzz::check(result.status == RunStatus::Completed, "the run completes");
 
     const std::string output = test::readFile(result.summary.outputPath);

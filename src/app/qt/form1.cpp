@@ -217,6 +217,10 @@ QWidget* Form1::widget(Control control) const {
         return ui_->BtnLocalizar;
     case Control::BtnVerificar:
         return ui_->BtnVerificar;
+    case Control::OptAnalisarSintegra:
+        return ui_->OptAnalisarSintegra;
+    case Control::OptJuntarSintegra:
+        return ui_->OptJuntarSintegra;
     }
     return nullptr;
 }

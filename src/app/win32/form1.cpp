@@ -47,6 +47,10 @@ ControlId idOf(Control control) {
         return ControlId::BtnProc;
     case Control::BtnVerificar:
         return ControlId::BtnVerificar;
+    case Control::OptAnalisarSintegra:
+        return ControlId::OptAnalisarSintegra;
+    case Control::OptJuntarSintegra:
+        return ControlId::OptJuntarSintegra;
     case Control::BtnLocalizar:
         break;
     }

@@ -1,4 +1,4 @@
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra {
 
