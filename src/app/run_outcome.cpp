@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "run/engine.hpp"
 #include "run/error_words.hpp"
 #include "run/messages.hpp"
+#include "run/runner.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -17,9 +17,9 @@ std::string joinedOutput(const RunSummary& summary) {
 
 } // namespace
 
-RunOutcome runEngine(Engine& engine, const RunRequest& request, ProgressSink& sink) {
+RunOutcome runRequest(Runner& runner, const RunRequest& request, ProgressSink& sink) {
     try {
-        const RunResult result = engine.run(request, sink);
+        const RunResult result = runner.run(request, sink);
         switch (result.status) {
         case RunStatus::Completed: {
             const RunSummary& summary = result.summary;

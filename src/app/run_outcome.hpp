@@ -6,7 +6,7 @@
 #include "app/findings_list.hpp"
 
 namespace sintegra {
-class Engine;
+class Runner;
 class ProgressSink;
 struct RunRequest;
 } // namespace sintegra
@@ -22,8 +22,8 @@ struct RunOutcome {
     std::string joined; // the output of a completed join, which the user may not know where to find
 };
 
-// Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.
-RunOutcome runEngine(Engine& engine, const RunRequest& request, ProgressSink& sink);
+// Runs the request once; every failure becomes an outcome, since nothing may escape a worker thread.
+RunOutcome runRequest(Runner& runner, const RunRequest& request, ProgressSink& sink);
 
 // Checks the file at path, read-only, reporting progress to sink; the same about failures.
 RunOutcome runVerification(const std::string& path, ProgressSink& sink);

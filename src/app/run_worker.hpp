@@ -35,7 +35,7 @@ protected:
     ~RunWindow() = default;
 };
 
-// What a run does on its thread: the engine's run, or the check of one file.
+// What a run does on its thread: a run of the request, or the check of one file.
 using RunJob = std::function<RunOutcome(ProgressSink& sink)>;
 
 // One run on a thread of its own, which takes all it needs before it starts. Its progress reaches

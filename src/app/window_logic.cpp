@@ -8,8 +8,8 @@
 #include "files/hidden_folder.hpp"
 #include "files/same_file.hpp"
 #include "files/system_error.hpp"
-#include "run/engine.hpp"
 #include "run/messages.hpp"
+#include "run/runner.hpp"
 
 namespace sintegra::app {
 namespace {
@@ -25,8 +25,8 @@ ProgressDisplay displayOf(const Progress& progress) {
 
 } // namespace
 
-WindowLogic::WindowLogic(Engine& engine, WindowView& view)
-    : engine_(engine)
+WindowLogic::WindowLogic(Runner& runner, WindowView& view)
+    : runner_(runner)
     , view_(view) {}
 
 WindowLogic::~WindowLogic() = default;
@@ -87,7 +87,7 @@ void WindowLogic::analisar() {
         return;
     }
     const RunRequest request{mode_, first_, mode_ == Mode::Join ? second_ : std::string(), true};
-    start([&engine = engine_, request](ProgressSink& sink) { return runEngine(engine, request, sink); });
+    start([&runner = runner_, request](ProgressSink& sink) { return runRequest(runner, request, sink); });
 }
 
 void WindowLogic::verificar() {
@@ -159,7 +159,7 @@ bool WindowLogic::dialogMayOpenIn(const std::filesystem::path& folder) const {
     }
     std::error_code error;
     for (std::filesystem::path at = folder;; at = at.parent_path()) {
-        if (std::filesystem::equivalent(at, engine_.programFolder(), error)) {
+        if (std::filesystem::equivalent(at, runner_.programFolder(), error)) {
             return false;
         }
         if (at == at.parent_path()) {

@@ -8,7 +8,7 @@
 #include "app/run_worker.hpp"
 
 namespace sintegra {
-class Engine;
+class Runner;
 }
 
 namespace sintegra::app {
@@ -23,7 +23,7 @@ enum class PathRow;
 // locked controls would have it.
 class WindowLogic : private RunWindow {
 public:
-    WindowLogic(Engine& engine, WindowView& view);
+    WindowLogic(Runner& runner, WindowView& view);
     // Stops a run still under way and waits for it.
     ~WindowLogic();
     WindowLogic(const WindowLogic&) = delete;
@@ -60,7 +60,7 @@ private:
     void setRunLocked(bool locked);
     void showRunEnd();
 
-    Engine& engine_;
+    Runner& runner_;
     WindowView& view_;
     Mode mode_ = Mode::Analyse;
     std::string first_ = ".";

@@ -12,9 +12,9 @@
 #include "files/program_folder.hpp"
 #include "files/same_file.hpp"
 #include "files/system_error.hpp"
-#include "run/engine.hpp"
 #include "run/error_words.hpp"
 #include "run/messages.hpp"
+#include "run/runner.hpp"
 
 #ifndef ORV_VERSION
 #define ORV_VERSION "0"
@@ -87,11 +87,11 @@ int failed(const std::exception_ptr& failure, std::ostream& err) {
     return exitStatus(error.kind);
 }
 
-std::unique_ptr<Engine> openEngine(const std::string& folder) {
+std::unique_ptr<Runner> openRunner(const std::string& folder) {
     if (folder.empty()) {
-        return std::make_unique<Engine>(defaultProgramFolders());
+        return std::make_unique<Runner>(defaultProgramFolders());
     }
-    return std::make_unique<Engine>(pathFromText(folder));
+    return std::make_unique<Runner>(pathFromText(folder));
 }
 
 int execute(const Options& options, std::ostream& out, std::ostream& err) {
@@ -103,7 +103,7 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
     CliProgress progress(showBar ? &bar : nullptr, catchInterrupts());
     const RunRequest request{options.mode, options.first, options.second, !options.noCopy};
     try {
-        const RunResult result = openEngine(options.folder)->run(request, progress);
+        const RunResult result = openRunner(options.folder)->run(request, progress);
         bar.clear();
         switch (result.status) {
         case RunStatus::NoFileSelected:

@@ -22,7 +22,7 @@
 #include "app/qt/qt_text.hpp"
 #include "app/run_worker.hpp"
 #include "files/system_error.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"
 
@@ -95,7 +95,7 @@ class TestForm1 : public QObject {
 
     std::unique_ptr<sintegra::test::ProgramFolder> folder_;
     std::unique_ptr<sintegra::test::TempFolder> user_;
-    std::unique_ptr<sintegra::Engine> engine_;
+    std::unique_ptr<sintegra::Runner> runner_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<sintegra::app::Form1> window_;
 
@@ -142,15 +142,15 @@ private slots:
     void init() {
         folder_ = std::make_unique<sintegra::test::ProgramFolder>();
         user_ = std::make_unique<sintegra::test::TempFolder>();
-        engine_ = std::make_unique<sintegra::Engine>(folder_->path());
+        runner_ = std::make_unique<sintegra::Runner>(folder_->path());
         dialogs_ = std::make_unique<ScriptedDialogs>();
-        window_ = std::make_unique<sintegra::app::Form1>(*engine_, *dialogs_);
+        window_ = std::make_unique<sintegra::app::Form1>(*runner_, *dialogs_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     void cleanup() {
         window_.reset();
-        engine_.reset();
+        runner_.reset();
     }
 
     void startsInAnalyseModeAsDesigned() {

@@ -20,9 +20,9 @@
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
 #include "files/system_error.hpp"
-#include "run/engine.hpp"
 #include "run/error_words.hpp"
 #include "run/messages.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/running_copy.hpp"
 #include "support/temp_folder.hpp"
@@ -124,9 +124,9 @@ protected:
 
     test::ProgramFolder folder;
     test::TempFolder user;
-    Engine engine{folder.path()};
+    Runner runner{folder.path()};
     FakeView view;
-    WindowLogic logic{engine, view};
+    WindowLogic logic{runner, view};
 };
 
 } // namespace
@@ -333,7 +333,7 @@ TEST_F(WindowLogicTest, ADropOrAChoiceIsTakenAsTheDialogWouldTakeIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         FakeView shown;
-        WindowLogic window(engine, shown);
+        WindowLogic window(runner, shown);
         window.load();
         window.selectMode(c.mode);
         if (c.running) {
@@ -368,14 +368,14 @@ TEST(ElidedPath, KeepsTheBeginningAndTheWholeFileName) {
 TEST(Startup, tellsWhatKeepsTheProgramFromStarting) {
     std::vector<std::string> told;
     const auto tell = [&](const std::string& text) { told.push_back(text); };
-    const auto shows = [](int status) { return [status](Engine&) { return status; }; };
+    const auto shows = [](int status) { return [status](Runner&) { return status; }; };
     const test::TempFolder empty;
     EXPECT_EQ(startWindow([&] { return programFoldersAt(empty.path()); }, tell, shows(0)), 1);
     EXPECT_EQ(told, std::vector{errorWords(Error(ErrorKind::TemplateMissing, pathText(empty.path())))});
 
     const test::ProgramFolder folder;
     const auto at = [&] { return programFoldersAt(folder.path()); };
-    EXPECT_EQ(startWindow(at, tell, [](Engine&) -> int { throw std::runtime_error("sem janela"); }), 1);
+    EXPECT_EQ(startWindow(at, tell, [](Runner&) -> int { throw std::runtime_error("sem janela"); }), 1);
     EXPECT_EQ(told.at(1), "Erro inesperado: sem janela. Nenhum arquivo foi alterado.");
     EXPECT_EQ(startWindow(at, tell, shows(7)), 7); // the folder was let go
     EXPECT_EQ(told.size(), 2u);

@@ -41,11 +41,11 @@ std::vector<std::string> localFiles(const QMimeData& data) {
 
 } // namespace
 
-Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
+Form1::Form1(Runner& runner, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , ui_(std::make_unique<Ui::Form1>())
     , dialogs_(dialogs)
-    , logic_(std::make_unique<WindowLogic>(engine, static_cast<WindowView&>(*this))) {
+    , logic_(std::make_unique<WindowLogic>(runner, static_cast<WindowView&>(*this))) {
     initResources();
     substituteMissingFonts();
     ui_->setupUi(this);

@@ -8,7 +8,7 @@
 #include "app/qt/screenshot.hpp"
 #include "app/startup.hpp"
 #include "files/program_folder.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 
 using namespace sintegra::app;
 
@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
     const Tell tell = [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); };
-    return startWindow(sintegra::defaultProgramFolders, tell, [&dialogs](sintegra::Engine& engine) {
-        Form1 window(engine, dialogs);
+    return startWindow(sintegra::defaultProgramFolders, tell, [&dialogs](sintegra::Runner& runner) {
+        Form1 window(runner, dialogs);
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();
         if (const auto request = screenshotRequest(QApplication::arguments())) {

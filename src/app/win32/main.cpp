@@ -8,7 +8,7 @@
 #include "app/win32/win32_dialogs.hpp"
 #include "files/program_folder.hpp"
 #include "files/wide_text.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 
 using namespace sintegra::app::win32;
 
@@ -41,8 +41,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
         dialogs.inform(nullptr, sintegra::widen(text));
     };
     return sintegra::app::startWindow(sintegra::defaultProgramFolders, tell,
-                                      [&dialogs, show](sintegra::Engine& engine) {
-                                          Form1 window(engine, dialogs);
+                                      [&dialogs, show](sintegra::Runner& runner) {
+                                          Form1 window(runner, dialogs);
                                           if (const auto request = screenshotRequest()) {
                                               return takeScreenshot(window, dialogs, *request);
                                           }

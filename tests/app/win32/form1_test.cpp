@@ -16,7 +16,7 @@
 #include "app/win32/form1.hpp"
 #include "app/win32/win32_dialogs.hpp"
 #include "files/wide_text.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"
 
@@ -157,9 +157,9 @@ protected:
 
     test::ProgramFolder folder;
     test::TempFolder user;
-    Engine engine{folder.path()};
+    Runner runner{folder.path()};
     ScriptedDialogs dialogs;
-    Form1 window{engine, dialogs};
+    Form1 window{runner, dialogs};
 };
 
 } // namespace

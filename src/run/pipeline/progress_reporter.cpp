@@ -1,4 +1,4 @@
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 
 #include <algorithm>
 

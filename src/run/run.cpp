@@ -1,4 +1,4 @@
-#include "run/run_driver.hpp"
+#include "run/run.hpp"
 
 #include <chrono>
 #include <optional>
@@ -8,12 +8,12 @@
 #include "files/input_file.hpp"
 #include "files/replacement.hpp"
 #include "files/system_error.hpp"
-#include "run/blocks.hpp"
 #include "run/file_loading.hpp"
 #include "run/file_verification.hpp"
 #include "run/output_assembly.hpp"
-#include "run/pipeline.hpp"
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/blocks.hpp"
+#include "run/pipeline/pipeline.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_checks.hpp"
 #include "run/run_request.hpp"
@@ -319,8 +319,8 @@ RunResult Run::execute() {
 
 } // namespace
 
-RunResult runOnce(StagingStore& store, const RunRequest& request, ProgressSink& sink,
-                  const std::filesystem::path& programFolder, TempRegistry* temps) {
+RunResult run(StagingStore& store, const RunRequest& request, ProgressSink& sink,
+              const std::filesystem::path& programFolder, TempRegistry* temps) {
     return Run(store, request, sink, programFolder, temps).execute();
 }
 
