@@ -37,6 +37,10 @@ void requireRecords(const StagingLoad& load, const std::string& path) {
     }
 }
 
+// The threads of each phase's stages beside the run's own: reading beside staging, and writing the
+// output beside its check.
+constexpr unsigned kRunThreads = 2;
+
 // Blocks on their way to a stage that is behind: a few, so that memory stays flat.
 constexpr std::size_t kLineBlocksAhead = 4;
 constexpr std::size_t kByteBlocksAhead = 2;

@@ -13,10 +13,6 @@ class TempRegistry;
 
 inline constexpr std::string_view kJoinOutputName = "sintegra.txt";
 
-// The threads of each phase's stages beside the run's own: reading beside staging, and writing the
-// output beside its check.
-inline constexpr unsigned kRunThreads = 2;
-
 // One run, from the chosen files to the written output. No user file changes until the output is
 // complete: the first file's normalized form and the output are written beside their targets and
 // put in place at the end. A failure throws Error and leaves every user file as it was.
