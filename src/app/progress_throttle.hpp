@@ -3,7 +3,7 @@
 #include <chrono>
 #include <optional>
 
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra::app {
 

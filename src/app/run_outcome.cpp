@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "words/error_words.hpp"
 #include "words/messages.hpp"
 #include "words/summary_text.hpp"
@@ -18,9 +18,9 @@ std::string joinedOutput(const RunSummary& summary) {
 
 } // namespace
 
-RunOutcome runEngine(Engine& engine, RunHost& host) {
+RunOutcome runRequest(Runner& runner, const RunRequest& request, ProgressSink& sink) {
     try {
-        const RunResult result = engine.run(host);
+        const RunResult result = runner.run(request, sink);
         switch (result.status) {
         case RunStatus::Completed: {
             const RunSummary& summary = result.summary;
@@ -41,10 +41,10 @@ RunOutcome runEngine(Engine& engine, RunHost& host) {
     }
 }
 
-RunOutcome runVerification(const std::string& path, RunHost& host) {
+RunOutcome runVerification(const std::string& path, ProgressSink& sink) {
     try {
         auto findings =
-            findingsOfFile(path, [&host](const Progress& progress) { return host.progress(progress); });
+            findingsOfFile(path, [&sink](const Progress& progress) { return sink.progress(progress); });
         if (!findings) {
             return {RunOutcome::Kind::Cancelled, {}, {}, {}};
         }

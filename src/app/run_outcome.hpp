@@ -6,8 +6,9 @@
 #include "app/findings_list.hpp"
 
 namespace sintegra {
-class Engine;
-class RunHost;
+class Runner;
+class ProgressSink;
+struct RunRequest;
 } // namespace sintegra
 
 namespace sintegra::app {
@@ -21,10 +22,10 @@ struct RunOutcome {
     std::string joined; // the output of a completed join, which the user may not know where to find
 };
 
-// Runs the engine once; every failure becomes an outcome, since nothing may escape a worker thread.
-RunOutcome runEngine(Engine& engine, RunHost& host);
+// Runs the request once; every failure becomes an outcome, since nothing may escape a worker thread.
+RunOutcome runRequest(Runner& runner, const RunRequest& request, ProgressSink& sink);
 
-// Checks the file at path, read-only, reporting progress to host; the same about failures.
-RunOutcome runVerification(const std::string& path, RunHost& host);
+// Checks the file at path, read-only, reporting progress to sink; the same about failures.
+RunOutcome runVerification(const std::string& path, ProgressSink& sink);
 
 } // namespace sintegra::app

@@ -3,8 +3,6 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <system_error>
 
 #include "app/window_view.hpp"
@@ -45,8 +43,9 @@ RunWorker::~RunWorker() {
     {
         const std::lock_guard lock(mutex_);
         abandoned_ = true;
+        cancelled_ = true;
     }
-    cancel();
+    abandonedSignal_.notify_all();
     if (thread_.joinable()) {
         thread_.join();
     }
@@ -55,7 +54,6 @@ RunWorker::~RunWorker() {
 void RunWorker::cancel() {
     const std::lock_guard lock(mutex_);
     cancelled_ = true;
-    answered_.notify_all();
 }
 
 RunOutcome RunWorker::finish() {
@@ -72,38 +70,11 @@ void RunWorker::tellEnded() {
             return;
         } catch (...) {
             std::unique_lock lock(mutex_);
-            if (answered_.wait_for(lock, kPostRetry, [this] { return abandoned_; })) {
+            if (abandonedSignal_.wait_for(lock, kPostRetry, [this] { return abandoned_; })) {
                 return;
             }
         }
     }
-}
-
-// The answer outlives a cancelled wait: the task that brings it may come after the run gave up.
-template <typename Answer, typename Read>
-Answer RunWorker::ask(Read read) {
-    auto answer = std::make_shared<std::optional<Answer>>();
-    view_.post([this, answer, read] {
-        Answer value = read();
-        const std::lock_guard lock(mutex_);
-        *answer = std::move(value);
-        answered_.notify_all();
-    });
-    std::unique_lock lock(mutex_);
-    answered_.wait(lock, [&] { return answer->has_value() || cancelled_; });
-    return answer->value_or(Answer{});
-}
-
-std::string RunWorker::firstPath() {
-    return ask<std::string>([this] { return window_.firstPath(); });
-}
-
-std::string RunWorker::secondPath() {
-    return ask<std::string>([this] { return window_.secondPath(); });
-}
-
-Mode RunWorker::mode() {
-    return ask<Mode>([this] { return window_.mode(); });
 }
 
 bool RunWorker::progress(const Progress& progress) {

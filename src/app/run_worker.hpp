@@ -8,7 +8,7 @@
 
 #include "app/progress_throttle.hpp"
 #include "app/run_outcome.hpp"
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra::app {
 
@@ -24,12 +24,9 @@ public:
     RefusedThreadStart& operator=(const RefusedThreadStart&) = delete;
 };
 
-// What a run reads of the window and tells it, always on the window's thread.
+// What a run tells the window, always on the window's thread.
 class RunWindow {
 public:
-    virtual std::string firstPath() const = 0;
-    virtual std::string secondPath() const = 0;
-    virtual Mode mode() const = 0;
     virtual void runProgressed(const Progress& progress) = 0;
     // The run's thread is over: RunWorker::finish returns at once.
     virtual void runEnded() = 0;
@@ -38,13 +35,12 @@ protected:
     ~RunWindow() = default;
 };
 
-// What a run does on its thread: the engine's run, or the check of one file.
-using RunJob = std::function<RunOutcome(RunHost& host)>;
+// What a run does on its thread: a run of the request, or the check of one file.
+using RunJob = std::function<RunOutcome(ProgressSink& sink)>;
 
-// One run on a thread of its own. It reads the window through tasks posted to the
-// window's thread, so that what it reads follows every event handled there before; its progress
-// reaches the window the same way, a bounded number of times a phase.
-class RunWorker : private RunHost {
+// One run on a thread of its own, which takes all it needs before it starts. Its progress reaches
+// the window through tasks posted to the window's thread, a bounded number of times a phase.
+class RunWorker : private ProgressSink {
 public:
     // Throws when the system will not start the thread.
     RunWorker(WindowView& view, RunWindow& window, RunJob job);
@@ -53,25 +49,19 @@ public:
     RunWorker(const RunWorker&) = delete;
     RunWorker& operator=(const RunWorker&) = delete;
 
-    // The run stops at its next step; a read it is waiting for gets a neutral answer.
+    // The run stops at its next step.
     void cancel();
     // Once RunWindow::runEnded has been called.
     RunOutcome finish();
 
 private:
-    std::string firstPath() override;
-    std::string secondPath() override;
-    Mode mode() override;
     bool progress(const Progress& progress) override;
-
-    template <typename Answer, typename Read>
-    Answer ask(Read read);
     void tellEnded();
 
     WindowView& view_;
     RunWindow& window_;
     std::mutex mutex_;
-    std::condition_variable answered_; // or cancelled, or abandoned
+    std::condition_variable abandonedSignal_;
     bool cancelled_ = false;
     bool abandoned_ = false; // by the window, which no longer waits for the run's end
     ProgressThrottle throttle_;

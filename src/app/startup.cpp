@@ -1,7 +1,7 @@
 #include "app/startup.hpp"
 
 #include "files/program_folder.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "words/error_words.hpp"
 
 namespace sintegra::app {
@@ -21,18 +21,18 @@ bool caught(const std::function<void()>& work, const Tell& tell) noexcept {
 }
 
 int startWindow(const std::function<ProgramFolders()>& folders, const Tell& tell,
-                const std::function<int(Engine&)>& show) {
+                const std::function<int(Runner&)>& show) {
     int status = 1;
     caught(
         [&] {
-            Engine engine(folders());
-            status = show(engine);
+            Runner runner(folders());
+            status = show(runner);
         },
         tell);
     return status;
 }
 
-int startWindow(const Tell& tell, const std::function<int(Engine&)>& show) {
+int startWindow(const Tell& tell, const std::function<int(Runner&)>& show) {
     return startWindow(defaultProgramFolders, tell, show);
 }
 

@@ -7,7 +7,7 @@
 #include "files/hidden_folder.hpp"
 #include "files/path_text.hpp"
 #include "files/same_file.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "words/messages.hpp"
 #include "words/phase_labels.hpp"
 #include "words/window_texts.hpp"
@@ -26,8 +26,8 @@ ProgressDisplay displayOf(const Progress& progress) {
 
 } // namespace
 
-WindowLogic::WindowLogic(Engine& engine, WindowView& view)
-    : engine_(engine)
+WindowLogic::WindowLogic(Runner& runner, WindowView& view)
+    : runner_(runner)
     , view_(view) {}
 
 WindowLogic::~WindowLogic() = default;
@@ -40,6 +40,9 @@ void WindowLogic::load() {
 }
 
 void WindowLogic::selectMode(Mode mode) {
+    if (run_) {
+        return;
+    }
     mode_ = mode;
     const bool join = mode == Mode::Join;
     view_.showControl(Control::Label2, join);
@@ -50,7 +53,7 @@ void WindowLogic::selectMode(Mode mode) {
 
 // A cancelled choice forgets the earlier one: the caption is all there is.
 void WindowLogic::chooseFile(PathRow row) {
-    if (rowLocked(row)) {
+    if (run_) {
         return;
     }
     std::string path = view_.chooseFile(dialogFolder_);
@@ -64,7 +67,7 @@ void WindowLogic::chooseFile(PathRow row) {
 
 bool WindowLogic::acceptsDrop(PathRow row, const std::vector<std::string>& files) const {
     std::error_code error;
-    return !rowLocked(row) && (row == PathRow::First || mode_ == Mode::Join) && files.size() == 1 &&
+    return !run_ && (row == PathRow::First || mode_ == Mode::Join) && files.size() == 1 &&
            std::filesystem::is_regular_file(pathFromText(files.front()), error);
 }
 
@@ -76,7 +79,7 @@ bool WindowLogic::dropFiles(PathRow row, const std::vector<std::string>& files) 
     return true;
 }
 
-// A run under way takes no click, and so asks nothing.
+// The request is read once here: the controls that would change it stay locked until the run ends.
 void WindowLogic::analisar() {
     if (run_) {
         return;
@@ -84,16 +87,19 @@ void WindowLogic::analisar() {
     if (mode_ == Mode::Join && namesSameFile(first_, second_) && !view_.ask(texts::kSameFilesQuestion)) {
         return;
     }
-    start([&engine = engine_](RunHost& host) { return runEngine(engine, host); });
+    const RunRequest request{mode_, first_, mode_ == Mode::Join ? second_ : std::string(), true};
+    start([&runner = runner_, request](ProgressSink& sink) { return runRequest(runner, request, sink); });
 }
 
-// The file is read as the click finds it: the first row stays locked until the check is over.
 void WindowLogic::verificar() {
+    if (run_) {
+        return;
+    }
     if (first_.empty() || first_ == ".") {
         view_.showMessage(messages::kNoFileSelected, {}, {});
         return;
     }
-    start([path = first_](RunHost& host) { return runVerification(path, host); });
+    start([path = first_](ProgressSink& sink) { return runVerification(path, sink); });
 }
 
 void WindowLogic::start(RunJob job) {
@@ -140,11 +146,6 @@ void WindowLogic::runEnded() {
     showRunEnd();
 }
 
-// Only the first row: another run, or another first file, would pull the ground from under this one.
-bool WindowLogic::rowLocked(PathRow row) const {
-    return row == PathRow::First && run_;
-}
-
 // The next dialog opens where this file is. Paths are UTF-8 text, on Windows too.
 void WindowLogic::takeFile(PathRow row, std::string path) {
     const std::filesystem::path folder = pathFromText(path).parent_path();
@@ -159,7 +160,7 @@ bool WindowLogic::dialogMayOpenIn(const std::filesystem::path& folder) const {
     }
     std::error_code error;
     for (std::filesystem::path at = folder;; at = at.parent_path()) {
-        if (std::filesystem::equivalent(at, engine_.programFolder(), error)) {
+        if (std::filesystem::equivalent(at, runner_.programFolder(), error)) {
             return false;
         }
         if (at == at.parent_path()) {
@@ -174,9 +175,11 @@ void WindowLogic::setCaption(PathRow row, std::string text) {
 }
 
 void WindowLogic::setRunLocked(bool locked) {
-    view_.enableControl(Control::BtnProc, !locked);
-    view_.enableControl(Control::BtnLocalizar, !locked);
-    view_.enableControl(Control::BtnVerificar, !locked);
+    for (const Control control :
+         {Control::BtnProc, Control::BtnLocalizar, Control::BtnLocalizar1, Control::BtnVerificar,
+          Control::OptAnalisarSintegra, Control::OptJuntarSintegra}) {
+        view_.enableControl(control, !locked);
+    }
 }
 
 // The bar is cleared first: no phase stands behind the message that ends the run.

@@ -8,7 +8,7 @@
 #include "app/run_worker.hpp"
 
 namespace sintegra {
-class Engine;
+class Runner;
 }
 
 namespace sintegra::app {
@@ -19,10 +19,11 @@ enum class PathRow;
 // What the window does, whatever toolkit draws it: the two modes, the chosen files and the runs
 // started with "Analisar". It lives on the window's thread, where its view calls it from events.
 // The captions of the path rows are its own: "." before any choice and the empty text after a
-// cancelled one both name no file.
+// cancelled one both name no file. During a run every click and drop but "Sair" is ignored, as its
+// locked controls would have it.
 class WindowLogic : private RunWindow {
 public:
-    WindowLogic(Engine& engine, WindowView& view);
+    WindowLogic(Runner& runner, WindowView& view);
     // Stops a run still under way and waits for it.
     ~WindowLogic();
     WindowLogic(const WindowLogic&) = delete;
@@ -49,22 +50,17 @@ public:
     bool closeRequested();
 
 private:
-    std::string firstPath() const override { return first_; }
-    // Empty in analyse mode: the hidden second row names no file for the run.
-    std::string secondPath() const override { return mode_ == Mode::Join ? second_ : std::string(); }
-    Mode mode() const override { return mode_; }
     void runProgressed(const Progress& progress) override;
     void runEnded() override;
 
     void start(RunJob job);
-    bool rowLocked(PathRow row) const;
     bool dialogMayOpenIn(const std::filesystem::path& folder) const;
     void takeFile(PathRow row, std::string path);
     void setCaption(PathRow row, std::string text);
     void setRunLocked(bool locked);
     void showRunEnd();
 
-    Engine& engine_;
+    Runner& runner_;
     WindowView& view_;
     Mode mode_ = Mode::Analyse;
     std::string first_ = ".";

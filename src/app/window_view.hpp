@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra::app {
 
@@ -15,7 +15,16 @@ class FindingsList;
 enum class PathRow { First, Second };
 
 // The controls whose visibility or enabled state changes after the window is created.
-enum class Control { Label2, TxtFile1, BtnLocalizar1, BtnProc, BtnLocalizar, BtnVerificar };
+enum class Control {
+    Label2,
+    TxtFile1,
+    BtnLocalizar1,
+    BtnProc,
+    BtnLocalizar,
+    BtnVerificar,
+    OptAnalisarSintegra,
+    OptJuntarSintegra
+};
 
 // What the progress bar Prg shows: nothing at position 0 when no phase is under way, else the phase
 // with its percentage, or with a busy indicator when the phase has no steps to count.

@@ -4,7 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/cli_host.hpp"
+#include "cli/cli_progress.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/terminal.hpp"
 #include "cli/usage_problem.hpp"
@@ -12,7 +12,7 @@
 #include "files/path_text.hpp"
 #include "files/program_folder.hpp"
 #include "files/same_file.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "words/error_words.hpp"
 #include "words/messages.hpp"
 #include "words/summary_text.hpp"
@@ -88,11 +88,11 @@ int failed(const std::exception_ptr& failure, std::ostream& err) {
     return exitStatus(error.kind);
 }
 
-std::unique_ptr<Engine> openEngine(const std::string& folder) {
+std::unique_ptr<Runner> openRunner(const std::string& folder) {
     if (folder.empty()) {
-        return std::make_unique<Engine>(defaultProgramFolders());
+        return std::make_unique<Runner>(defaultProgramFolders());
     }
-    return std::make_unique<Engine>(pathFromText(folder));
+    return std::make_unique<Runner>(pathFromText(folder));
 }
 
 int execute(const Options& options, std::ostream& out, std::ostream& err) {
@@ -101,10 +101,10 @@ int execute(const Options& options, std::ostream& out, std::ostream& err) {
     }
     const bool showBar = !options.quiet && standardErrorIsTerminal();
     ProgressBar bar(err);
-    CliHost host(options.mode, options.first, options.second, showBar ? &bar : nullptr, catchInterrupts(),
-                 !options.noCopy);
+    CliProgress progress(showBar ? &bar : nullptr, catchInterrupts());
+    const RunRequest request{options.mode, options.first, options.second, !options.noCopy};
     try {
-        const RunResult result = openEngine(options.folder)->run(host);
+        const RunResult result = openRunner(options.folder)->run(request, progress);
         bar.clear();
         switch (result.status) {
         case RunStatus::NoFileSelected:

@@ -4,7 +4,7 @@
 
 namespace sintegra::cli {
 
-// The whole command line: parses the arguments, runs the engine and reports to out and err.
+// The whole command line: parses the arguments, runs the request and reports to out and err.
 // Returns the exit status.
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);
 

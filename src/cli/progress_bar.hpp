@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ostream>
 
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra::cli {
 

@@ -42,7 +42,6 @@ public:
     void commit();
 
     const std::filesystem::path& target() const noexcept { return target_; }
-    const std::filesystem::path& tempPath() const noexcept { return temp_; }
     // The file that commit() replaces, links followed, and whether it was there when this one began.
     const std::filesystem::path& replaced() const noexcept { return resolved_; }
     bool replacesAFile() const noexcept { return targetExists_; }

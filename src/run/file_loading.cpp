@@ -1,6 +1,5 @@
 #include "run/file_loading.hpp"
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -8,11 +7,11 @@
 #include "files/atomic_file.hpp"
 #include "files/input_file.hpp"
 #include "layout/line_splitter.hpp"
-#include "run/blocks.hpp"
 #include "run/byte_cleaning.hpp"
 #include "run/file_verification.hpp"
 #include "run/line_normalization.hpp"
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/blocks.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/record_limits.hpp"
 #include "run/run_checks.hpp"
@@ -82,7 +81,6 @@ public:
             }
             normalized_->write(line);
         }
-        digest_.add(line);
         rows_.line(line);
         ++lines_;
     }
@@ -96,14 +94,12 @@ public:
     }
 
     std::uint64_t lines() const { return lines_; }
-    const NormalizedDigest& digest() const { return digest_; }
 
 private:
     AtomicFile* normalized_;
     InputCheck* check_;
     Cleaning* cleaning_;
     LineBlocks rows_;
-    NormalizedDigest digest_;
     LineFitter fitter_;
     std::uint64_t lines_ = 0;
 };
@@ -146,20 +142,13 @@ private:
 
 } // namespace
 
-// Each line's hash is mixed in by the FNV prime, so that the order of the lines counts too.
-void NormalizedDigest::add(std::string_view line) noexcept {
-    ++lines_;
-    hash_ = (hash_ ^ std::hash<std::string_view>{}(line)) * 1099511628211u;
-}
-
 // A pass that notes nothing cleans as the first did, and notes it nowhere.
-NormalizedDigest readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass) {
+void readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass) {
     FirstFileSink sink(rows, pass);
     Cleaning unnoted;
     readLines(
         input, sink,
         ByteCleaner(ByteCleaner::Scope::Everything, pass.cleaning != nullptr ? *pass.cleaning : unnoted));
-    return sink.digest();
 }
 
 void readSecondFile(InputFile& input, Channel<LineBlock>& rows, InputCheck& check, Cleaning& cleaning) {

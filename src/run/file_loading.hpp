@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <string_view>
-
 namespace sintegra {
 
 class AtomicFile;
@@ -15,18 +12,6 @@ struct LineBlock;
 template <class T>
 class Channel;
 
-// The normalized lines of a pass over the first input file, counted and hashed, so that a later
-// pass can tell whether it read the same lines.
-class NormalizedDigest {
-public:
-    void add(std::string_view line) noexcept;
-    bool operator==(const NormalizedDigest& other) const = default;
-
-private:
-    std::uint64_t lines_ = 0;
-    std::uint64_t hash_ = 0;
-};
-
 // Where a pass over the first input file sends its normalized lines besides the stage of the rows:
 // to a file, joined by CR LF with none after the last; its lines as read, to be checked; and what
 // the reading changed of them, to be told. Any may be left out.
@@ -38,7 +23,7 @@ struct FirstFilePass {
 
 // Reads the first input file once: cleans its bytes, splits and fits its lines, and sends them in
 // blocks to rows, and to the pass.
-NormalizedDigest readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass);
+void readFirstFile(InputFile& input, Channel<LineBlock>& rows, const FirstFilePass& pass);
 
 // Reads the second input file as it stands but for its byte-order mark, its Ctrl-Z bytes and the
 // blanks before its lines' codes, which it notes in cleaning: its lines go in blocks to rows, and to

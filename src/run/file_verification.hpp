@@ -7,7 +7,7 @@
 
 #include "errors/error.hpp"
 #include "errors/file_errors.hpp"
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 #include "verify/file_shape.hpp"
 #include "verify/finding.hpp"
 

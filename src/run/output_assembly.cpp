@@ -1,7 +1,7 @@
 #include "run/output_assembly.hpp"
 
-#include "run/blocks.hpp"
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/blocks.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "staging/staging_store.hpp"
 

@@ -198,9 +198,6 @@ SupersededRows ProductKeys::superseded() {
     std::optional<Key> previous;
     bool repeated = false; // whether the previous key's code is counted among the repeated ones
     forEachInOrder([&](const Key& key) {
-        if (key.row > lastRow_) {
-            return;
-        }
         const bool sameCodeAsPrevious = previous && sameCode(*previous, key);
         if (sameCodeAsPrevious && samePeriod(*previous, key)) {
             superseded.mark(previous->row);
@@ -231,7 +228,6 @@ void ProductKeys::forget() noexcept {
     spilled_.clear();
     firstRow_ = std::numeric_limits<std::int64_t>::max();
     lastAdded_ = 0;
-    lastRow_ = std::numeric_limits<std::int64_t>::max();
 }
 
 } // namespace sintegra

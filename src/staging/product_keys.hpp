@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -64,8 +63,6 @@ public:
 
     // The row with this rowid has this product key.
     void add(const ProductKey& key, std::int64_t row);
-    // Rows after this one are no longer staged.
-    void forgetAfter(std::int64_t row) { lastRow_ = std::min(lastRow_, row); }
     // The rows whose key a later row repeats.
     SupersededRows superseded();
     // Forgets every key, and the runs it spilled.
@@ -93,7 +90,6 @@ private:
     std::vector<std::int64_t> spilled_; // the rowids of the runs in the temporary table
     std::int64_t firstRow_ = std::numeric_limits<std::int64_t>::max(); // the rows added
     std::int64_t lastAdded_ = 0;
-    std::int64_t lastRow_ = std::numeric_limits<std::int64_t>::max(); // the rows still staged
 };
 
 } // namespace sintegra

@@ -214,7 +214,6 @@ void StagingStore::clear() {
     } catch (const SQLite::Exception& error) {
         fail(error);
     }
-    lastBeforeSecond_.reset();
 }
 
 void StagingStore::stage(StagedType type, std::string_view registro) {
@@ -225,41 +224,6 @@ void StagingStore::stage(StagedType type, std::string_view registro) {
     if (full) {
         flush(type);
     }
-}
-
-// The second file's rows follow the first's in every table, REG60 included: its first file's
-// rows are written out as a run of their own here.
-void StagingStore::beginSecond() {
-    flushAll();
-    PerStagedType<std::int64_t> last{};
-    try {
-        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-            last[type] = db_->execAndGet(sql::lastRowid(type)).getInt64();
-        }
-    } catch (const SQLite::Exception& error) {
-        fail(error);
-    }
-    lastBeforeSecond_ = last;
-    runsBeforeSecond_ = runs_.count();
-}
-
-void StagingStore::withdrawSecond() {
-    flushAll();
-    if (!lastBeforeSecond_) {
-        return;
-    }
-    try {
-        for (StagedType type = 0; type < kStagedTypeCount; ++type) {
-            SQLite::Statement statement(*db_, sql::deleteAfter(type));
-            statement.bind(1, static_cast<int64_t>((*lastBeforeSecond_)[type]));
-            statement.exec();
-        }
-    } catch (const SQLite::Exception& error) {
-        fail(error);
-    }
-    runs_.truncate(runsBeforeSecond_);
-    productKeys_->forgetAfter((*lastBeforeSecond_)[kType75]);
-    lastBeforeSecond_.reset();
 }
 
 // The rows go at the commit, so that the deleting overlaps whatever the run does meanwhile (the
@@ -390,7 +354,6 @@ void StagingStore::rollback() noexcept {
         batch.clear();
     }
     runs_.clear();
-    lastBeforeSecond_.reset();
     superseded_ = {};
     if (productKeys_) {
         productKeys_->forget();

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,10 +50,6 @@ public:
     void clear();
     // Adds one row to the type's table. Rows are numbered in the order they are staged.
     void stage(StagedType type, std::string_view registro);
-    // The rows staged from now on are those of the second input file...
-    void beginSecond();
-    // ...and this takes every one of them back.
-    void withdrawSecond();
     // Of the type 75 rows that share a product code and validity period only the one staged last
     // stays, unchanged and in its place. Returns the number of rows removed. Within a transaction the rows
     // leave the tables when it commits; they are no longer read from here on.
@@ -86,9 +81,7 @@ private:
     PerStagedType<std::unique_ptr<SQLite::Statement>> singleInserts_;
     PerStagedType<std::unique_ptr<SQLite::Statement>> batchInserts_;
     std::vector<RowBatch> batches_;
-    std::optional<PerStagedType<std::int64_t>> lastBeforeSecond_; // the last rowid of each table
     Type60Runs runs_;
-    std::size_t runsBeforeSecond_ = 0;
     std::unique_ptr<ProductKeys> productKeys_;
     SupersededRows superseded_; // removed, and deleted at the commit
     RepeatedCodes repeated_;

@@ -42,16 +42,6 @@ const std::string& deleteAll(StagedType type) {
     return statements.at(type);
 }
 
-const std::string& lastRowid(StagedType type) {
-    static const Catalogue statements = perTable("SELECT COALESCE(MAX(rowid), 0) FROM ", "");
-    return statements.at(type);
-}
-
-const std::string& deleteAfter(StagedType type) {
-    static const Catalogue statements = perTable("DELETE FROM ", " WHERE rowid > ?");
-    return statements.at(type);
-}
-
 const std::string& rowsInLoadOrder(StagedType type) {
     static const Catalogue statements = perTable("SELECT Registro, rowid FROM ", " ORDER BY IDSEQUENCIA");
     return statements.at(type);

@@ -10,10 +10,6 @@
 namespace sintegra::sql {
 
 const std::string& deleteAll(StagedType type);
-// The greatest rowid of a table, 0 when it is empty.
-const std::string& lastRowid(StagedType type);
-// Drops the rows after a given rowid (bound as parameter 1).
-const std::string& deleteAfter(StagedType type);
 // The Registro and rowid of the rows of a table in load order. Not for REG60, which is read run by
 // run.
 const std::string& rowsInLoadOrder(StagedType type);

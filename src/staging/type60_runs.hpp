@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -19,9 +18,6 @@ namespace sintegra {
 class Type60Runs {
 public:
     void add(std::int64_t firstRowid, std::int64_t lastRowid);
-    std::size_t count() const noexcept { return runs_.size(); }
-    // Forgets the runs from the given one on.
-    void truncate(std::size_t runs) { runs_.resize(std::min(runs, runs_.size())); }
     void clear() noexcept { runs_.clear(); }
 
     // Hands the Registro of every row to visit in output order; of equal keys, the earlier run's

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra {
 

@@ -19,8 +19,7 @@ inline constexpr std::string_view kNo = "Não";
 // The button of a message that opens the findings window with its details.
 inline constexpr std::string_view kShowDetails = "Mostrar detalhes...";
 
-// The button that checks the first row's file without changing it, and the findings window.
-inline constexpr std::string_view kVerify = "Verificar";
+// The findings window.
 inline constexpr std::string_view kFindingsTitle = "Sintegra ORV - [Detalhes]";
 inline constexpr std::string_view kFilterByCheck = "Verificação:";
 inline constexpr std::string_view kSaveReport = "Salvar relatório...";

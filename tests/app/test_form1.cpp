@@ -22,7 +22,7 @@
 #include "app/qt/qt_text.hpp"
 #include "app/run_worker.hpp"
 #include "files/path_text.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"
 
@@ -95,7 +95,7 @@ class TestForm1 : public QObject {
 
     std::unique_ptr<sintegra::test::ProgramFolder> folder_;
     std::unique_ptr<sintegra::test::TempFolder> user_;
-    std::unique_ptr<sintegra::Engine> engine_;
+    std::unique_ptr<sintegra::Runner> runner_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<sintegra::app::Form1> window_;
 
@@ -142,15 +142,15 @@ private slots:
     void init() {
         folder_ = std::make_unique<sintegra::test::ProgramFolder>();
         user_ = std::make_unique<sintegra::test::TempFolder>();
-        engine_ = std::make_unique<sintegra::Engine>(folder_->path());
+        runner_ = std::make_unique<sintegra::Runner>(folder_->path());
         dialogs_ = std::make_unique<ScriptedDialogs>();
-        window_ = std::make_unique<sintegra::app::Form1>(*engine_, *dialogs_);
+        window_ = std::make_unique<sintegra::app::Form1>(*runner_, *dialogs_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     void cleanup() {
         window_.reset();
-        engine_.reset();
+        runner_.reset();
     }
 
     void startsInAnalyseModeAsDesigned() {
@@ -207,7 +207,7 @@ private slots:
     }
 
     // Compared with the reviewed outputs of the samples; the second file of a join stays as it was.
-    void aRunLocksTwoButtonsAndEndsWithItsMessage_data() {
+    void aRunLocksItsControlsAndEndsWithItsMessage_data() {
         QTest::addColumn<bool>("join");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("expected");
@@ -216,7 +216,7 @@ private slots:
         QTest::newRow("juntar") << true << QStringLiteral("LuFelix_T2Ti_sintegra.txt")
                                 << QStringLiteral("juntar-LuFelix-htisistema.txt");
     }
-    void aRunLocksTwoButtonsAndEndsWithItsMessage() {
+    void aRunLocksItsControlsAndEndsWithItsMessage() {
         QFETCH(bool, join);
         QFETCH(QString, first);
         QFETCH(QString, expected);
@@ -227,10 +227,11 @@ private slots:
         const fs::path second = join ? choose("BtnLocalizar1", kBroken) : fs::path();
         QSignalSpy bar(child<QProgressBar>("Prg"), &QProgressBar::valueChanged);
         child<QPushButton>("BtnProc")->click();
-        QVERIFY(!child("BtnProc")->isEnabled() && !child("BtnLocalizar")->isEnabled());
-        for (const char* name : {"BtnClose", "BtnLocalizar1", "OptAnalisarSintegra", "OptJuntarSintegra"}) {
-            QVERIFY2(child(name)->isEnabled(), name);
+        for (const char* name : {"BtnProc", "BtnLocalizar", "BtnLocalizar1", "BtnVerificar",
+                                 "OptAnalisarSintegra", "OptJuntarSintegra"}) {
+            QVERIFY2(!child(name)->isEnabled(), name);
         }
+        QVERIFY(child("BtnClose")->isEnabled());
 
         QVERIFY(waitForMessages(1));
         const fs::path output = join ? folder_->path() / "sintegra.txt" : chosen;

@@ -20,7 +20,9 @@
 #include "app/window_logic.hpp"
 #include "app/window_view.hpp"
 #include "files/path_text.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
+#include "words/error_words.hpp"
+#include "words/messages.hpp"
 #include "support/files.hpp"
 #include "support/running_copy.hpp"
 #include "support/temp_folder.hpp"
@@ -125,9 +127,9 @@ protected:
 
     test::ProgramFolder folder;
     test::TempFolder user;
-    Engine engine{folder.path()};
+    Runner runner{folder.path()};
     FakeView view;
-    WindowLogic logic{engine, view};
+    WindowLogic logic{runner, view};
 };
 
 } // namespace
@@ -196,9 +198,9 @@ TEST_F(WindowLogicTest, VerificarReadsTheFileOnlyAndEndsInTheFindingsList) {
     logic.selectMode(Mode::Join);
     logic.dropFiles(PathRow::Second, {path});
     logic.verificar();
-    logic.selectMode(Mode::Analyse);
     EXPECT_FALSE(view.enabled[Control::BtnVerificar] || view.enabled[Control::BtnProc]);
     ASSERT_TRUE(view.pumpUntil([&] { return !view.findings.empty(); }));
+    logic.selectMode(Mode::Analyse);
     EXPECT_EQ(test::readFile(path), before);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(view.findings[0].counts().at(0), "Verificação de " + path + " (13 linhas)");
@@ -226,15 +228,17 @@ TEST_F(WindowLogicTest, ARunWhosePostsFailEndsWithAMessageAndFreesTheWindow) {
     EXPECT_TRUE(view.enabled[Control::BtnProc] && view.enabled[Control::BtnLocalizar]);
 }
 
-// The mode is read when the output is assembled, not when the run starts.
-TEST_F(WindowLogicTest, TheModeChosenDuringARunDecidesItsOutput) {
-    chooseSample();
+// The run takes its request when it starts: a mode clicked meanwhile changes neither the run nor
+// the window.
+TEST_F(WindowLogicTest, AModeClickedDuringARunChangesNothing) {
+    const std::string path = chooseSample();
     logic.analisar();
     logic.selectMode(Mode::Join);
     ASSERT_TRUE(view.pumpUntil([&] { return !view.messages.empty(); }));
-    const std::string output = pathText(folder.path() / "sintegra.txt");
-    EXPECT_EQ(view.messages[0].first, messages::completion(output));
-    EXPECT_EQ(view.shownFiles[0], output);
+    EXPECT_EQ(view.messages[0].first, messages::completion(path));
+    EXPECT_EQ(view.shownFiles[0], "");
+    logic.dropFiles(PathRow::Second, {path});
+    EXPECT_EQ(view.captions[1], "."); // the row stayed hidden
 }
 
 TEST_F(WindowLogicTest, TheBarShowsAPhaseOnlyWhileItRunsAndAPhaseWithoutStepsAsBusy) {
@@ -305,7 +309,8 @@ TEST_F(WindowLogicTest, AJoinOfAFileWithItselfAsksFirst) {
     }
 }
 
-TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
+// During a run every control that would change its request is locked, and its click does nothing.
+TEST_F(WindowLogicTest, ADropOrAChoiceIsTakenAsTheDialogWouldTakeIt) {
     struct Case {
         PathRow row;
         Mode mode;
@@ -321,17 +326,26 @@ TEST_F(WindowLogicTest, ADropIsTakenAsTheDialogWouldTakeIt) {
         {PathRow::First, Mode::Analyse, false, {user.file("sumiu.txt")}, false},
         {PathRow::Second, Mode::Analyse, false, {file}, false}, // the row is hidden
         {PathRow::Second, Mode::Join, false, {file}, true},
-        {PathRow::First, Mode::Join, true, {file}, false}, // the run's file stays
-        {PathRow::Second, Mode::Join, true, {file}, true},
+        {PathRow::First, Mode::Join, true, {file}, false}, // the run's files stay
+        {PathRow::Second, Mode::Join, true, {file}, false},
+        {PathRow::First, Mode::Analyse, true, {file}, false},
     };
+    const Control locked[] = {
+        Control::BtnProc,      Control::BtnLocalizar,        Control::BtnLocalizar1,
+        Control::BtnVerificar, Control::OptAnalisarSintegra, Control::OptJuntarSintegra};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         FakeView shown;
-        WindowLogic window(engine, shown);
+        WindowLogic window(runner, shown);
         window.load();
         window.selectMode(c.mode);
         if (c.running) {
             window.analisar();
+            for (const Control control : locked) {
+                EXPECT_FALSE(shown.enabled[control]) << static_cast<int>(control);
+            }
+            window.chooseFile(c.row);
+            EXPECT_TRUE(shown.folders.empty()); // no dialog
         }
         EXPECT_EQ(window.acceptsDrop(c.row, c.dropped), c.taken);
         window.dropFiles(c.row, c.dropped);
@@ -357,14 +371,14 @@ TEST(ElidedPath, KeepsTheBeginningAndTheWholeFileName) {
 TEST(Startup, tellsWhatKeepsTheProgramFromStarting) {
     std::vector<std::string> told;
     const auto tell = [&](const std::string& text) { told.push_back(text); };
-    const auto shows = [](int status) { return [status](Engine&) { return status; }; };
+    const auto shows = [](int status) { return [status](Runner&) { return status; }; };
     const test::TempFolder empty;
     EXPECT_EQ(startWindow([&] { return programFoldersAt(empty.path()); }, tell, shows(0)), 1);
     EXPECT_EQ(told, std::vector{errorWords(Error(ErrorKind::TemplateMissing, pathText(empty.path())))});
 
     const test::ProgramFolder folder;
     const auto at = [&] { return programFoldersAt(folder.path()); };
-    EXPECT_EQ(startWindow(at, tell, [](Engine&) -> int { throw std::runtime_error("sem janela"); }), 1);
+    EXPECT_EQ(startWindow(at, tell, [](Runner&) -> int { throw std::runtime_error("sem janela"); }), 1);
     EXPECT_EQ(told.at(1), "Erro inesperado: sem janela. Nenhum arquivo foi alterado.");
     EXPECT_EQ(startWindow(at, tell, shows(7)), 7); // the folder was let go
     EXPECT_EQ(told.size(), 2u);

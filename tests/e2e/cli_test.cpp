@@ -35,7 +35,7 @@ TEST_F(CliTest, analyseSaysWhereTheResultWentAndSummarizesOnStandardError) {
     const test::ProcessResult run = runCli({"analisar", file, "--pasta", pasta()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Analise Terminada do arquivo [" + file + "] finalizada !\n");
-    // What the summary says is the engine's tests' business.
+    // What the summary says is the runner's tests' business.
     EXPECT_TRUE(run.err.starts_with("Linhas lidas:\n  " + file + ": 3\n")) << run.err;
 
     const test::ProcessResult quiet = runCli({"-q", "analisar", file, "--pasta", pasta()});

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "run/engine.hpp"
 #include "run/file_verification.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/process.hpp"
 #include "support/scripted_host.hpp"
@@ -75,7 +75,7 @@ TEST(LargeInput, aLineOverOneMebibyteEndsTheRunAtOnce) {
     }
 
     // Its size is known in full, past what 32 bits hold, as the progress of its reading shows.
-    Engine engine(folder.path());
+    Runner runner(folder.path());
     test::ScriptedHost host;
     host.first = sparse;
     std::uint64_t total = 0;
@@ -83,7 +83,7 @@ TEST(LargeInput, aLineOverOneMebibyteEndsTheRunAtOnce) {
         total = progress.phase == Phase::Normalizing ? progress.total : total;
         return true;
     };
-    EXPECT_THROW(engine.run(host), Error);
+    EXPECT_THROW(runner.run(host.request(), host), Error);
     EXPECT_EQ(total, kSparseSize);
 }
 

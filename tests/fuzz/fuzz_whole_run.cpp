@@ -1,4 +1,4 @@
-// A whole run on fuzzed files in a scratch folder, through the engine that the program uses. An
+// A whole run on fuzzed files in a scratch folder, through the runner that the program uses. An
 // input holding kSecondFile is a join of the bytes before it with the bytes after it; any other is
 // an analysis of the whole. Every output must hold the kept type 10 and 11 lines there are, each
 // staged line of the inputs once (type 75 duplicates aside) byte for byte, and type 90 records that
@@ -13,9 +13,9 @@
 
 #include "fuzz_support.hpp"
 #include "layout/record_types.hpp"
-#include "run/engine.hpp"
 #include "run/file_verification.hpp"
 #include "run/line_normalization.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/models.hpp"
 #include "support/scripted_host.hpp"
@@ -32,10 +32,10 @@ constexpr std::size_t kWidth = 126;
 struct Folders {
     test::ProgramFolder program;
     test::TempFolder work;
-    Engine engine{program.path()};
+    Runner runner{program.path()};
 };
 
-// One engine for the whole session, as in the program: every run must start from a clean slate.
+// One runner for the whole session, as in the program: every run must start from a clean slate.
 Folders& folders() {
     static Folders folders;
     return folders;
@@ -159,11 +159,11 @@ void checkOutput(const std::string& text, const Expected& expected) {
                 "the type 90 records name the informant and count what was written");
 }
 
-void checkRefused(Engine& engine, test::ScriptedHost& host, std::string_view first,
+void checkRefused(Runner& runner, test::ScriptedHost& host, std::string_view first,
                   std::optional<std::string_view> second) {
     bool refused = false;
     try {
-        engine.run(host);
+        runner.run(host.request(), host);
     } catch (const Error& error) {
         refused = refusesShape(error.kind);
     }
@@ -193,10 +193,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const Expected expected = expectedRun(first, second);
     if (expected.refused) {
-        checkRefused(folder.engine, host, first, second);
+        checkRefused(folder.runner, host, first, second);
         return 0;
     }
-    const RunResult result = folder.engine.run(host);
+    const RunResult result = folder.runner.run(host.request(), host);
     fuzz::check(result.status == RunStatus::Completed, "the run completes");
 
     const std::string output = test::readFile(result.summary.outputPath);

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra::test {
 
-// A host whose answers the test sets beforehand, and which records how the run used it.
-struct ScriptedHost : RunHost {
+// A request that the test sets beforehand, and a sink that records how the run reported.
+struct ScriptedHost : ProgressSink {
     std::string first;
     std::string second;
     Mode runMode = Mode::Analyse;
@@ -17,24 +18,9 @@ struct ScriptedHost : RunHost {
     // Called at every report; returning false cancels the run there.
     std::function<bool(const Progress&)> onProgress;
 
-    int firstReads = 0;
-    int secondReads = 0;
-    int modeReads = 0;
     std::vector<Phase> phases; // each phase once, in the order reported
 
-    std::string firstPath() override {
-        ++firstReads;
-        return first;
-    }
-    std::string secondPath() override {
-        ++secondReads;
-        return second;
-    }
-    Mode mode() override {
-        ++modeReads;
-        return runMode;
-    }
-    bool keepCopies() override { return copies; }
+    RunRequest request() const { return {runMode, first, second, copies}; }
     bool progress(const Progress& progress) override {
         if (progress.done > progress.total) {
             throw std::logic_error("progress past its total");

@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "run/pipeline.hpp"
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/pipeline.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 
 namespace sintegra {
 namespace {

@@ -32,69 +32,41 @@ TEST_F(StagingStoreTest, givesEveryByteBackAsStored) {
 }
 
 // Enough rows that type 60 is written in several sorted runs and the product codes spill to the
-// temporary database, with ties and repeated codes within and across the runs and the two files,
-// sub-types in either case, dates of every kind, three cash registers a day and two periods a code.
-struct StagedFiles {
-    std::vector<std::string> lines60;
-    std::vector<std::string> lines75;
-    std::size_t first60;
-    std::size_t first75;
-};
-
-StagedFiles stageTwoFiles(StagingStore& store, bool withdrawSecond) {
+// temporary database, with ties and repeated codes within and across the runs, sub-types in either
+// case, dates of every kind, three cash registers a day and two periods a code.
+TEST_F(StagingStoreTest, ordersAndDeduplicatesLikeAModelAcrossRuns) {
     std::mt19937 random(7);
     const auto pick = [&random](int count) {
         return std::uniform_int_distribution<int>(0, count - 1)(random);
     };
-    StagedFiles files{};
-    for (int file = 0; file < 2; ++file) {
-        if (file == 1) {
-            files.first60 = files.lines60.size();
-            files.first75 = files.lines75.size();
-            store.beginSecond();
-        }
-        for (int i = 0; i < (file == 0 ? 200000 : 40000); ++i) {
-            const std::string serial = std::to_string(i);
-            if (pick(4) == 0) {
-                const char sub = "MADIRmrX"[pick(8)];
-                const std::string date = (sub | 0x20) == 'r' ? "0" + std::to_string(2 + pick(2)) + "2013"
-                                                             : "2013030" + std::to_string(1 + pick(4));
-                const std::string line =
-                    "60" + std::string(1, sub) + date + record("ECF" + std::to_string(pick(3)), 20);
-                // Some lines end early, with a byte above 127 in their date or serial number.
-                files.lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(28)) + "\xe9"
-                                                      : record(line + serial));
-                store.stage(kType60, files.lines60.back());
-            } else {
-                const std::string code = std::to_string(100000 + pick(40000)) + "00000000";
-                const int kind = pick(50);
-                // Some lines are too short for a code, some end within it, after a byte above 127.
-                files.lines75.push_back(
-                    kind == 0   ? "75short" + serial
-                    : kind == 1 ? product(code.substr(0, pick(14)) + "\x80")
-                                : product(code, "x" + serial,
-                                          pick(2) == 0 ? "2013030120130331" : "2013030120130315"));
-                store.stage(kType75, files.lines75.back());
-            }
+    std::vector<std::string> lines60;
+    std::vector<std::string> lines75;
+    for (int i = 0; i < 240000; ++i) {
+        const std::string serial = std::to_string(i);
+        if (pick(4) == 0) {
+            const char sub = "MADIRmrX"[pick(8)];
+            const std::string date = (sub | 0x20) == 'r' ? "0" + std::to_string(2 + pick(2)) + "2013"
+                                                         : "2013030" + std::to_string(1 + pick(4));
+            const std::string line =
+                "60" + std::string(1, sub) + date + record("ECF" + std::to_string(pick(3)), 20);
+            // Some lines end early, with a byte above 127 in their date or serial number.
+            lines60.push_back(pick(20) == 0 ? line.substr(0, 3 + pick(28)) + "\xe9" : record(line + serial));
+            store.stage(kType60, lines60.back());
+        } else {
+            const std::string code = std::to_string(100000 + pick(40000)) + "00000000";
+            const int kind = pick(50);
+            // Some lines are too short for a code, some end within it, after a byte above 127.
+            lines75.push_back(kind == 0   ? "75short" + serial
+                              : kind == 1 ? product(code.substr(0, pick(14)) + "\x80")
+                                          : product(code, "x" + serial,
+                                                    pick(2) == 0 ? "2013030120130331" : "2013030120130315"));
+            store.stage(kType75, lines75.back());
         }
     }
-    if (withdrawSecond) {
-        store.withdrawSecond();
-        files.lines60.resize(files.first60);
-        files.lines75.resize(files.first75);
-    }
-    return files;
-}
-
-TEST_F(StagingStoreTest, ordersAndDeduplicatesLikeAModelAcrossRunsAndFiles) {
-    for (const bool withdrawSecond : {false, true}) {
-        store.clear();
-        const StagedFiles files = stageTwoFiles(store, withdrawSecond);
-        const std::vector<std::string> survivors = test::withoutRepeatedProducts(files.lines75);
-        EXPECT_EQ(store.removeDuplicateProducts(), files.lines75.size() - survivors.size());
-        EXPECT_TRUE(rows(kType60) == test::inType60Order(files.lines60)) << "withdrawn: " << withdrawSecond;
-        EXPECT_TRUE(rows(kType75) == survivors) << "withdrawn: " << withdrawSecond;
-    }
+    const std::vector<std::string> survivors = test::withoutRepeatedProducts(lines75);
+    EXPECT_EQ(store.removeDuplicateProducts(), lines75.size() - survivors.size());
+    EXPECT_TRUE(rows(kType60) == test::inType60Order(lines60));
+    EXPECT_TRUE(rows(kType75) == survivors);
 }
 
 // Other programs read the store left by the last run: each table numbers its rows in load order,

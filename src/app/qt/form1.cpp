@@ -41,11 +41,11 @@ std::vector<std::string> localFiles(const QMimeData& data) {
 
 } // namespace
 
-Form1::Form1(Engine& engine, Dialogs& dialogs, QWidget* parent)
+Form1::Form1(Runner& runner, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , ui_(std::make_unique<Ui::Form1>())
     , dialogs_(dialogs)
-    , logic_(std::make_unique<WindowLogic>(engine, static_cast<WindowView&>(*this))) {
+    , logic_(std::make_unique<WindowLogic>(runner, static_cast<WindowView&>(*this))) {
     initResources();
     substituteMissingFonts();
     ui_->setupUi(this);
@@ -217,6 +217,10 @@ QWidget* Form1::widget(Control control) const {
         return ui_->BtnLocalizar;
     case Control::BtnVerificar:
         return ui_->BtnVerificar;
+    case Control::OptAnalisarSintegra:
+        return ui_->OptAnalisarSintegra;
+    case Control::OptJuntarSintegra:
+        return ui_->OptJuntarSintegra;
     }
     return nullptr;
 }

@@ -15,7 +15,7 @@ class Form1;
 }
 
 namespace sintegra {
-class Engine;
+class Runner;
 }
 
 namespace sintegra::app {
@@ -29,7 +29,7 @@ class Form1 : public QWidget, private WindowView {
     Q_OBJECT
 
 public:
-    Form1(Engine& engine, Dialogs& dialogs, QWidget* parent = nullptr);
+    Form1(Runner& runner, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Form1() override;
 
 protected:

@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
     installPortugueseQtTexts(application);
     QtDialogs dialogs;
     const Tell tell = [&dialogs](const std::string& text) { dialogs.inform(nullptr, fromEngineText(text)); };
-    return startWindow(tell, [&dialogs](sintegra::Engine& engine) {
-        Form1 window(engine, dialogs);
+    return startWindow(tell, [&dialogs](sintegra::Runner& runner) {
+        Form1 window(runner, dialogs);
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();
         if (const auto request = screenshotRequest(QApplication::arguments())) {

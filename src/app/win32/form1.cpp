@@ -47,6 +47,10 @@ ControlId idOf(Control control) {
         return ControlId::BtnProc;
     case Control::BtnVerificar:
         return ControlId::BtnVerificar;
+    case Control::OptAnalisarSintegra:
+        return ControlId::OptAnalisarSintegra;
+    case Control::OptJuntarSintegra:
+        return ControlId::OptJuntarSintegra;
     case Control::BtnLocalizar:
         break;
     }
@@ -75,7 +79,7 @@ std::vector<std::string> droppedFiles(HDROP drop) {
 
 // Made on the primary screen, whose dots per inch it takes; load() then sets analyse mode. A window
 // made halfway goes before the failure leaves: no message may reach an object that never was.
-Form1::Form1(Engine& engine, Dialogs& dialogs)
+Form1::Form1(Runner& runner, Dialogs& dialogs)
     : dialogs_(dialogs) {
     CreateWindowExW(0, windowClass(), L"", kStyle, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
                     this);
@@ -88,7 +92,7 @@ Form1::Form1(Engine& engine, Dialogs& dialogs)
         controls_ = std::make_unique<Form1Controls>(window_, dpi);
         fitClientArea(dpi, {});
         DragAcceptFiles(window_, TRUE);
-        logic_ = std::make_unique<WindowLogic>(engine, static_cast<WindowView&>(*this));
+        logic_ = std::make_unique<WindowLogic>(runner, static_cast<WindowView&>(*this));
         logic_->load();
     } catch (...) {
         destroy();

@@ -11,7 +11,7 @@
 #include "app/window_view.hpp"
 
 namespace sintegra {
-class Engine;
+class Runner;
 }
 
 namespace sintegra::app {
@@ -28,7 +28,7 @@ class PostedTasks;
 // of them. The logic decides; this class only shows and forwards. Made hidden, in analyse mode.
 class Form1 : private WindowView {
 public:
-    Form1(Engine& engine, Dialogs& dialogs);
+    Form1(Runner& runner, Dialogs& dialogs);
     // A run still under way stops first; what it posted meanwhile goes with the window.
     ~Form1() override;
     Form1(const Form1&) = delete;

@@ -44,7 +44,6 @@ struct ControlDesign {
     Twips place;
     FontRole font;
     Look look;
-    int tabIndex;
 };
 
 inline constexpr Twips kClientArea{0, 0, 7125, 4185};

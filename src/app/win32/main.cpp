@@ -38,8 +38,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const sintegra::app::Tell tell = [&dialogs](const std::string& text) {
         dialogs.inform(nullptr, sintegra::widen(text));
     };
-    return sintegra::app::startWindow(tell, [&dialogs, show](sintegra::Engine& engine) {
-        Form1 window(engine, dialogs);
+    return sintegra::app::startWindow(tell, [&dialogs, show](sintegra::Runner& runner) {
+        Form1 window(runner, dialogs);
         if (const auto request = screenshotRequest()) {
             return takeScreenshot(window, dialogs, *request);
         }

@@ -16,7 +16,7 @@
 #include "app/win32/form1.hpp"
 #include "app/win32/win32_dialogs.hpp"
 #include "files/wide_text.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/temp_folder.hpp"
 
@@ -157,9 +157,9 @@ protected:
 
     test::ProgramFolder folder;
     test::TempFolder user;
-    Engine engine{folder.path()};
+    Runner runner{folder.path()};
     ScriptedDialogs dialogs;
-    Form1 window{engine, dialogs};
+    Form1 window{runner, dialogs};
 };
 
 } // namespace
@@ -248,7 +248,7 @@ TEST_F(Form1Test, FontsColoursAndPlacesFollowTheDesignAtEveryScale) {
 }
 
 // A join, then an analysis: the mode's option shows or hides the second row on the way.
-TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
+TEST_F(Form1Test, ARunLocksItsControlsAndEndsWithItsMessage) {
     struct Case {
         bool join;
         const char* first;
@@ -271,12 +271,12 @@ TEST_F(Form1Test, ARunLocksTwoButtonsAndEndsWithItsMessage) {
             choose(ControlId::BtnLocalizar1, c.second);
         }
         click(ControlId::BtnProc);
-        EXPECT_FALSE(IsWindowEnabled(item(ControlId::BtnProc)) ||
-                     IsWindowEnabled(item(ControlId::BtnLocalizar)));
-        for (const ControlId id : {ControlId::BtnClose, ControlId::BtnLocalizar1,
-                                   ControlId::OptAnalisarSintegra, ControlId::OptJuntarSintegra}) {
-            EXPECT_TRUE(IsWindowEnabled(item(id))) << static_cast<int>(id);
+        for (const ControlId id :
+             {ControlId::BtnProc, ControlId::BtnLocalizar, ControlId::BtnLocalizar1, ControlId::BtnVerificar,
+              ControlId::OptAnalisarSintegra, ControlId::OptJuntarSintegra}) {
+            EXPECT_FALSE(IsWindowEnabled(item(id))) << static_cast<int>(id);
         }
+        EXPECT_TRUE(IsWindowEnabled(item(ControlId::BtnClose)));
 
         ASSERT_TRUE(waitForMessages(1));
         const std::filesystem::path output = c.join ? folder.path() / "sintegra.txt" : narrow(first);

@@ -1,4 +1,4 @@
-#include "run/pipeline.hpp"
+#include "run/pipeline/pipeline.hpp"
 
 namespace sintegra {
 

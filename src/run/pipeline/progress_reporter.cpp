@@ -1,4 +1,4 @@
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ void ProgressReporter::begin(Phase phase, std::uint64_t total) {
 void ProgressReporter::report(std::uint64_t done) {
     done = std::min(done, total_);
     next_ = done + step_;
-    if (!host_.progress({phase_, done, total_})) {
+    if (!sink_.progress({phase_, done, total_})) {
         throw RunCancelled{};
     }
 }

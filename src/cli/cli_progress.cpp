@@ -1,8 +1,8 @@
-#include "cli/cli_host.hpp"
+#include "cli/cli_progress.hpp"
 
 namespace sintegra::cli {
 
-bool CliHost::progress(const Progress& progress) {
+bool CliProgress::progress(const Progress& progress) {
     if (bar_ != nullptr) {
         bar_->show(progress);
     }

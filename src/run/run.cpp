@@ -1,4 +1,4 @@
-#include "run/run_driver.hpp"
+#include "run/run.hpp"
 
 #include <chrono>
 #include <optional>
@@ -8,15 +8,15 @@
 #include "files/input_file.hpp"
 #include "files/path_text.hpp"
 #include "files/replacement.hpp"
-#include "run/blocks.hpp"
 #include "run/file_loading.hpp"
 #include "run/file_verification.hpp"
 #include "run/output_assembly.hpp"
-#include "run/pipeline.hpp"
-#include "run/progress_reporter.hpp"
+#include "run/pipeline/blocks.hpp"
+#include "run/pipeline/pipeline.hpp"
+#include "run/pipeline/progress_reporter.hpp"
 #include "run/record_dispatch.hpp"
 #include "run/run_checks.hpp"
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 #include "run/totals_trailer.hpp"
 #include "staging/staging_store.hpp"
 #include "verify/file_shape.hpp"
@@ -37,6 +37,10 @@ void requireRecords(const StagingLoad& load, const std::string& path) {
     }
 }
 
+// The threads of each phase's stages beside the run's own: reading beside staging, and writing the
+// output beside its check.
+constexpr unsigned kRunThreads = 2;
+
 // Blocks on their way to a stage that is behind: a few, so that memory stays flat.
 constexpr std::size_t kLineBlocksAhead = 4;
 constexpr std::size_t kByteBlocksAhead = 2;
@@ -49,14 +53,13 @@ void resetTables(StagingStore& store, ProgressReporter& progress) {
 
 class Run {
 public:
-    Run(StagingStore& store, RunHost& host, const std::filesystem::path& folder, TempRegistry* temps,
-        unsigned threads)
+    Run(StagingStore& store, const RunRequest& request, ProgressSink& sink,
+        const std::filesystem::path& folder, TempRegistry* temps)
         : store_(store)
-        , host_(host)
+        , request_(request)
         , folder_(folder)
         , temps_(temps)
-        , threads_(threads)
-        , progress_(host)
+        , progress_(sink)
         , stamp_(copyStamp(std::chrono::system_clock::now())) {}
 
     RunResult execute();
@@ -70,34 +73,28 @@ private:
 
     void loadFirst(InputFile& first, StagingLoad& load);
     void loadSecond(const InputFile& first);
-    NormalizedDigest passFirst(InputFile& input, StagingLoad* load, const FirstFilePass& pass);
-    void passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized);
+    void passFirst(InputFile& input, StagingLoad* load, const FirstFilePass& pass);
     void readSecond(InputFile& input);
-    Staged settleSecond(Mode mode, const StagingLoad& firstLoad);
-    void normalizeForJoin();
+    Staged staged(const StagingLoad& firstLoad);
     void writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output);
     void assemble(const KeptLines& kept, std::uint64_t stagedRows, ByteBlocks& output);
-    void save(Mode mode, AtomicFile& output, StoreTransaction& transaction);
+    void save(AtomicFile& output, StoreTransaction& transaction);
     void putInPlace(const std::vector<AtomicFile*>& files);
     void noteRead(const std::string& path, const InputFile& input);
     void requireInputsAsRead() const;
     std::filesystem::perms leastAccess() const;
 
     StagingStore& store_;
-    RunHost& host_;
+    const RunRequest request_;
+    const bool join_ = request_.mode == Mode::Join;
     const std::filesystem::path& folder_;
     TempRegistry* temps_;
-    unsigned threads_; // of each phase's pipeline
     ProgressReporter progress_;
-    std::string stamp_; // the local time of the run, which names its copies
-    std::string firstPath_;
-    NormalizedDigest firstDigest_;
-    std::optional<AtomicFile> normalized_;
+    std::string stamp_;                    // the local time of the run, which names its copies
+    std::optional<AtomicFile> normalized_; // the first file's, in join mode
     std::optional<StagingLoad> secondLoad_;
-    std::string secondPath_;
     InputCheck firstCheck_;
     std::optional<InputCheck> secondCheck_; // none when the second file is the first one again
-    std::optional<Error> secondRefused_;    // which matters in join mode only
     Cleaning firstCleaning_;
     Cleaning secondCleaning_;
     RunSummary summary_;
@@ -110,108 +107,76 @@ private:
     std::vector<ReadInput> inputs_;
 };
 
-// The first file's normalized form is written as it is read when the host foresees join mode; the
-// mode read when the output is assembled decides (normalizeForJoin).
+// A join writes the first file's normalized form as it is read.
 void Run::loadFirst(InputFile& first, StagingLoad& load) {
-    if (host_.mode() == Mode::Join) {
-        normalized_.emplace(pathFromText(firstPath_), temps_);
+    if (join_) {
+        normalized_.emplace(pathFromText(request_.first), temps_);
     }
     progress_.begin(Phase::Normalizing, first.size());
-    firstDigest_ =
-        passFirst(first, &load, {normalized_ ? &*normalized_ : nullptr, &firstCheck_, &firstCleaning_});
+    passFirst(first, &load, {normalized_ ? &*normalized_ : nullptr, &firstCheck_, &firstCleaning_});
     progress_.finish();
-    requireRecords(load, firstPath_);
+    requireRecords(load, request_.first);
     summary_.inputs.push_back(
-        {firstPath_, load.lines(), load.dropped(), firstCleaning_, firstCheck_.report()});
+        {request_.first, load.lines(), load.dropped(), firstCleaning_, firstCheck_.report()});
     summary_.fittedLines = firstCheck_.fittedLines();
     summary_.fitted = firstCheck_.fitted();
 }
 
-// Both labels may name the same file: it is then read again as the run normalized it.
+// Analyse mode reads one file only, even if the request names a second one. Both may name the same
+// file: it is then read again as the run normalized it, and the stamps of both reads must still hold
+// when the files are replaced.
 void Run::loadSecond(const InputFile& first) {
-    const std::string path = host_.secondPath();
-    if (namesNoFile(path)) {
+    const std::string& path = request_.second;
+    if (!join_ || namesNoFile(path)) {
         return;
     }
     InputFile input(pathFromText(path));
     noteRead(path, input);
-    store_.beginSecond();
     secondLoad_.emplace(store_);
     progress_.begin(Phase::LoadingSecond, input.size());
     if (input.sameFileAs(first)) {
-        passFirstAgain(input, &*secondLoad_, nullptr);
+        passFirst(input, &*secondLoad_, {});
     } else {
         secondCheck_.emplace();
         readSecond(input);
     }
     progress_.finish();
-    secondPath_ = path;
+    requireRecords(*secondLoad_, path);
+    summary_.inputs.push_back({path, secondLoad_->lines(), secondLoad_->dropped(), secondCleaning_,
+                               secondCheck_ ? std::optional(secondCheck_->report()) : std::nullopt});
 }
 
 // read → clean → split → fit → {stage rows, write the normalized file, check the input}. The file
 // is read on a thread of its own while this one stages its rows, and the last run's store is deleted
 // meanwhile.
-NormalizedDigest Run::passFirst(InputFile& input, StagingLoad* load, const FirstFilePass& pass) {
-    NormalizedDigest digest;
-    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+void Run::passFirst(InputFile& input, StagingLoad* load, const FirstFilePass& pass) {
+    Pipeline::run(kRunThreads, [&](Pipeline& pipeline) {
         if (store_.holdsSetAside()) {
             pipeline.task([this] { store_.removeSetAside(); });
         }
-        pipeline.source<LineBlock>(
-            [&](Channel<LineBlock>& rows) { digest = readFirstFile(input, rows, pass); },
-            [&](LineBlock& lines) { stageRows(load, lines, progress_); }, kLineBlocksAhead);
+        pipeline.source<LineBlock>([&](Channel<LineBlock>& rows) { readFirstFile(input, rows, pass); },
+                                   [&](LineBlock& lines) { stageRows(load, lines, progress_); },
+                                   kLineBlocksAhead);
     });
-    return digest;
-}
-
-// A later pass over the first file stands for the first one only if it reads the same lines.
-void Run::passFirstAgain(InputFile& input, StagingLoad* load, AtomicFile* normalized) {
-    if (passFirst(input, load, {normalized}) != firstDigest_) {
-        throw Error(ErrorKind::ChangedMeanwhile, firstPath_);
-    }
 }
 
 // read → leave out the BOM and Ctrl-Z → split → {stage rows, check the input}, while the first
 // file's normalized form goes to disk.
 void Run::readSecond(InputFile& input) {
-    Pipeline::run(threads_, [&](Pipeline& pipeline) {
-        if (normalized_) {
-            pipeline.task([this] { normalized_->prepare(); });
-        }
+    Pipeline::run(kRunThreads, [&](Pipeline& pipeline) {
+        pipeline.task([this] { normalized_->prepare(); });
         pipeline.source<LineBlock>(
-            [&](Channel<LineBlock>& rows) {
-                try {
-                    readSecondFile(input, rows, *secondCheck_, secondCleaning_);
-                } catch (const Error& refused) {
-                    if (!refusesShape(refused.kind)) {
-                        throw;
-                    }
-                    secondRefused_ = refused;
-                }
-            },
+            [&](Channel<LineBlock>& rows) { readSecondFile(input, rows, *secondCheck_, secondCleaning_); },
             [this](LineBlock& lines) { stageRows(&*secondLoad_, lines, progress_); }, kLineBlocksAhead);
     });
 }
 
-// Analyse mode reads one file only, even if the host named a second one, whatever that one holds.
-Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
+Run::Staged Run::staged(const StagingLoad& firstLoad) {
     Staged staged{firstLoad.kept(), firstLoad.staged()};
-    if (!secondLoad_) {
-        return staged;
+    if (secondLoad_) {
+        staged.kept.overlay(secondLoad_->kept());
+        staged.rows += secondLoad_->staged();
     }
-    if (mode == Mode::Analyse) {
-        store_.withdrawSecond();
-        inputs_.pop_back();
-        return staged;
-    }
-    if (secondRefused_) {
-        throw *secondRefused_;
-    }
-    requireRecords(*secondLoad_, secondPath_);
-    staged.kept.overlay(secondLoad_->kept());
-    staged.rows += secondLoad_->staged();
-    summary_.inputs.push_back({secondPath_, secondLoad_->lines(), secondLoad_->dropped(), secondCleaning_,
-                               secondCheck_ ? std::optional(secondCheck_->report()) : std::nullopt});
     return staged;
 }
 
@@ -219,7 +184,7 @@ Run::Staged Run::settleSecond(Mode mode, const StagingLoad& firstLoad) {
 // thread of its own.
 void Run::writeOutput(const KeptLines& kept, std::uint64_t stagedRows, AtomicFile& output) {
     OutputCheck check;
-    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+    Pipeline::run(kRunThreads, [&](Pipeline& pipeline) {
         Channel<SharedBytes>& checked = pipeline.channel<SharedBytes>(
             [&check](SharedBytes& bytes) { check.feed(*bytes); }, kByteBlocksAhead);
         Channel<SharedBytes>& written = pipeline.channel<SharedBytes>(
@@ -255,35 +220,22 @@ void Run::assemble(const KeptLines& kept, std::uint64_t stagedRows, ByteBlocks& 
     summary_.type90Records = totals.size();
 }
 
-// A host in join mode that did not foresee it at the start gets the first file's normalized form
-// from a second pass.
-void Run::normalizeForJoin() {
-    if (normalized_) {
-        return;
-    }
-    normalized_.emplace(pathFromText(firstPath_), temps_);
-    InputFile again(pathFromText(firstPath_));
-    progress_.begin(Phase::Normalizing, again.size());
-    passFirstAgain(again, nullptr, &*normalized_);
-    progress_.finish();
-}
-
 // The last moment to stop: from here on the files are put in place. The output goes to disk while
 // the store commits, and first, so that a write failing on it cannot come after the first file was
 // replaced. A first file that the run would rewrite with its very bytes is left as it is, untouched
 // and with no copy taken; a join's output is written all the same.
-void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
+void Run::save(AtomicFile& output, StoreTransaction& transaction) {
     progress_.begin(Phase::Saving, 1);
-    AtomicFile& rewritten = mode == Mode::Join ? *normalized_ : output;
+    AtomicFile& rewritten = join_ ? *normalized_ : output;
     summary_.firstInOrder = rewritten.matchesTarget();
     std::vector<AtomicFile*> files;
     if (!summary_.firstInOrder) {
         files.push_back(&rewritten);
     }
-    if (mode == Mode::Join) {
+    if (join_) {
         files.push_back(&output);
     }
-    Pipeline::run(threads_, [&](Pipeline& pipeline) {
+    Pipeline::run(kRunThreads, [&](Pipeline& pipeline) {
         if (!files.empty()) {
             pipeline.task([&files] { files.back()->prepare(); });
         }
@@ -298,7 +250,7 @@ void Run::save(Mode mode, AtomicFile& output, StoreTransaction& transaction) {
 // every file that the run read or wrote, should one of them be in Copias.
 void Run::putInPlace(const std::vector<AtomicFile*>& files) {
     std::optional<CopyFolder> copies;
-    if (host_.keepCopies()) {
+    if (request_.keepCopies) {
         copies.emplace(folder_ / kCopiesFolderName, stamp_, temps_);
     }
     for (const ReplacedFile& file :
@@ -344,41 +296,36 @@ std::filesystem::perms Run::leastAccess() const {
 
 RunResult Run::execute() {
     resetTables(store_, progress_);
-    firstPath_ = host_.firstPath();
-    if (namesNoFile(firstPath_)) {
+    if (namesNoFile(request_.first)) {
         return {RunStatus::NoFileSelected, {}};
     }
-    InputFile first(pathFromText(firstPath_));
-    noteRead(firstPath_, first);
+    InputFile first(pathFromText(request_.first));
+    noteRead(request_.first, first);
     StoreTransaction transaction(store_);
     StagingLoad firstLoad(store_);
     loadFirst(first, firstLoad);
     loadSecond(first);
     first.close(); // it may be replaced
-    const Mode mode = host_.mode();
-    const Staged staged = settleSecond(mode, firstLoad);
+    const Staged staged = this->staged(firstLoad);
 
     progress_.begin(Phase::RemovingDuplicates, 1);
     summary_.duplicatesRemoved = store_.removeDuplicateProducts();
     summary_.repeatedProducts = store_.repeatedProducts();
     progress_.finish();
 
-    if (mode == Mode::Join) {
-        normalizeForJoin();
-    }
-    summary_.outputPath = mode == Mode::Analyse ? firstPath_ : pathText(folder_ / kJoinOutputName);
+    summary_.outputPath = join_ ? pathText(folder_ / kJoinOutputName) : request_.first;
     AtomicFile output(pathFromText(summary_.outputPath), temps_, leastAccess(),
-                      mode == Mode::Join ? TargetKind::OwnFile : TargetKind::UserFile);
+                      join_ ? TargetKind::OwnFile : TargetKind::UserFile);
     writeOutput(staged.kept, staged.rows - summary_.duplicatesRemoved, output);
-    save(mode, output, transaction);
+    save(output, transaction);
     return {RunStatus::Completed, std::move(summary_)};
 }
 
 } // namespace
 
-RunResult runOnce(StagingStore& store, RunHost& host, const std::filesystem::path& programFolder,
-                  TempRegistry* temps, unsigned threads) {
-    return Run(store, host, programFolder, temps, threads).execute();
+RunResult run(StagingStore& store, const RunRequest& request, ProgressSink& sink,
+              const std::filesystem::path& programFolder, TempRegistry* temps) {
+    return Run(store, request, sink, programFolder, temps).execute();
 }
 
 } // namespace sintegra

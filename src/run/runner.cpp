@@ -1,10 +1,10 @@
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 
 #include "errors/file_errors.hpp"
 #include "files/file_size_limit.hpp"
 #include "files/folder_lock.hpp"
-#include "run/progress_reporter.hpp"
-#include "run/run_driver.hpp"
+#include "run/pipeline/progress_reporter.hpp"
+#include "run/run.hpp"
 #include "staging/staging_store.hpp"
 
 namespace sintegra {
@@ -29,7 +29,7 @@ bool makeFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
-Engine::Engine(const ProgramFolders& folders)
+Runner::Runner(const ProgramFolders& folders)
     : folder_(folders.data) {
     try {
         start(folders);
@@ -38,14 +38,14 @@ Engine::Engine(const ProgramFolders& folders)
     }
 }
 
-Engine::Engine(const std::filesystem::path& programFolder)
-    : Engine(programFoldersAt(programFolder)) {}
+Runner::Runner(const std::filesystem::path& programFolder)
+    : Runner(programFoldersAt(programFolder)) {}
 
-Engine::~Engine() = default;
+Runner::~Runner() = default;
 
 // The user's data folder is made on first use, and nothing is made before the template is known to
 // be there. A folder that the user names must exist.
-void Engine::start(const ProgramFolders& folders) {
+void Runner::start(const ProgramFolders& folders) {
     failWritesPastSizeLimit();
     if (!folders.createData) {
         requireFolder(folders.data);
@@ -63,7 +63,7 @@ void Engine::start(const ProgramFolders& folders) {
 }
 
 // What another copy holds is not ours to remove: only a folder that this start took is cleaned.
-void Engine::leaveNothingBehind(bool madeFolder) noexcept {
+void Runner::leaveNothingBehind(bool madeFolder) noexcept {
     if (lock_) {
         try {
             removeStore(folder_);
@@ -79,9 +79,9 @@ void Engine::leaveNothingBehind(bool madeFolder) noexcept {
     }
 }
 
-RunResult Engine::run(RunHost& host) {
+RunResult Runner::run(const RunRequest& request, ProgressSink& sink) {
     try {
-        return runOnce(*store_, host, folder_, lock_.get(), kRunThreads);
+        return sintegra::run(*store_, request, sink, folder_, lock_.get());
     } catch (const RunCancelled&) {
         return {RunStatus::Cancelled, {}};
     } catch (...) {

@@ -2,19 +2,19 @@
 
 #include <cstdint>
 
-#include "run/run_host.hpp"
+#include "run/run_request.hpp"
 
 namespace sintegra {
 
-// Thrown where the host asked to stop the run.
+// Thrown where the sink asked to stop the run.
 struct RunCancelled {};
 
-// Reports a phase's progress to the host a bounded number of times, whatever its size, and stops
-// the run where the host asks. Every report may throw RunCancelled.
+// Reports a phase's progress to the sink a bounded number of times, whatever its size, and stops
+// the run where the sink asks. Every report may throw RunCancelled.
 class ProgressReporter {
 public:
-    explicit ProgressReporter(RunHost& host)
-        : host_(host) {}
+    explicit ProgressReporter(ProgressSink& sink)
+        : sink_(sink) {}
 
     void begin(Phase phase, std::uint64_t total);
     void advance(std::uint64_t done) {
@@ -27,7 +27,7 @@ public:
 private:
     void report(std::uint64_t done);
 
-    RunHost& host_;
+    ProgressSink& sink_;
     Phase phase_ = Phase::Resetting;
     std::uint64_t total_ = 0;
     std::uint64_t step_ = 1;

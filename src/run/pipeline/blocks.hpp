@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/pipeline.hpp"
+#include "run/pipeline/pipeline.hpp"
 
 namespace sintegra {
 

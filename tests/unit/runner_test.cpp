@@ -19,7 +19,7 @@
 #include "files/input_file.hpp"
 #include "files/path_text.hpp"
 #include "files/system_error.hpp"
-#include "run/engine.hpp"
+#include "run/runner.hpp"
 #include "support/files.hpp"
 #include "support/scripted_host.hpp"
 #include "support/temp_folder.hpp"
@@ -79,9 +79,9 @@ std::string failed(ErrorKind kind, const std::string& file, const std::string& c
     return std::to_string(static_cast<int>(kind)) + "|" + cause + "|" + replaced + "|" + file;
 }
 
-std::string failureOf(Engine& engine, RunHost& host) {
+std::string failureOf(Runner& runner, test::ScriptedHost& host) {
     try {
-        engine.run(host);
+        runner.run(host.request(), host);
     } catch (const Error& error) {
         const std::string cause = error.cause ? systemCause(error.cause) : "";
         return failed(error.kind, error.file, cause, error.replaced.empty() ? "" : error.replaced[0].file);
@@ -89,37 +89,34 @@ std::string failureOf(Engine& engine, RunHost& host) {
     return "no failure";
 }
 
-class EngineTest : public ::testing::Test {
+class RunnerTest : public ::testing::Test {
 protected:
     void expectNoTemps() {
         EXPECT_EQ(test::leftoverTemps({work.path(), folder.path()}), std::vector<std::string>{});
     }
 
-    std::string failure() { return failureOf(engine, host); }
+    std::string failure() { return failureOf(runner, host); }
 
     test::ProgramFolder folder;
     test::TempFolder work;
-    Engine engine{folder.path()};
+    Runner runner{folder.path()};
     test::ScriptedHost host;
 };
 
-// A second file named in analyse mode is not read.
-TEST_F(EngineTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
+// A second file named in analyse mode is not even opened.
+TEST_F(RunnerTest, analyseReplacesTheFileWithItsCleanedRegroupedForm) {
     host.first = work.write("a.txt", kFirst);
-    host.second = work.write("b.txt", "10second\r\n50second");
-    const RunResult result = engine.run(host);
+    host.second = work.file("absent.txt");
+    const RunResult result = runner.run(host.request(), host);
     ASSERT_EQ(result.status, RunStatus::Completed);
     EXPECT_EQ(readFile(host.first), kAnalysed);
     EXPECT_EQ(result.summary.outputPath, host.first);
-    EXPECT_EQ(host.firstReads, 1);
-    EXPECT_EQ(host.secondReads, 1);
-    EXPECT_EQ(host.modeReads, 2);
     expectNoTemps();
 }
 
 // The summary names what the repair did that the user may not expect, and ends with what verifying
 // the files found.
-TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
+TEST_F(RunnerTest, theSummaryNamesTheRepairsAndTheFindings) {
     const std::string tenA = "10" + std::string(14, '1');
     const std::string a = work.file("a.txt"), b = work.file("b.txt");
     struct Case {
@@ -184,14 +181,14 @@ TEST_F(EngineTest, theSummaryNamesTheRepairsAndTheFindings) {
         host.runMode = c.mode;
         host.first = work.write("a.txt", c.first);
         host.second = c.second == a ? a : work.write("b.txt", c.second);
-        const std::string summary = formatSummary(engine.run(host).summary);
+        const std::string summary = formatSummary(runner.run(host.request(), host).summary);
         for (const std::string& said : c.says) {
             EXPECT_NE(summary.find(said), std::string::npos) << said << "\nin:\n" << summary;
         }
     }
 }
 
-TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
+TEST_F(RunnerTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     const auto code = [](char letter) { return std::string(13, '0') + letter; };
     host.runMode = Mode::Join;
     host.first =
@@ -203,7 +200,7 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     const std::string second = tenB + "\r\n" + raw50 + "\r\n" + product(code('B'), "2") + "\n" +
                                product(code('D'), "2") + "\r\n \t" + led50 + "\r\n\x1a" + after50 + "\x1a";
     host.second = work.write("b.txt", second);
-    const RunResult result = engine.run(host);
+    const RunResult result = runner.run(host.request(), host);
     const std::string output = (folder.path() / "sintegra.txt").string();
     EXPECT_EQ(result.summary.outputPath, output);
     EXPECT_EQ(readFile(host.second), second);
@@ -222,7 +219,7 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
     // Joined again: the first file is in order now and stays as it is; the join is written anew.
     const std::optional<FileStamp> first = stampOf(host.first);
     std::filesystem::remove(output);
-    const RunResult again = engine.run(host);
+    const RunResult again = runner.run(host.request(), host);
     EXPECT_EQ(stampOf(host.first), first);
     EXPECT_TRUE(std::filesystem::exists(output));
     EXPECT_EQ(inOrderText(again.summary), "O primeiro arquivo já estava em ordem: não foi alterado.");
@@ -231,7 +228,7 @@ TEST_F(EngineTest, joinMergesBothFilesIntoSintegraTxtInTheProgramFolder) {
 
 // Whatever names it: the same path, another spelling of its folder, a hard link. The file has no
 // type 10, 11 or 90 line: the output starts with what there is, and a second run changes nothing.
-TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
+TEST_F(RunnerTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     host.runMode = Mode::Join;
     host.first = work.file("a.txt");
     std::filesystem::create_directory(work.path() / "sub");
@@ -242,7 +239,7 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
         std::filesystem::remove(link);
         std::filesystem::create_hard_link(host.first, link);
         host.second = second.string();
-        engine.run(host);
+        runner.run(host.request(), host);
         EXPECT_EQ(
             test::crlfLines(readFile(folder.path() / "sintegra.txt")),
             (std::vector<std::string>{
@@ -254,88 +251,76 @@ TEST_F(EngineTest, readsTheSameFileTwiceAsNormalizedWhenBothRowsNameIt) {
     host.runMode = Mode::Analyse;
     host.first = (folder.path() / "sintegra.txt").string();
     const std::optional<FileStamp> before = stampOf(host.first);
-    const RunResult again = engine.run(host);
+    const RunResult again = runner.run(host.request(), host);
     EXPECT_EQ(readFile(host.first), joined);
     EXPECT_EQ(stampOf(host.first), before);
     EXPECT_TRUE(again.summary.copies.empty());
     EXPECT_EQ(inOrderText(again.summary), "O arquivo já estava em ordem: nada foi alterado.");
 }
 
-// The window's mode may change during a run: the mode read when the output is assembled decides,
-// and the files end as that mode leaves them from the start. A first file changed by another
-// program once the run has opened it fails the run instead, whether it is read again or not.
-TEST_F(EngineTest, theModeReadWhenTheOutputIsAssembledDecides) {
+// A first file changed by another program once the run has opened it fails the run, whether it is
+// read again or not.
+TEST_F(RunnerTest, aFirstFileChangedDuringTheRunFailsIt) {
     struct Case {
-        Mode start;
-        Mode end;
+        Mode mode;
         bool sameSecond;
-        std::optional<Phase> changeFileIn;
+        Phase changeFileIn;
     };
     const std::string joined = (folder.path() / "sintegra.txt").string();
-    const auto outcome = [&](const Case& c) {
+    host.first = work.file("a.txt");
+    const std::string changed = failed(ChangedMeanwhile, host.first) + "|" + kFirst + "50changed|no output";
+    for (const Case c : {Case{Mode::Join, false, Phase::RemovingDuplicates},
+                         {Mode::Join, true, Phase::LoadingSecond},
+                         {Mode::Analyse, false, Phase::Saving},
+                         {Mode::Join, false, Phase::Assembling}}) {
         writeFile(host.first, kFirst);
-        std::filesystem::remove(joined);
         host.second = c.sameSecond ? host.first : "";
-        host.runMode = c.start;
+        host.runMode = c.mode;
         host.onProgress = [&](const Progress& progress) {
-            host.runMode = progress.phase == Phase::Normalizing ? c.end : host.runMode;
             if (progress.phase == c.changeFileIn && progress.done == 0) {
                 writeFile(host.first, kFirst + "50changed");
             }
             return true;
         };
-        const std::string failed = failure();
-        return failed + "|" + readFile(host.first) + "|" +
-               (std::filesystem::exists(joined) ? readFile(joined) : "no output");
-    };
-    host.first = work.file("a.txt");
-    for (const Case c : {Case{Mode::Analyse, Mode::Join, false, std::nullopt},
-                         {Mode::Join, Mode::Analyse, false, std::nullopt},
-                         {Mode::Analyse, Mode::Join, true, std::nullopt}}) {
-        EXPECT_EQ(outcome(c), outcome({c.end, c.end, c.sameSecond, std::nullopt}));
-    }
-    const std::string changed = failed(ChangedMeanwhile, host.first) + "|" + kFirst + "50changed|no output";
-    for (const Case c : {Case{Mode::Analyse, Mode::Join, false, Phase::RemovingDuplicates},
-                         {Mode::Analyse, Mode::Analyse, true, Phase::LoadingSecond},
-                         {Mode::Analyse, Mode::Analyse, false, Phase::Saving},
-                         {Mode::Join, Mode::Join, false, Phase::Assembling}}) {
-        EXPECT_EQ(outcome(c), changed);
+        const std::string failedRun = failure();
+        EXPECT_EQ(failedRun + "|" + readFile(host.first) + "|" +
+                      (std::filesystem::exists(joined) ? readFile(joined) : "no output"),
+                  changed);
     }
     expectNoTemps();
 }
 
 // "." is the caption of a row before any choice.
-TEST(EngineStore, aRunWithoutAFileEmptiesTheTables) {
+TEST(RunnerStore, aRunWithoutAFileEmptiesTheTables) {
     test::ProgramFolder folder;
     test::TempFolder work;
     test::ScriptedHost host;
     {
-        Engine engine(folder.path());
+        Runner runner(folder.path());
         host.first = work.write("a.txt", test::cnpjRecord("50", "\r\n60M20130101"));
-        engine.run(host);
+        runner.run(host.request(), host);
         for (const std::string none : {"", "."}) {
             host.first = none;
-            EXPECT_EQ(engine.run(host).status, RunStatus::NoFileSelected);
+            EXPECT_EQ(runner.run(host.request(), host).status, RunStatus::NoFileSelected);
         }
     }
-    EXPECT_EQ(host.secondReads, 1);
     SQLite::Database db((folder.path() / "Sintegra.mdb").string());
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG50").getInt(), 0);
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM REG60").getInt(), 0);
 }
 
-TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
+TEST_F(RunnerTest, cancelledRunsLeaveEveryFileAsItWas) {
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);
     host.second = work.write("b.txt", kFirst);
     writeFile(folder.path() / "sintegra.txt", "old output");
-    engine.run(host);
+    runner.run(host.request(), host);
     const std::vector<Phase> phases = host.phases;
     writeFile(host.first, kFirst);
     writeFile(folder.path() / "sintegra.txt", "old output");
     for (const Phase stop : phases) {
         host.onProgress = [stop](const Progress& progress) { return progress.phase != stop; };
-        EXPECT_EQ(engine.run(host).status, RunStatus::Cancelled);
+        EXPECT_EQ(runner.run(host.request(), host).status, RunStatus::Cancelled);
         EXPECT_EQ(readFile(host.first), kFirst);
         EXPECT_EQ(readFile(folder.path() / "sintegra.txt"), "old output");
         expectNoTemps();
@@ -343,7 +328,7 @@ TEST_F(EngineTest, cancelledRunsLeaveEveryFileAsItWas) {
     EXPECT_EQ(phases.size(), 6u);
 }
 
-TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged) {
+TEST_F(RunnerTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged) {
     host.runMode = Mode::Join;
     host.first = work.write("a.txt", kFirst);
     host.second = work.file("gone.txt");
@@ -383,7 +368,7 @@ TEST_F(EngineTest, failsWithoutTouchingAnythingWhenTheSecondFileIsGoneOrChanged)
 }
 
 // A file without write permission is read-only on Windows.
-TEST_F(EngineTest, refusesReadOnlyFiles) {
+TEST_F(RunnerTest, refusesReadOnlyFiles) {
     host.first = work.write("a.txt", kFirst);
     namespace fs = std::filesystem;
     fs::permissions(host.first, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -396,7 +381,7 @@ TEST_F(EngineTest, refusesReadOnlyFiles) {
 // join's output and the copies: no temporary file and no copy stays, and the message says whether
 // every file is as it was. It is, but for the first file of a join without copies, which cannot
 // get its old bytes back when the output then cannot be put in place.
-TEST_F(EngineTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
+TEST_F(RunnerTest, aFileThatCannotBeWrittenFlushedOrPutInPlace) {
     struct Fault {
         Mode mode;
         FileOperation operation;
@@ -505,7 +490,7 @@ mode_t modeOf(const std::filesystem::path& path) {
 // symbolic links, which Wine does not make. The link is relative, to a file of another folder. No file
 // that the run writes is ever more open than the file it replaces, or than the most private input
 // of a join; the store and the copies are the user's alone.
-TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfALink) {
+TEST_F(RunnerTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfALink) {
     const std::string target = work.write("real.txt", kFirst);
     ::chmod(target.c_str(), 0640);
     const std::string acl = aclAlsoReadBy(65534);
@@ -528,7 +513,7 @@ TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfAL
         }
         return true;
     };
-    engine.run(host);
+    runner.run(host.request(), host);
     EXPECT_TRUE(std::filesystem::is_symlink(host.first));
     EXPECT_EQ(readFile(target), kAnalysed);
     EXPECT_EQ(tempModes, std::vector<mode_t>{0640});
@@ -538,7 +523,7 @@ TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfAL
     host.second = work.write("b.txt", kFirst);
     ::chmod(host.second.c_str(), 0604);
     host.runMode = Mode::Join;
-    engine.run(host);
+    runner.run(host.request(), host);
     EXPECT_EQ(modeOf(folder.path() / "sintegra.txt"), 0600u);
     EXPECT_EQ(modeOf(folder.path() / "Sintegra.mdb"), 0600u);
     EXPECT_EQ(modeOf(folder.path() / "Copias"), 0700u);
@@ -546,7 +531,7 @@ TEST_F(EngineTest, refusesAReadOnlyFolderKeepsWhoMayReadAndReplacesTheTargetOfAL
 #else
 // Windows only: files that other programs hold open, with the sharing that they allow. A file is
 // read whatever the holder writes, but replaced only when nothing holds it.
-TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
+TEST_F(RunnerTest, filesThatAnotherProgramHoldsOpen) {
     struct Held {
         Mode mode;
         std::string file;
@@ -583,11 +568,11 @@ TEST_F(EngineTest, filesThatAnotherProgramHoldsOpen) {
 }
 
 // Windows only: the attributes of a file, which it keeps as a file on POSIX keeps its mode.
-TEST_F(EngineTest, keepsTheAttributesOfTheReplacedFile) {
+TEST_F(RunnerTest, keepsTheAttributesOfTheReplacedFile) {
     host.first = work.write("a.txt", kFirst);
     const std::filesystem::path file = pathFromText(host.first);
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    engine.run(host);
+    runner.run(host.request(), host);
     EXPECT_EQ(readFile(file), kAnalysed);
     EXPECT_EQ(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
 }
