@@ -13,6 +13,7 @@ namespace {
 constexpr auto kPostRetry = std::chrono::milliseconds(50);
 
 std::atomic<bool> threadsRefused{false};
+std::atomic<bool> runsHeld{false};
 
 std::thread startThread(std::function<void()> body) {
     if (threadsRefused.load()) {
@@ -31,10 +32,19 @@ RefusedThreadStart::~RefusedThreadStart() {
     threadsRefused.store(false);
 }
 
+HeldRunStart::HeldRunStart() {
+    runsHeld.store(true);
+}
+
+HeldRunStart::~HeldRunStart() {
+    runsHeld.store(false);
+}
+
 RunWorker::RunWorker(WindowView& view, RunWindow& window, RunJob job)
     : view_(view)
     , window_(window)
     , thread_(startThread([this, job = std::move(job)] {
+        waitWhileHeld();
         outcome_ = job(*this);
         tellEnded();
     })) {}
@@ -59,6 +69,13 @@ void RunWorker::cancel() {
 RunOutcome RunWorker::finish() {
     thread_.join();
     return std::move(outcome_);
+}
+
+void RunWorker::waitWhileHeld() {
+    std::unique_lock lock(mutex_);
+    while (runsHeld.load() && !cancelled_) {
+        abandonedSignal_.wait_for(lock, kPostRetry);
+    }
 }
 
 // The window must hear of the end, or it would stay locked: a post that fails is tried again until it

@@ -24,6 +24,16 @@ public:
     RefusedThreadStart& operator=(const RefusedThreadStart&) = delete;
 };
 
+// A test seam: while one lives, a run's thread waits before it begins, until the seam is gone or the
+// run is cancelled, so that a test can act while the run is certain to be going.
+class HeldRunStart {
+public:
+    HeldRunStart();
+    ~HeldRunStart();
+    HeldRunStart(const HeldRunStart&) = delete;
+    HeldRunStart& operator=(const HeldRunStart&) = delete;
+};
+
 // What a run tells the window, always on the window's thread.
 class RunWindow {
 public:
@@ -56,6 +66,7 @@ public:
 
 private:
     bool progress(const Progress& progress) override;
+    void waitWhileHeld();
     void tellEnded();
 
     WindowView& view_;

@@ -294,9 +294,12 @@ private slots:
 
     void closingDuringARunCanBeRefused() {
         const fs::path first = choose("BtnLocalizar", kBroken);
-        child<QPushButton>("BtnProc")->click();
-        dialogs_->answers = {false};
-        window_->close();
+        {
+            const sintegra::app::HeldRunStart held;
+            child<QPushButton>("BtnProc")->click();
+            dialogs_->answers = {false};
+            window_->close();
+        }
         QCOMPARE(dialogs_->questions,
                  QStringList{QStringLiteral("Uma análise está em andamento. Deseja interromper e sair?")});
         QVERIFY(waitForMessages(1));
@@ -305,6 +308,7 @@ private slots:
     }
 
     void closingDuringARunStopsItAndLeavesEveryFile() {
+        const sintegra::app::HeldRunStart held;
         joinRun(kBroken, kSmall);
         dialogs_->answers = {true};
         window_->close();
@@ -317,6 +321,7 @@ private slots:
     }
 
     void windowDestroyedDuringARunStopsItFirst() {
+        const sintegra::app::HeldRunStart held;
         joinRun(kBroken, kSmall);
         window_.reset();
         QVERIFY(readFile(user_->path() / kBroken) == readFile(kSamples / kBroken));

@@ -370,6 +370,7 @@ TEST_F(Form1Test, ClosingDuringARunStopsItAndLeavesEveryFile) {
     click(ControlId::OptJuntarSintegra);
     const std::wstring first = choose(ControlId::BtnLocalizar, "htisistema_SISCOMX_sintegra.txt");
     choose(ControlId::BtnLocalizar1, "RooD7_ProjetoProgComercial_SINTEGRA.TXT");
+    const app::HeldRunStart held;
     click(ControlId::BtnProc);
     dialogs.answers = {true};
     SendMessageW(window.handle(), WM_CLOSE, 0, 0);
