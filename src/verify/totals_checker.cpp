@@ -1,11 +1,10 @@
 #include "verify/totals_checker.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "layout/digits.hpp"
-#include "layout/fields.hpp"
 #include "layout/record_columns.hpp"
+#include "layout/record_types.hpp"
 #include "verify/checks.hpp"
 #include "verify/report.hpp"
 
@@ -21,19 +20,6 @@ constexpr std::uint64_t kMost90Records = 9;
 // Types that no type 90 record totals.
 constexpr bool untotalled(int type) {
     return type == codeNumber(kCode10) || type == codeNumber(kCode11) || type == codeNumber(kCode90);
-}
-
-// The two-character codes of the layout's record types. A record is counted by its code, as the
-// repair totals it: a 60 of a sub-type the layout lacks is a type 60 record all the same.
-const std::array<bool, 100>& layoutCodes() {
-    static const std::array<bool, 100> codes = [] {
-        std::array<bool, 100> found{};
-        for (const RecordLayout& record : recordLayouts()) {
-            found[static_cast<std::size_t>(codeNumber(record.code))] = true;
-        }
-        return found;
-    }();
-    return codes;
 }
 
 // "1 registro", "3 registros"
@@ -57,7 +43,9 @@ void reportTotal(FindingSink& sink, const Check& check, std::uint64_t line, std:
 
 void TotalsChecker::line(std::string_view line, std::uint64_t number, const RecordKind& kind,
                          const FileHeader& header, FindingSink& sink) {
-    if (kind.known || (kind.number >= 0 && layoutCodes()[static_cast<std::size_t>(kind.number)])) {
+    // Counted by its two-character code, as the repair totals it: a 60 of a sub-type the layout
+    // lacks is a type 60 record all the same.
+    if (isHandledCode(line.substr(0, kCodeSize))) {
         ++records_[static_cast<std::size_t>(kind.number)];
         ++allRecords_;
     }
